@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/application.h"
+#include "runtime/runtime_error.h"
+#include "support/fake_services.h"
+
+namespace corvasine::runtime {
+namespace {
+
+std::vector<std::string>* gLog = nullptr;
+void logLine(const std::string& line) {
+  if (gLog) gLog->push_back(line);
+}
+
+// A small window whose handlers write into each other, as the calculators' do.
+class TestForm : public Form {
+ public:
+  explicit TestForm(Application& app) : Form(app, "TestForm") {
+    Text1.onChange = [this] {
+      logLine("Text1_Change begin");
+      Text2.setText(Text1.text() + "!");
+      logLine("Text1_Change end");
+    };
+    Text2.onChange = [this] {
+      logLine("Text2_Change " + Text2.text());
+      Text3.setText("from 2");
+    };
+    Text3.onChange = [] { logLine("Text3_Change"); };
+    Combo1.onClick = [this] { logLine("Combo1_Click " + std::to_string(Combo1.listIndex())); };
+    Combo1.onValidate = [this](bool& cancel) {
+      logLine("Combo1_Validate");
+      cancel = refuseLeavingList;
+    };
+    Text1.onGotFocus = [] { logLine("Text1_GotFocus"); };
+    Check1.onClick = [this] { logLine("Check1_Click " + std::to_string(Check1.value())); };
+    Option2.onClick = [] { logLine("Option2_Click"); };
+    Exit.onClick = [this] {
+      application().unload(*this);
+      logLine("after unload, still running: " + Text1.text());
+    };
+  }
+
+  void Form_Load() override {
+    ++loads;
+    logLine("Form_Load");
+  }
+  void Form_Unload(int& cancel) override {
+    logLine("Form_Unload");
+    cancel = keepOpen ? 1 : 0;
+  }
+
+  Frame Frame1{*this, "Frame1", {0, 0, 2000, 1000}, "Frame"};
+  TextBox Text1{*this, "Text1", {120, 120, 1000, 285}, &Frame1};
+  TextBox Text2{*this, "Text2", {120, 480, 1000, 285}, &Frame1};
+  TextBox Text3{*this, "Text3", {120, 840, 1000, 285}};
+  ComboBox Combo1{*this, "Combo1", {1200, 120, 900, 315}, nullptr, {"°F", "°C"}};
+  CheckBox Check1{*this, "Check1", {0, 1200, 1500, 255}, nullptr, "Tick"};
+  OptionButton Option1{*this, "Option1", {0, 1500, 1500, 255}, nullptr, "One"};
+  OptionButton Option2{*this, "Option2", {0, 1800, 1500, 255}, nullptr, "Two"};
+  CommandButton Exit{*this, "Exit", {0, 2100, 900, 375}, nullptr, "Exit"};
+
+  int loads = 0;
+  bool keepOpen = false;
+  bool refuseLeavingList = false;
+};
+
+class FormEvents : public ::testing::Test {
+ protected:
+  FormEvents() { gLog = &log; }
+  ~FormEvents() override { gLog = nullptr; }
+  std::vector<std::string> log;
+  testing::FakeServices services;
+  Application app{services};
+};
+
+TEST_F(FormEvents, ChangeHandlersNestAndRunToTheirEnd) {
+  auto& form = app.form<TestForm>();
+  log.clear();
+  form.Text1.setText("7");
+  EXPECT_EQ(log, (std::vector<std::string>{"Text1_Change begin", "Text2_Change 7!",
+                                           "Text3_Change", "Text1_Change end"}));
+  EXPECT_EQ(form.Text3.text(), "from 2");
+}
+
+TEST_F(FormEvents, ListAssignmentRunsClickEvenWithoutChange) {
+  auto& form = app.form<TestForm>();
+  log.clear();
+  form.Combo1.setListIndex(1);
+  form.Combo1.setListIndex(1);
+  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Click 1", "Combo1_Click 1"}));
+  EXPECT_EQ(form.Combo1.text(), "°C");
+  EXPECT_THROW(form.Combo1.setListIndex(2), RuntimeError);
+}
+
+TEST_F(FormEvents, LeavingAListValidatesAndMayKeepTheFocus) {
+  auto& form = app.form<TestForm>();
+  form.setFocus(form.Combo1);
+  log.clear();
+  form.refuseLeavingList = true;
+  EXPECT_FALSE(form.setFocus(form.Text1));
+  EXPECT_EQ(form.activeControl(), &form.Combo1);
+  form.refuseLeavingList = false;
+  EXPECT_TRUE(form.setFocus(form.Text1));
+  EXPECT_EQ(form.activeControl(), &form.Text1);
+  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate",
+                                           "Text1_GotFocus"}));
+}
+
+TEST_F(FormEvents, CheckAndOptionValuesRunTheirClicks) {
+  auto& form = app.form<TestForm>();
+  form.Option1.setValue(true);
+  log.clear();
+  form.Check1.setValue(1);
+  form.Option2.setValue(true);
+  EXPECT_FALSE(form.Option1.value());
+  EXPECT_TRUE(form.Option2.value());
+  EXPECT_EQ(log, (std::vector<std::string>{"Check1_Click 1", "Option2_Click"}));
+}
+
+TEST_F(FormEvents, OneInstanceLoadedOnFirstUse) {
+  auto& first = app.form<TestForm>();
+  auto& second = app.form<TestForm>();
+  EXPECT_EQ(&first, &second);
+  EXPECT_EQ(first.loads, 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"Form_Load"}));
+}
+
+TEST_F(FormEvents, CancelledUnloadKeepsWindowAndState) {
+  auto& form = app.form<TestForm>();
+  form.Text3.setText("kept");
+  form.keepOpen = true;
+  EXPECT_FALSE(app.unload(form));
+  ASSERT_EQ(app.find<TestForm>(), &form);
+  EXPECT_EQ(form.Text3.text(), "kept");
+}
+
+TEST_F(FormEvents, NextUseAfterUnloadBuildsAFreshInstance) {
+  auto& form = app.form<TestForm>();
+  form.Text3.setText("old");
+  EXPECT_TRUE(app.unload(form));
+  EXPECT_EQ(app.find<TestForm>(), nullptr);
+  auto& fresh = app.form<TestForm>();
+  EXPECT_EQ(fresh.Text3.text(), "");
+  EXPECT_EQ(fresh.loads, 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Form_Load"), 2);
+}
+
+TEST_F(FormEvents, UnloadInsideOwnHandlerFinishesTheHandler) {
+  auto& form = app.form<TestForm>();
+  form.Text1.setText("x");
+  log.clear();
+  form.Exit.click();  // unloads itself, then reads its own control
+  EXPECT_EQ(app.find<TestForm>(), nullptr);
+  EXPECT_EQ(log.back(), "after unload, still running: x");
+}
+
+TEST_F(FormEvents, ReferenceToAnUnloadedFormReadsEmpty) {
+  auto& form = app.form<TestForm>();
+  ControlRef<TextBox> target(form.Text3);
+  EXPECT_EQ(target.get(), &form.Text3);
+  app.unload(form);
+  EXPECT_TRUE(target.isSet());
+  EXPECT_EQ(target.get(), nullptr);
+  app.form<TestForm>();  // a new instance does not revive the old reference
+  EXPECT_EQ(target.get(), nullptr);
+}
+
+TEST_F(FormEvents, ObserversSeeEveryChange) {
+  auto& form = app.form<TestForm>();
+  std::vector<std::string> seen;
+  form.subscribe([&seen](const Control* c) { seen.push_back(c ? c->name() : "form"); });
+  form.Text1.setText("1");
+  form.Text1.setEnabled(false);
+  form.setCaption("New caption");
+  EXPECT_EQ(seen, (std::vector<std::string>{"Text1", "Text2", "Text3", "Text1", "form"}));
+}
+
+TEST_F(FormEvents, SelectionEditsRunTheChangeHandler) {
+  auto& form = app.form<TestForm>();
+  form.Text3.setText("123456");
+  form.Text3.setSelection(2, 3);
+  EXPECT_EQ(form.Text3.selectedText(), "345");
+  log.clear();
+  form.Text3.replaceSelection("");
+  EXPECT_EQ(form.Text3.text(), "126");
+  EXPECT_EQ(log, (std::vector<std::string>{"Text3_Change"}));
+  form.Text3.setSelection(10, 10);  // clamped to the text
+  EXPECT_EQ(form.Text3.selStart(), 3);
+  EXPECT_EQ(form.Text3.selLength(), 0);
+}
+
+TEST_F(FormEvents, DisabledFrameBlocksItsChildren) {
+  auto& form = app.form<TestForm>();
+  EXPECT_TRUE(form.Text1.acceptsInput());
+  form.Frame1.setEnabled(false);
+  EXPECT_FALSE(form.Text1.acceptsInput());
+  EXPECT_TRUE(form.Text3.acceptsInput());
+}
+
+TEST_F(FormEvents, NamedOpenersShowWindowsTheCallerDoesNotKnow) {
+  EXPECT_FALSE(app.showForm("TestForm"));
+  app.registerOpener("TestForm", [](Application& a) { a.form<TestForm>().show(); });
+  EXPECT_TRUE(app.showForm("TestForm"));
+  ASSERT_NE(app.find<TestForm>(), nullptr);
+  EXPECT_TRUE(app.find<TestForm>()->visible());
+  EXPECT_TRUE(app.anyVisibleForm());
+}
+
+}  // namespace
+}  // namespace corvasine::runtime

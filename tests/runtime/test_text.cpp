@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "runtime/runtime_error.h"
+#include "runtime/text.h"
+#include "runtime/text_file.h"
+#include "support/fake_services.h"
+
+namespace corvasine::runtime {
+namespace {
+
+TEST(SplitText, NumbersPiecesFromZero) {
+  EXPECT_EQ(SplitText("1*0*2", "*"), (std::vector<std::string>{"1", "0", "2"}));
+  EXPECT_EQ(SplitText("", "^"), (std::vector<std::string>{""}));
+  EXPECT_EQ(SplitText("a^^b^", "^"), (std::vector<std::string>{"a", "", "b", ""}));
+}
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class TextFileTest : public ::testing::Test {
+ protected:
+  testing::FakeServices services;
+  std::string path = services.ProgramFolder() + "/case.txt";
+};
+
+TEST_F(TextFileTest, WritesLinesWithCrLf) {
+  TextFile file;
+  file.openForWrite(path);
+  file.WriteTextLine("1*2*3");
+  file.close();
+  EXPECT_EQ(readAll(path), "1*2*3\r\n");
+}
+
+TEST_F(TextFileTest, ReadsFieldsClosedByCommaOrLineEnd) {
+  std::ofstream(path, std::ios::binary) << "  first, second\r\nthird\n";
+  TextFile file;
+  file.openForRead(path);
+  EXPECT_EQ(file.ReadTextField(), "first");
+  EXPECT_EQ(file.ReadTextField(), "second");
+  EXPECT_EQ(file.ReadTextField(), "third");
+  EXPECT_THROW(file.ReadTextField(), RuntimeError);
+  file.close();
+}
+
+TEST_F(TextFileTest, MissingFileIsARunTimeError) {
+  TextFile file;
+  EXPECT_THROW(file.openForRead(path + ".none"), RuntimeError);
+}
+
+TEST_F(TextFileTest, UnfinishedWriteLeavesTheOldFile) {
+  std::ofstream(path, std::ios::binary) << "saved case\r\n";
+  {
+    TextFile file;
+    file.openForWrite(path);
+    file.WriteTextLine("half");
+  }  // abandoned without close
+  EXPECT_EQ(readAll(path), "saved case\r\n");
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp~"));
+}
+
+TEST_F(TextFileTest, WriteIntoMissingFolderFailsWithoutHarm) {
+  TextFile file;
+  EXPECT_THROW(file.openForWrite(services.ProgramFolder() + "/no/such/folder/x.txt"),
+               RuntimeError);
+}
+
+}  // namespace
+}  // namespace corvasine::runtime

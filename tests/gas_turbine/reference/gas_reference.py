@@ -1,0 +1,375 @@
+#!/usr/bin/env python3
+"""Reference figures for the gas turbine tests, computed independently from
+the published formulas of the calculator with plain IEEE doubles.
+
+Run: python3 gas_reference.py > gas_reference.txt
+"""
+
+import math
+from decimal import ROUND_HALF_EVEN, Decimal
+
+# ---------------------------------------------------------------- numbers
+
+
+def chk(x):
+    if not math.isfinite(x):
+        raise ArithmeticError("arithmetic fault")
+    return x
+
+
+def R(x, n):
+    """Round half to even on the 15-significant-digit decimal of x."""
+    if x == 0:
+        return x
+    d = Decimal("%.14e" % x)
+    if d.adjusted() + 1 + n >= 15:
+        return x
+    return float(d.quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_EVEN))
+
+
+def N(x):
+    """Shortest text with at most 15 significant digits, point separator."""
+    if x == 0:
+        return "0"
+    mant, exp = ("%.14e" % abs(x)).split("e")
+    exp = int(exp)
+    digits = mant.replace(".", "").rstrip("0") or "0"
+    sign = "-" if x < 0 else ""
+    if exp >= 15 or exp < -4:
+        raise ValueError("exponent form not expected in these cases")
+    if exp < 0:
+        return sign + "0." + "0" * (-exp - 1) + digits
+    whole = exp + 1
+    if len(digits) <= whole:
+        return sign + digits + "0" * (whole - len(digits))
+    return sign + digits[:whole] + "." + digits[whole:]
+
+
+# ---------------------------------------------------------------- data
+
+# DIPPR 107 rows A, B, C, D, E, J/(kmol K), by component number.
+CP = {
+    1: (33300.0, 79930.0, 2086.9, 41600.0, 991.96),
+    2: (40330.0, 134220.0, 2086.9, 41600.0, 752.87),
+    3: (33380.0, 94790.0, 1596.0, 55100.0, 740.8),
+    4: (51920.0, 192450.0, 1655.5, 73220.0, 723.6),
+    5: (43390.0, 152000.0, 1425.0, 78600.0, 623.9),
+    6: (65490.0, 247760.0, 1587.0, 157500.0, -706.99),
+    7: (71320.0, 243000.0, 1626.5, 116800.0, 730.42),
+    8: (57650.0, 211500.0, 1629.9, 128720.0, 739.1),
+    9: (59980.0, 208460.0, 1588.4, 129400.0, 707.3),
+    10: (74600.0, 326500.0, 1545.0, 192300.0, 666.7),
+    11: (88050.0, 301100.0, 1630.0, 150330.0, 747.6),
+    12: (104400.0, 352300.0, 1650.2, 189200.0, 761.6),
+    13: (29370.0, 34540.0, 1428.0, 26400.0, 588.0),
+    14: (29110.0, 8610.0, 1706.1, 100.0, 909.79),
+    15: (33290.0, 26090.0, 913.4, -17980.0, 949.4),
+    16: (33360.0, 26970.0, 2610.5, 8900.0, 1169.0),
+    17: (29100.0, 10040.0, 2526.5, 9360.0, 1153.8),
+    19: (33380.0, 25860.0, 932.8, 10880.0, 423.7),
+}
+LHV = [0.0, 909.355, 1618.310233, 1499.427288, 2316.676731, 2183.429046, 3005.32324,
+       3012.970084, 2859.576646, 2881.716244, 3699.452819, 3708.436446, 4405.148959,
+       0.0, 0.0, 587.6875362, 0.0]
+# O2 demand, CO2, H2O per mole of component 1..16.
+STOICH = [None, (2, 1, 2), (3.5, 2, 3), (3, 2, 2), (5, 3, 4), (4.5, 3, 3), (6.5, 4, 5),
+          (6.5, 4, 5), (6, 4, 4), (6, 4, 4), (8, 5, 6), (8, 5, 6), (9.5, 6, 7),
+          (0, 1, 0), (0, 0, 0), (1.5, 0, 1), (0, 0, 1)]
+AIR_O2, AIR_N2, AIR_AR, AIR_CO2 = 20.95, 78.09, 0.93, 0.03
+ARGON_CP = 4.968932661
+MOLVOL = 0.3794884
+
+# ---------------------------------------------------------------- kernels
+
+
+def sinh_(x):
+    e = math.exp(x)
+    return (e - 1 / e) / 2
+
+
+def cosh_(x):
+    e = math.exp(x)
+    return (e + 1 / e) / 2
+
+
+def interp(h):
+    return (-9.06640328491781e-29 * h ** 6 + 1.16568636696007e-23 * h ** 5
+            - 2.63483248782848e-19 * h ** 4 - 5.22566144078183e-14 * h ** 3
+            + 7.81205590996818e-9 * h ** 2 - 0.000531684897035687 * h ** 1
+            + 14.6965450413525)
+
+
+def sat_pressure(t):
+    tr = t + 459.67
+    if tr <= 491.67:
+        lnp = (-10214.165 / tr - 4.8932428 - 0.0053765794 * tr + 1.9202377e-7 * tr ** 2
+               + 3.5575832e-10 * tr ** 3 - 9.0344688e-14 * tr ** 4 + 4.1635019 * math.log(tr))
+    else:
+        lnp = (-10440.397 / tr - 11.29465 - 0.027022355 * tr + 1.289036e-5 * tr ** 2
+               - 2.4780681e-9 * tr ** 3 + 6.5459673 * math.log(tr))
+    return math.exp(lnp)
+
+
+def humid_ratio(t, p, rh):
+    pw = sat_pressure(t) * rh
+    return 0.62198 * pw / (p - pw)
+
+
+def cp(i, t):
+    a, b, c, d, e = CP[i]
+    x = (c / t) / sinh_(c / t)
+    y = (e / t) / cosh_(e / t)
+    return a + b * (x * x) + d * (y * y)
+
+
+def cp_integral(i, t1, t2, count=None):
+    a = (t1 - 32) / 1.8 + 273.15
+    b = (t2 - 32) / 1.8 + 273.15
+    s, t, steps = 0.0, a, 0
+    if a > b:
+        while True:
+            s = s - 0.1 * cp(i, t)
+            t = t - 0.1
+            steps += 1
+            if t <= b:
+                break
+    elif a < b:
+        while True:
+            s = s + 0.1 * cp(i, t)
+            t = t + 0.1
+            steps += 1
+            if t >= b:
+                break
+    if count is not None:
+        count.append(steps)
+    return s * 0.0004299
+
+
+def in_heat(fuel, air_t, fuel_t, dry_air, humid_water, fuel_flow):
+    h17 = cp_integral(17, air_t, 77)
+    h14 = cp_integral(14, air_t, 77)
+    h13 = cp_integral(13, air_t, 77)
+    h16 = cp_integral(16, air_t, 77)
+    har = (77 - air_t) * ARGON_CP
+    air = ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
+    humid = h16 * humid_water / MOLVOL
+    s = 0.0
+    for i in range(1, 17):
+        s = s + fuel[i] * cp_integral(i, fuel_t, 77) / 100
+    return (air + humid) + s * fuel_flow / MOLVOL
+
+
+def ex_heat(t, n2_air, n2_fuel, argon, co2_comb, co2_air, water, o2_excess, so2):
+    h13 = cp_integral(13, 77, t)
+    h14 = cp_integral(14, 77, t)
+    h16 = cp_integral(16, 77, t)
+    h17 = cp_integral(17, 77, t)
+    h19 = cp_integral(19, 77, t)
+    har = (t - 77) * ARGON_CP
+    return ((n2_air + n2_fuel) * h14 + har * argon + (co2_comb + co2_air) * h13
+            + h16 * water + h17 * o2_excess + h19 * so2) / MOLVOL
+
+
+def heat_comb(fuel, fuel_flow):
+    s = 0.0
+    for i in range(1, 17):
+        s = s + LHV[i] * fuel[i] / 100
+    return s * fuel_flow * (-1000)
+
+
+def compres(air_t, disch_t, dry_air, humid_water):
+    h17 = cp_integral(17, air_t, disch_t)
+    h14 = cp_integral(14, air_t, disch_t)
+    h13 = cp_integral(13, air_t, disch_t)
+    h16 = cp_integral(16, air_t, disch_t)
+    har = (disch_t - air_t) * ARGON_CP
+    return (((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
+            + h16 * humid_water / MOLVOL)
+
+
+# ---------------------------------------------------------------- evaluation
+
+
+def evaluate(c):
+    """c: dict of base-unit inputs and box texts. Returns (lines, figures)."""
+    fuel = c["fuel"]
+    x = float(c["Text1"])
+    amb = x if c["cmbtempAtFirst"] else x * 1.8 + 32
+    t1, t2 = amb + 460, c["compDischTemp"] + 460
+    n_poly = 1 / (1 - math.log(t1 / t2) / math.log(c["finalInletPress"] / c["compDischPress"]))
+    target = float(c["Text15"]) if c["balanceMode"] == 0 else 0.0
+    w_ratio = float(c["Text5"]) * 28.966 / 18.016
+    assert target <= 21
+    ff = c["fuelFlow"]
+    sums = [0.0, 0.0, 0.0]
+    for col in range(3):
+        for i in range(1, 17):
+            sums[col] = sums[col] + fuel[i] * STOICH[i][col] / 100
+    o2_demand, co2_comb, water_comb = sums[0] * ff, sums[1] * ff, sums[2] * ff
+    n2_fuel = fuel[14] / 100 * ff
+    f = {"A": o2_demand / AIR_O2 * 100, "o2dry": 0.0}
+
+    def flow_set():
+        a = f["A"]
+        g = a * AIR_O2 / 100
+        f["n2"] = a * AIR_N2 / 100
+        f["co2"] = a * AIR_CO2 / 100
+        f["ar"] = a * AIR_AR / 100
+        f["so2"] = fuel[15] / 100 * ff
+        f["o2x"] = g - o2_demand
+        f["hw"] = a * w_ratio
+        f["wt"] = f["hw"] + water_comb
+        f["tot"] = (f["ar"] + f["n2"] + co2_comb + f["wt"] + f["co2"] + f["o2x"] + n2_fuel
+                    + f["so2"])
+
+    def step():
+        f["A"] = f["A"] * 1.0001
+        flow_set()
+        f["o2dry"] = f["o2x"] / (f["tot"] - f["wt"]) * 100
+
+    stoich_air = f["A"]
+    flow_set()
+    steps = 0
+    if c["balanceMode"] == 0:
+        while f["o2dry"] < target:
+            step()
+            steps += 1
+        m = (f["ar"] * 39.9 + f["n2"] * 28.016 + co2_comb * 44.01 + f["wt"] * 18.016
+             + f["co2"] * 44.01 + f["o2x"] * 32.0 + n2_fuel * 28.016 + f["so2"] * 64.07) / f["tot"]
+        balance = ("Exhaust Flow: " + N(R(f["tot"], 0)) + " KSCFH ("
+                   + N(R(f["tot"] / 0.3795 * m * 0.453592 / 1000, 2)) + " Tons/hr)")
+    else:
+        assert f["tot"] <= c["exhaustFlow"], "Insufficient air."
+        while f["tot"] < c["exhaustFlow"]:
+            step()
+            steps += 1
+        balance = "Oxygen in Exhaust: " + N(R(f["o2dry"], 2)) + " %"
+
+    a = f["A"]
+    inlet = in_heat(fuel, amb, c["fuelTemp"], a, f["hw"], ff)
+    exhaust = ex_heat(c["exhaustTemp"], f["n2"], n2_fuel, f["ar"], co2_comb, f["co2"], f["wt"],
+                      f["o2x"], f["so2"])
+    comp = compres(amb, c["compDischTemp"], a, f["hw"])
+    air_cp = abs(comp / (a / 0.3794884) / (t2 - t1))
+    air_k = air_cp / (air_cp - 1.986)
+    poly_eff = (air_k - 1) * n_poly / ((n_poly - 1) * air_k) * 100
+    thermal = -(exhaust + inlet + heat_comb(fuel, ff))
+    losses = float(c["Text26"])
+    assert losses < 100
+    mech = (100 - losses) * thermal / 100
+    power = mech
+    electric = None
+    if c["Text25Enabled"]:
+        g = float(c["Text25"])
+        assert g < 101
+        electric = g * mech / 100
+        power = electric
+    eff = power / heat_comb(fuel, ff) * (-100)
+    rate = abs(heat_comb(fuel, ff) * 2544.43 / power)
+
+    def pw(w):
+        return N(R(w / 2544.43, 0)) + " hp (" + N(R(w / 2544.43 * 746 / 1000000, 2)) + " MW)"
+
+    lines = ["Fresh air flow: " + N(R(f["hw"] + a, 0)) + " KSCFH", balance,
+             "Thermal power output: " + pw(thermal), "Mechanical power output: " + pw(mech)]
+    if electric is not None:
+        lines.append("Electric power output: " + pw(electric))
+    lines += ["Thermal Efficiency: " + N(R(eff, 2)) + " %",
+              "Heat-rate: " + N(R(rate, 0)) + " BTU/hp-hr (" + N(R(rate / 706.83, 2))
+              + " MJ/kW-hr)",
+              "Compressor Work: " + pw(comp),
+              "Compressor Polytropic Efficiency: " + N(R(poly_eff, 2)) + " %"]
+    figures = {"stoichAir": stoich_air, "steps": steps, "dryAirFlow": a, "o2DryPercent": f["o2dry"]}
+    return lines, figures
+
+
+# ---------------------------------------------------------------- cases
+
+
+def composition(**shares):
+    index = {"methane": 1, "ethane": 2, "ethene": 3, "propane": 4, "propene": 5, "ibutane": 6,
+             "nbutane": 7, "ibutene": 8, "nbutene": 9, "ipentane": 10, "npentane": 11,
+             "nhexane": 12, "co2": 13, "n2": 14, "h2s": 15, "h2o": 16}
+    fuel = [0.0] * 21
+    for name, share in shares.items():
+        fuel[index[name]] = share
+    return fuel
+
+
+def f_from_c(x):
+    return x * 1.8 + 32
+
+
+def case_units():
+    """Inputs typed in °C, m, mmWC, bar and lbmol/h, converted by the window's rules."""
+    altitude_ft = 350 * 3.28084                  # Text2 "350", m
+    inlet_press = R(interp(altitude_ft), 2)
+    inlet_drop = 120 * 0.0393701                 # Text6 "120", mmWC
+    assert inlet_drop >= 0 and inlet_press * 27.6799 > inlet_drop
+    final_press = R(inlet_press - inlet_drop / 27.6799, 2)
+    ambient = f_from_c(12.5)                     # Text1 "12.5", °C
+    assert 32 < ambient < 125
+    text5 = N(R(humid_ratio(ambient, inlet_press, 65 / 100), 4))  # Text4 "65"
+    return {
+        "fuel": composition(methane=87.9, ethane=4, ethene=0.5, propane=1.5, propene=0.3,
+                            ibutane=0.3, nbutane=0.4, ibutene=0.1, nbutene=0.1, ipentane=0.1,
+                            npentane=0.1, nhexane=0.1, co2=1.5, n2=2.5, h2s=0.2, h2o=0.4),
+        "Text1": "12.5", "cmbtempAtFirst": False,
+        "finalInletPress": final_press,
+        "compDischTemp": f_from_c(395),          # Text19 "395", °C
+        "compDischPress": 13.2 * 14.5038,        # Text20 "13.2", bar
+        "fuelTemp": f_from_c(30),                # Text18 "30", °C
+        "fuelFlow": R(2850 * 0.3794884, 4),      # Text16 "2850", lbmol/h
+        "exhaustTemp": f_from_c(560),            # Text10 "560", °C
+        "exhaustFlow": 0.0, "balanceMode": 0, "Text15": "14.2", "Text5": text5,
+        "Text26": "1.2", "Text25": "97.8", "Text25Enabled": True,
+    }, {"inletPress": inlet_press, "finalInletPress": final_press, "Text5": text5}
+
+
+CASES = {
+    "methane_o2": {
+        "fuel": composition(methane=100),
+        "Text1": "59", "cmbtempAtFirst": True, "finalInletPress": 14.34,
+        "compDischTemp": 720, "compDischPress": 220, "fuelTemp": 80, "fuelFlow": 1000,
+        "exhaustTemp": 1050, "exhaustFlow": 0.0, "balanceMode": 0, "Text15": "15",
+        "Text5": "0.0064", "Text26": "1.5", "Text25": "", "Text25Enabled": False,
+    },
+    "natural_gas_flow": {
+        "fuel": composition(methane=85, ethane=6, propane=2, co2=2, n2=4.5, h2s=0.5),
+        "Text1": "95", "cmbtempAtFirst": True, "finalInletPress": 14.12,
+        "compDischTemp": 780, "compDischPress": 235.5, "fuelTemp": 120, "fuelFlow": 1200,
+        "exhaustTemp": 1010, "exhaustFlow": 38000, "balanceMode": -1, "Text15": "38000",
+        "Text5": "0.0213", "Text26": "2", "Text25": "98.3", "Text25Enabled": True,
+    },
+}
+
+
+def main():
+    print("# kernels")
+    count = []
+    up = cp_integral(14, 77, 1000, count)
+    down = cp_integral(14, 1000, 77)
+    print("cpIntegral(14, 77, 1000) = %r in %d steps" % (up, count[0]))
+    print("cpIntegral(14, 1000, 77) = %r; |down| - up = %r" % (down, -down - up))
+    print("cpIntegral(14, 77, 77.1) = %r" % cp_integral(14, 77, 77.1))
+    print("interp(0) = %r" % interp(0))
+    print("SatPressure(32) = %r (ice), SatPressure(32.01) = %r (water)"
+          % (sat_pressure(32), sat_pressure(32.01)))
+    units, derived = case_units()
+    print("units case: inletPress %r, finalInletPress %r, Text5 %s"
+          % (derived["inletPress"], derived["finalInletPress"], derived["Text5"]))
+    CASES["units_o2"] = units
+    near = dict(CASES["methane_o2"], Text15="20.9")
+    CASES["methane_o2_20.9"] = near
+    for name, c in CASES.items():
+        lines, figures = evaluate(c)
+        print("\n# %s" % name)
+        print("stoichiometric dryAirFlow %r, %d steps, dryAirFlow %r, o2DryPercent %r"
+              % (figures["stoichAir"], figures["steps"], figures["dryAirFlow"],
+                 figures["o2DryPercent"]))
+        for line in lines:
+            print(line)
+
+
+if __name__ == "__main__":
+    main()

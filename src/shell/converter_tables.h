@@ -1,0 +1,123 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "runtime/controls.h"
+#include "shell/vari.h"
+
+namespace corvasine::shell {
+
+// Conversion factors of the unit converters, each with its unit.
+inline constexpr double kFahrenheitPerCelsius = 1.8;       // °F per °C (and per K)
+inline constexpr double kFahrenheitAtZeroCelsius = 32.0;   // °F
+inline constexpr double kKelvinAtZeroCelsius = 273.15;     // K
+inline constexpr double kRankineAtZeroFahrenheit = 460.0;  // °R; the converter has always used 460
+inline constexpr double kPsiPerKgfPerCm2 = 14.2233;        // psi per kg(f)/cm2
+inline constexpr double kPsiPerBar = 14.5038;              // psi per bar
+inline constexpr double kKilopascalPerPsi = 6.89476;       // kPa per psi
+inline constexpr double kPsiPerAtm = 14.6959;              // psi per atm
+inline constexpr double kNm3PerKscf = 26.78964143;         // (Nm3/h) per KSCFH
+inline constexpr double kHoursPerDay = 24.0;               // h per day
+inline constexpr double kKscfPerMmscf = 1000.0;            // thousand scf per million scf
+inline constexpr double kKscfPerLbMole = 0.3795;           // thousand scf per lb-mole
+inline constexpr double kKgMolePerKscf = 1.196310935;      // kg-mole per thousand scf
+inline constexpr double kFeetPerMeter = 3.28084;           // ft per m
+inline constexpr double kFeetPerKilometer = 3280.84;       // ft per km
+inline constexpr double kFeetPerMile = 5280.0;             // ft per mile
+inline constexpr double kPoundsPerKilogram = 2.20462;      // lb per kg
+inline constexpr double kPoundsPerTonne = 2204.62;         // lb per metric ton
+inline constexpr double kPoundsPerKilopound = 1000.0;      // lb per klb
+
+// Each conversion is evaluated left to right exactly as written, in double
+// arithmetic, so results match the converter's long-standing figures.
+constexpr double celsiusToF(double x) {
+  return x * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius;
+}
+constexpr double kelvinToF(double x) {
+  return (x - kKelvinAtZeroCelsius) * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius;
+}
+constexpr double rankineToF(double x) { return x - kRankineAtZeroFahrenheit; }
+
+constexpr double kgfPerCm2ToPsia(double x) { return x * kPsiPerKgfPerCm2; }
+constexpr double barToPsia(double x) { return x * kPsiPerBar; }
+constexpr double kilopascalToPsia(double x) { return x / kKilopascalPerPsi; }
+constexpr double atmToPsia(double x) { return x * kPsiPerAtm; }
+
+constexpr double nm3PerHourToKscfh(double x) { return x / kNm3PerKscf; }
+constexpr double mmscfdToKscfh(double x) { return x / kHoursPerDay * kKscfPerMmscf; }
+constexpr double lbMolePerHourToKscfh(double x) { return x * kKscfPerLbMole; }
+constexpr double kgMolePerHourToKscfh(double x) { return x / kKgMolePerKscf; }
+
+constexpr double metersToFeet(double x) { return x * kFeetPerMeter; }
+constexpr double kilometersToFeet(double x) { return x * kFeetPerKilometer; }
+constexpr double milesToFeet(double x) { return x * kFeetPerMile; }
+
+constexpr double kgPerHourToKpph(double x) { return x * kPoundsPerKilogram / kPoundsPerKilopound; }
+constexpr double tonnesPerHourToKpph(double x) { return x * kPoundsPerTonne / kPoundsPerKilopound; }
+
+// One unit a converter dialog converts from: the option button's design name
+// and caption, and the conversion of the typed value into the base unit.
+struct UnitOption {
+  std::string_view name;
+  std::string_view caption;
+  double (*toBase)(double x);
+};
+
+// What sets one converter dialog apart from the others.
+struct ConverterSpec {
+  std::string_view formName;
+  std::string_view quantity;            // caption of Label1
+  std::span<const UnitOption> options;  // top to bottom as they stand on screen
+  std::string_view errorText;
+  int clientHeight;   // twips; every dialog is kConverterWidth wide
+  bool commandFirst;  // Command1 precedes Text1 in the tab order
+  runtime::ControlRef<runtime::TextBox> Vari::*target;
+};
+
+inline constexpr int kConverterWidth = 4680;  // twips
+
+inline constexpr UnitOption kTemperatureOptions[] = {
+    {"Option1", "Centigrade (C)", celsiusToF},
+    {"Option3", "Kelvin (K)", kelvinToF},
+    {"Option2", "Rankine (R)", rankineToF},
+};
+inline constexpr UnitOption kPressureOptions[] = {
+    {"Option1", "Kg(f)/cm2 (abs)", kgfPerCm2ToPsia},
+    {"Option3", "Bar (abs)", barToPsia},
+    {"Option2", "K-Pascal (abs)", kilopascalToPsia},
+    {"Option4", "Atm (abs)", atmToPsia},
+};
+inline constexpr UnitOption kMolarFlowOptions[] = {
+    {"Option1", "NMCH ", nm3PerHourToKscfh},
+    {"Option3", "MMSCFD", mmscfdToKscfh},
+    {"Option2", "lb-mole/hr", lbMolePerHourToKscfh},
+    {"Option4", "Kg-mole/hr", kgMolePerHourToKscfh},
+};
+inline constexpr UnitOption kHeightOptions[] = {
+    {"Option1", "Meters", metersToFeet},
+    {"Option3", "Kilometers", kilometersToFeet},
+    {"Option2", "Miles", milesToFeet},
+};
+inline constexpr UnitOption kMassFlowOptions[] = {
+    {"Option1", "Kg/hr", kgPerHourToKpph},
+    {"Option3", "Tons/hr", tonnesPerHourToKpph},
+};
+
+// Temperature to °F.
+inline constexpr ConverterSpec kTemperatureConverter{
+    "frmtemp1", "Temperature:", kTemperatureOptions, "Error 4567", 1095, false, &Vari::tempTarget};
+// Pressure to psia.
+inline constexpr ConverterSpec kPressureConverter{
+    "frmpress", "Pressure:", kPressureOptions, "Error 8879", 1260, true, &Vari::pressTarget};
+// Molar flow to KSCFH.
+inline constexpr ConverterSpec kMolarFlowConverter{
+    "frmMole", "Molar Flow:", kMolarFlowOptions, "Error 5609", 1290, true, &Vari::moleTarget};
+// Height to ft.
+inline constexpr ConverterSpec kHeightConverter{
+    "frmAlt", "Height / Altitude:", kHeightOptions, "Error 7887", 1125, true, &Vari::altTarget};
+// Mass flow to kpph (thousand lb/h).
+inline constexpr ConverterSpec kMassFlowConverter{
+    "frmMass", "Mass Flow:", kMassFlowOptions, "Error 7441", 1155, false, &Vari::massTarget};
+
+}  // namespace corvasine::shell

@@ -1,0 +1,141 @@
+#include "shell/converters.h"
+
+#include <algorithm>
+#include <string>
+
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+#include "shell/maker.h"
+
+namespace corvasine::shell {
+
+using runtime::OptionButton;
+using runtime::Rect;
+
+namespace {
+
+// Layout in twips: the quantity and its box in a row at the top left, the
+// button along the bottom left, the units in a column at the right.
+constexpr int kMargin = 120;
+constexpr Rect kLabelRect{kMargin, 165, 1575, 255};
+constexpr Rect kTextRect{1740, 120, 1020, 315};
+constexpr int kButtonWidth = 2640;
+constexpr int kButtonHeight = 375;
+constexpr int kOptionLeft = 2880;
+constexpr int kOptionWidth = 1680;
+constexpr int kOptionHeight = 255;
+constexpr int kOptionMaxStep = 300;
+constexpr int kOptionMinGap = 90;
+
+Rect commandRect(const ConverterSpec& spec) {
+  return {kMargin, spec.clientHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight};
+}
+
+// The option column is centred vertically in the dialog.
+Rect optionRect(const ConverterSpec& spec, std::size_t screenIndex) {
+  const int count = static_cast<int>(spec.options.size());
+  const int step =
+      std::min(kOptionMaxStep, (spec.clientHeight - 2 * kOptionMinGap) / std::max(count, 1));
+  const int columnHeight = (count - 1) * step + kOptionHeight;
+  const int top = (spec.clientHeight - columnHeight) / 2 + static_cast<int>(screenIndex) * step;
+  return {kOptionLeft, top, kOptionWidth, kOptionHeight};
+}
+
+}  // namespace
+
+ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterSpec& spec)
+    : Form(app, std::string(spec.formName)),
+      Label1{*this, "Label1", kLabelRect, nullptr, std::string(spec.quantity)},
+      Text1{*this, "Text1", kTextRect},
+      Command1{*this, "Command1", commandRect(spec), nullptr, "Transfer and exit"},
+      spec_(spec) {
+  setCaption(kProductName);
+  setClientSize(kConverterWidth, spec.clientHeight);
+  Command1.setDefault(true);
+  Command1.onClick = [this] { Command1_Click(); };
+}
+
+OptionButton ConverterDialog::makeOption(std::size_t screenIndex) {
+  const UnitOption& unit = spec_.options[screenIndex];
+  return OptionButton(*this, std::string(unit.name), optionRect(spec_, screenIndex), nullptr,
+                      std::string(unit.caption));
+}
+
+void ConverterDialog::bindOptions(std::initializer_list<OptionButton*> onScreen) {
+  std::size_t screenIndex = 0;
+  for (OptionButton* option : onScreen) byName_.emplace_back(option, &spec_.options[screenIndex++]);
+  std::sort(byName_.begin(), byName_.end(),
+            [](const auto& a, const auto& b) { return a.first->name() < b.first->name(); });
+
+  // Option1 is selected when the dialog is made.
+  byName_.front().first->setValue(true);
+
+  int tab = 0;
+  if (spec_.commandFirst) Command1.setTabIndex(tab++);
+  Text1.setTabIndex(tab++);
+  if (!spec_.commandFirst) Command1.setTabIndex(tab++);
+  for (OptionButton* option : onScreen) option->setTabIndex(tab++);
+  Label1.setTabIndex(tab);
+  Label1.setTabStop(false);
+}
+
+double ConverterDialog::convert(double x) const {
+  for (const auto& [option, unit] : byName_)
+    if (option->value()) return runtime::checked(unit->toBase(x));
+  throw runtime::RuntimeError("no unit selected");
+}
+
+void ConverterDialog::Command1_Click() {
+  try {
+    const double result = convert(runtime::ParseNumber(Text1.text()));
+    // The target may belong to a window that has closed since it was set:
+    // the reference then reads empty and the transfer fails like a bad number.
+    runtime::TextBox* target = (vari(application()).*spec_.target).get();
+    if (target == nullptr) throw runtime::RuntimeError("no target field");
+    target->setText(runtime::NumberText(runtime::RoundHalfEven(result, 2)));
+    application().unload(*this);
+  } catch (const runtime::RuntimeError&) {
+    application().services().ShowMessage(std::string(spec_.errorText), runtime::MessageKind::Plain);
+  }
+}
+
+frmtemp1::frmtemp1(runtime::Application& app)
+    : ConverterDialog(app, kTemperatureConverter),
+      Option1(makeOption(0)),
+      Option3(makeOption(1)),
+      Option2(makeOption(2)) {
+  bindOptions({&Option1, &Option3, &Option2});
+}
+
+frmpress::frmpress(runtime::Application& app)
+    : ConverterDialog(app, kPressureConverter),
+      Option1(makeOption(0)),
+      Option3(makeOption(1)),
+      Option2(makeOption(2)),
+      Option4(makeOption(3)) {
+  bindOptions({&Option1, &Option3, &Option2, &Option4});
+}
+
+frmMole::frmMole(runtime::Application& app)
+    : ConverterDialog(app, kMolarFlowConverter),
+      Option1(makeOption(0)),
+      Option3(makeOption(1)),
+      Option2(makeOption(2)),
+      Option4(makeOption(3)) {
+  bindOptions({&Option1, &Option3, &Option2, &Option4});
+}
+
+frmAlt::frmAlt(runtime::Application& app)
+    : ConverterDialog(app, kHeightConverter),
+      Option1(makeOption(0)),
+      Option3(makeOption(1)),
+      Option2(makeOption(2)) {
+  bindOptions({&Option1, &Option3, &Option2});
+}
+
+frmMass::frmMass(runtime::Application& app)
+    : ConverterDialog(app, kMassFlowConverter), Option1(makeOption(0)), Option3(makeOption(1)) {
+  bindOptions({&Option1, &Option3});
+}
+
+}  // namespace corvasine::shell

@@ -13,6 +13,35 @@
 
 namespace corvasine::gas {
 
+inline constexpr const char* kCompositionTitle = "Corvasine - Fuel composition";
+inline constexpr const char* kNormalizeQuestion = "Sum is not equal to 100%. Normalize?";
+inline constexpr const char* kEmptyCompositionMessage =
+    "The sum is 0% or less; the composition cannot be normalized.";
+inline constexpr const char* kSumTooLargeMessage =
+    "The sum is too large to be shown or normalized; check the composition.";
+inline constexpr const char* kNormalizeFailedMessage =
+    "The composition could not be normalized to 100%; it was left unchanged.";
+
+// Upper bound on the scaling passes of one normalisation, restarts included.
+// Scaling the smallest total the boxes can hold after rounding (0.0001 %) up
+// to 100 % takes about 17 000 passes, and scaling a total of 1E+300 down about
+// 120 000; a composition that still misses the band after this many passes
+// never reaches it (its values have rounded away to zero, for example).
+inline constexpr long kMaxNormalizePasses = 2'000'000;
+
+struct NormalizeResult {
+  bool inBand = false;  // the total ended between 99.999 and 100.001 (mole %)
+  long passes = 0;      // scaling passes run, over all restarts
+  long restarts = 0;    // times the scaling began again after missing the band
+};
+
+// Scales comp(1..16) towards a total of 100 % in passes of growing scale
+// factor, each pass rounding every component to 4 decimals, and restarts while
+// the total misses the band 99.999 to 100.001. total is the sum the scaling
+// starts from. Stops unfinished after maxPasses passes, leaving comp as the
+// last pass left it. A non-finite value raises RuntimeError.
+NormalizeResult normalizeFuelComp(std::array<double, 21>& comp, double total, long maxPasses);
+
 // Design layout of the dialog in twips: one column of labelled boxes in
 // component order, the total below them and the button at the bottom.
 namespace comp_layout {

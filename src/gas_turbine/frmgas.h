@@ -47,6 +47,8 @@ class frmgas : public runtime::Form {
   // The stored inputs in their base units.
   GasInputState& inputState() { return input_; }
   const GasInputState& inputState() const { return input_; }
+  // The help file that Help shows, set at load.
+  const std::string& helpFile() const { return helpFile_; }
   // The record of the last evaluation, zero before the first.
   GasEvaluation& evaluation() { return evaluation_; }
   const GasEvaluation& evaluation() const { return evaluation_; }
@@ -400,6 +402,7 @@ class frmgas : public runtime::Form {
 
   GasInputState input_;
   GasEvaluation evaluation_;
+  std::string helpFile_;  // set at load: corvasine.hlp in the program folder
   bool validating_ = false;
 };
 

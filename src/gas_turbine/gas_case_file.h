@@ -1,0 +1,48 @@
+#pragma once
+
+// The gas case file: one line of 35 fields joined by "^" — the texts of the
+// 14 input boxes as they stand (in the unit each list shows; no unit is
+// recorded), then the 21 fuel composition entries.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace corvasine::gas {
+
+class frmgas;
+
+inline constexpr const char* kCaseFileFilter =
+    "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*";
+inline constexpr const char* kCaseFileDefaultExt = "qvdg";
+inline constexpr const char* kSaveDialogTitle = "Corvasine - Save file";
+inline constexpr const char* kOpenDialogTitle = "Corvasine - Open file";
+inline constexpr const char* kSaveFailedMessage = "Error exporting data.";
+inline constexpr const char* kOpenFailedMessage = "Error importing data.";
+inline constexpr const char* kCaseFieldSeparator = "^";
+
+inline constexpr std::size_t kCaseBoxFields = 14;
+inline constexpr std::size_t kCaseCompositionFields = 21;
+inline constexpr std::size_t kCaseFields = kCaseBoxFields + kCaseCompositionFields;
+// The last composition entry is written but not read back.
+inline constexpr std::size_t kCaseCompositionFieldsRead = 20;
+
+// Whether a box text can be written into the line and read back as it stands:
+// "^" would shift the later fields, a comma or a line break would cut the line.
+bool isStorableCaseText(std::string_view text);
+
+// The case line from the 14 box texts (in file order) and the composition.
+std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
+                     const std::array<double, kCaseCompositionFields>& fuelComp);
+
+// File > Save: asks for a file name and writes the window's case; a box text
+// that could not be read back is refused before anything is written.
+void saveGasCase(frmgas& form);
+
+// File > Open: asks for a file name, assigns the fields to the boxes (which
+// run their handlers) and the composition, then has the fuel composition
+// dialog transfer the mixture values.
+void openGasCase(frmgas& form);
+
+}  // namespace corvasine::gas

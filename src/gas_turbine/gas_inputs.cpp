@@ -1,0 +1,225 @@
+// The input handlers of the gas window: each change handler converts its box
+// from the unit its list shows into the base unit and stores it; the unit
+// lists re-run their box's handler so the same number is read in the new
+// unit. A change handler ends silently at the first step that fails (a text
+// that is not a number, an arithmetic fault), keeping what it stored before.
+
+#include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_kernels.h"
+#include "gas_turbine/gas_unit_rules.h"
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+
+namespace corvasine::gas {
+
+using runtime::checked;
+using runtime::NumberText;
+using runtime::ParseNumber;
+using runtime::RoundHalfEven;
+using runtime::RuntimeError;
+
+namespace {
+
+// Above this site altitude, ft, the barometric polynomial is not used.
+constexpr double kAltitudeLimitFt = 16400.0;
+// Relative humidity, %, that the water content is computed for: strictly inside.
+constexpr double kHumidityLowPercent = 0.0;
+constexpr double kHumidityHighPercent = 100.001;
+// Ambient temperatures, °F, outside which the water content is not computed.
+constexpr double kHumidityColdF = 32.0;
+constexpr double kHumidityHotF = 125.0;
+constexpr int kInletPressDecimals = 2;
+constexpr int kWaterContentDecimals = 4;
+
+constexpr const char* kOutOfRange = "OOR";
+constexpr const char* kTemperatureOutOfRange = "Temp OOR";
+
+// Runs a handler body under its silent error exit.
+template <class Body>
+void silently(Body body) {
+  try {
+    body();
+  } catch (const RuntimeError&) {
+  }
+}
+
+}  // namespace
+
+void frmgas::refreshWaterContent() {
+  const double rh = ParseNumber(Text4.text());
+  if (!(rh > kHumidityLowPercent && rh < kHumidityHighPercent)) return;
+  if (input_.ambientTemp <= kHumidityColdF || input_.ambientTemp >= kHumidityHotF) {
+    Text5.setText(kTemperatureOutOfRange);
+    return;
+  }
+  const double ratio = checked(HumidRatio(input_.ambientTemp, input_.inletPress, rh / 100.0));
+  Text5.setText(NumberText(RoundHalfEven(ratio, kWaterContentDecimals)));
+}
+
+void frmgas::Text1_Change() {
+  silently([this] {
+    input_.ambientTemp = temperatureToF(ParseNumber(Text1.text()), cmbtemp.listIndex());
+    refreshWaterContent();
+  });
+}
+
+void frmgas::Text2_Change() {
+  silently([this] {
+    input_.siteAltitude = heightToFt(ParseNumber(Text2.text()), cmdsite.listIndex());
+    if (input_.siteAltitude >= kAltitudeLimitFt) {
+      Text3.setText(kOutOfRange);
+    } else {
+      input_.inletPress = RoundHalfEven(checked(interp(input_.siteAltitude)), kInletPressDecimals);
+      Text3.setText(psiaDisplayText(input_.inletPress, cmdpress1.listIndex()));
+    }
+    refreshWaterContent();
+  });
+}
+
+void frmgas::Text3_Change() {}
+
+void frmgas::Text4_Change() {
+  silently([this] { refreshWaterContent(); });
+}
+
+void frmgas::Text6_Change() {
+  silently([this] {
+    input_.inletDrop = lowPressureToInWC(ParseNumber(Text6.text()), Combo2.listIndex());
+    const double inletPressInWC = checked(input_.inletPress * kInWCPerPsi);
+    if (input_.inletDrop >= 0.0 && inletPressInWC > input_.inletDrop) {
+      input_.finalInletPress =
+          RoundHalfEven(input_.inletPress - input_.inletDrop / kInWCPerPsi, kInletPressDecimals);
+    }
+    Text7.setText(psiaDisplayText(input_.finalInletPress, Combo3.listIndex()));
+  });
+}
+
+void frmgas::Text8_Change() {
+  silently([this] {
+    Text14.setText(heatingValueDisplayText(Text8.text(), Text12.text(), Combo4.listIndex()));
+  });
+}
+
+void frmgas::Text9_Change() {
+  silently([this] {
+    Text13.setText(heatingValueDisplayText(Text9.text(), Text12.text(), Combo5.listIndex()));
+  });
+}
+
+void frmgas::Text10_Change() {
+  silently([this] {
+    input_.exhaustTemp = temperatureToF(ParseNumber(Text10.text()), Combo11.listIndex());
+  });
+}
+
+// The exhaust pressure loss and the fuel pressure count only as case-file
+// fields; nothing reads a stored value of them.
+void frmgas::Text11_Change() {}
+void frmgas::Text17_Change() {}
+
+void frmgas::Text15_Change() {
+  if (input_.balanceMode != kBalanceExhaustFlow) return;  // the O2 target is read at evaluation
+  silently([this] {
+    input_.exhaustFlow = molarFlowToKscfh(ParseNumber(Text15.text()), Combo13.listIndex());
+  });
+}
+
+void frmgas::Text16_Change() {
+  silently([this] {
+    input_.fuelFlow = molarFlowToKscfh(ParseNumber(Text16.text()), Combo8.listIndex());
+  });
+}
+
+void frmgas::Text18_Change() {
+  silently(
+      [this] { input_.fuelTemp = temperatureToF(ParseNumber(Text18.text()), Combo6.listIndex()); });
+}
+
+void frmgas::Text19_Change() {
+  silently([this] {
+    input_.compDischTemp = temperatureToF(ParseNumber(Text19.text()), Combo9.listIndex());
+  });
+}
+
+void frmgas::Text20_Change() {
+  silently([this] {
+    input_.compDischPress = pressureToPsia(ParseNumber(Text20.text()), Combo10.listIndex());
+  });
+}
+
+void frmgas::balancetype_Click() {
+  silently([this] {
+    if (balancetype.listIndex() == 0) {
+      input_.balanceMode = kBalanceExhaustO2;
+      Combo13.setVisible(false);
+    } else {
+      Combo13.setVisible(true);
+      input_.balanceMode = kBalanceExhaustFlow;
+    }
+    Text15_Change();
+    show();
+    setFocus(Text15);
+  });
+}
+
+void frmgas::balancetype_Validate(bool& cancel) {
+  if (validating_) return;
+  validating_ = true;
+  balancetype_Click();
+  validating_ = false;
+  (void)cancel;
+}
+
+void frmgas::Check1_Click() { Text25.setEnabled(Check1.value() != 0); }
+
+// The window is shown first: the load sets every list before it shows itself.
+void frmgas::unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo) {
+  if (rerun != nullptr) (this->*rerun)();
+  show();
+  if (focusTo != nullptr) setFocus(*focusTo);
+}
+
+// Moving the focus from inside a validate handler leaves the list again; that
+// nested leave is not validated a second time.
+void frmgas::unitListValidated(void (frmgas::*rerun)(), runtime::Control* focusTo) {
+  if (validating_) return;
+  validating_ = true;
+  unitListClicked(rerun, focusTo);
+  validating_ = false;
+}
+
+void frmgas::cmbtemp_Click() { unitListClicked(&frmgas::Text1_Change, &Text1); }
+void frmgas::cmbtemp_Validate(bool&) { unitListValidated(&frmgas::Text1_Change, nullptr); }
+void frmgas::cmdsite_Click() { unitListClicked(&frmgas::Text2_Change, &Text2); }
+void frmgas::cmdsite_Validate(bool&) { unitListValidated(&frmgas::Text2_Change, &Text2); }
+void frmgas::cmdpress1_Click() { unitListClicked(&frmgas::Text2_Change, &Text4); }
+void frmgas::cmdpress1_Validate(bool&) { unitListValidated(&frmgas::Text2_Change, &Text4); }
+// lb/lb, g/g and kg/kg are the same ratio: the water content keeps its number.
+void frmgas::Combo1_Click() { unitListClicked(nullptr, &Text6); }
+void frmgas::Combo1_Validate(bool&) { unitListValidated(nullptr, &Text6); }
+void frmgas::Combo2_Click() { unitListClicked(&frmgas::Text6_Change, &Text6); }
+void frmgas::Combo2_Validate(bool&) { unitListValidated(&frmgas::Text6_Change, &Text6); }
+void frmgas::Combo3_Click() { unitListClicked(&frmgas::Text6_Change, &Text18); }
+void frmgas::Combo3_Validate(bool&) { unitListValidated(&frmgas::Text6_Change, &Text18); }
+void frmgas::Combo4_Click() { unitListClicked(&frmgas::Text8_Change, &Text26); }
+void frmgas::Combo4_Validate(bool&) { unitListValidated(&frmgas::Text8_Change, &Text26); }
+void frmgas::Combo5_Click() { unitListClicked(&frmgas::Text9_Change, &Text26); }
+void frmgas::Combo5_Validate(bool&) { unitListValidated(&frmgas::Text9_Change, &Text26); }
+void frmgas::Combo6_Click() { unitListClicked(&frmgas::Text18_Change, &Text18); }
+void frmgas::Combo6_Validate(bool&) { unitListValidated(&frmgas::Text18_Change, &Text18); }
+void frmgas::Combo7_Click() { unitListClicked(&frmgas::Text17_Change, &Text17); }
+void frmgas::Combo7_Validate(bool&) { unitListValidated(&frmgas::Text17_Change, &Text17); }
+void frmgas::Combo8_Click() { unitListClicked(&frmgas::Text16_Change, &Text16); }
+void frmgas::Combo8_Validate(bool&) { unitListValidated(&frmgas::Text16_Change, &Text16); }
+void frmgas::Combo9_Click() { unitListClicked(&frmgas::Text19_Change, &Text19); }
+void frmgas::Combo9_Validate(bool&) { unitListValidated(&frmgas::Text19_Change, &Text19); }
+void frmgas::Combo10_Click() { unitListClicked(&frmgas::Text20_Change, &Text20); }
+void frmgas::Combo10_Validate(bool&) { unitListValidated(&frmgas::Text20_Change, &Text20); }
+void frmgas::Combo11_Click() { unitListClicked(&frmgas::Text10_Change, &Text10); }
+void frmgas::Combo11_Validate(bool&) { unitListValidated(&frmgas::Text10_Change, &Text10); }
+void frmgas::Combo12_Click() { unitListClicked(&frmgas::Text11_Change, &Text11); }
+void frmgas::Combo12_Validate(bool&) { unitListValidated(&frmgas::Text11_Change, &Text11); }
+void frmgas::Combo13_Click() { unitListClicked(&frmgas::Text15_Change, &Text15); }
+void frmgas::Combo13_Validate(bool&) { unitListValidated(&frmgas::Text15_Change, &Text15); }
+
+}  // namespace corvasine::gas

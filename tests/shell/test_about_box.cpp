@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/application.h"
+#include "shell/frmboota.h"
+#include "support/fake_services.h"
+
+namespace corvasine::shell {
+namespace {
+
+using runtime::Application;
+using testing::FakeRegistry;
+
+constexpr std::uint32_t kHklm = 0x80000002u;
+const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+class AboutBoxTest : public ::testing::Test {
+ protected:
+  testing::FakeServices services;
+  FakeRegistry& registry = services.fakeRegistry;
+  Application app{services};
+  frmboota& about = app.form<frmboota>();
+};
+
+TEST_F(AboutBoxTest, LoadNamesProductVersionAndMaker) {
+  EXPECT_EQ(about.caption().rfind("About ", 0), 0u);
+  EXPECT_NE(about.caption().find("Corvasine"), std::string::npos);
+  EXPECT_NE(about.caption().find("Brennovask"), std::string::npos);
+  EXPECT_EQ(about.lblVersion.caption(), "Version 1.0.1b");
+  EXPECT_EQ(about.lblTitle.caption(), "Corvasine");
+  EXPECT_EQ(about.lblDescription.caption(), "Check the pulse of your turbines");
+  EXPECT_NE(about.lblDisclaimer.caption().find("Brennovask"), std::string::npos);
+  EXPECT_TRUE(about.cmdOK.isDefault());
+  EXPECT_TRUE(about.cmdOK.isCancel());
+  const auto order = about.tabOrder();
+  EXPECT_EQ(order[0], &about.cmdOK);
+  EXPECT_EQ(order[1], &about.cmdSysInfo);
+}
+
+TEST_F(AboutBoxTest, OkCloses) {
+  about.cmdOK.click();
+  EXPECT_EQ(app.find<frmboota>(), nullptr);
+}
+
+struct Lookup {
+  const char* name;
+  std::optional<FakeRegistry::Value> stored;  // none: the key does not exist
+  bool denied;
+  bool found;
+  std::string expected;  // KeyVal afterwards; it starts as "before"
+};
+
+FakeRegistry::Value bytes(std::uint32_t type, std::vector<std::uint8_t> data) {
+  return {type, std::move(data)};
+}
+FakeRegistry::Value text(const std::string& s, bool withNul) {
+  std::vector<std::uint8_t> data(s.begin(), s.end());
+  if (withNul) data.push_back(0);
+  return {runtime::kRegSz, data};
+}
+
+class GetKeyValueTest : public AboutBoxTest, public ::testing::WithParamInterface<Lookup> {};
+
+TEST_P(GetKeyValueTest, ReadsOneValueAndClosesTheKey) {
+  const Lookup& c = GetParam();
+  if (c.stored) registry.setValue(kHklm, "Key", "Value", *c.stored);
+  if (c.denied) registry.denyAccess(kHklm, "Key");
+  std::string value = "before";
+  EXPECT_EQ(about.GetKeyValue(kHklm, "Key", "Value", value), c.found);
+  EXPECT_EQ(value, c.expected);
+  EXPECT_EQ(registry.lastAccess, 0x2003Fu);
+  EXPECT_EQ(registry.openHandles(), 0);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetKeyValueTest,
+    ::testing::Values(Lookup{"TextWithNul", text("C:\\Tools\\msinfo.exe", true), false, true,
+                             "C:\\Tools\\msinfo.exe"},
+                      Lookup{"TextWithoutNul", text("C:\\Tools", false), false, true, "C:\\Tools"},
+                      Lookup{"EmptyText", text("", true), false, true, ""},
+                      Lookup{"FillsTheBuffer", text(std::string(1024, 'x'), false), false, true,
+                             std::string(1024, 'x')},
+                      Lookup{"LongerThanTheBuffer", text(std::string(1024, 'x'), true), false,
+                             false, ""},
+                      Lookup{"DwordLowBytes", bytes(runtime::kRegDword, {0x05, 0x01, 0x00, 0x00}),
+                             false, true, "261"},
+                      Lookup{"DwordAllBytes", bytes(runtime::kRegDword, {0x78, 0x56, 0x34, 0x12}),
+                             false, true, "305419896"},
+                      Lookup{"OtherTypeKeepsTheText", bytes(3, {1, 2, 3}), false, true, "before"},
+                      Lookup{"MissingKey", std::nullopt, false, false, ""},
+                      Lookup{"AccessDenied", text("x", true), true, false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AboutBoxTest, MissingValueUnderAnExistingKeyIsNotFound) {
+  registry.setText(kHklm, "Key", "Other", "x");
+  std::string value = "before";
+  EXPECT_FALSE(about.GetKeyValue(kHklm, "Key", "Value", value));
+  EXPECT_EQ(value, "");
+  EXPECT_EQ(registry.openHandles(), 0);
+}
+
+TEST_F(AboutBoxTest, ToolPathIsStartedUnchangedWithoutTestingIt) {
+  registry.setText(kHklm, kToolKey, "PATH", "C:\\Odd Place\\tool.exe");
+  registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\Elsewhere");
+  about.cmdSysInfo.click();
+  EXPECT_EQ(services.programsStarted, std::vector<std::string>{"C:\\Odd Place\\tool.exe"});
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(registry.openHandles(), 0);
+}
+
+TEST_F(AboutBoxTest, ToolFolderIsUsedWhenItHoldsTheProgram) {
+  registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\Shared\\MSInfo", false);
+  services.existingFiles.insert("C:\\Shared\\MSInfo\\MSINFO32.EXE");
+  about.cmdSysInfo.click();
+  EXPECT_EQ(services.programsStarted, std::vector<std::string>{"C:\\Shared\\MSInfo\\MSINFO32.EXE"});
+  EXPECT_TRUE(services.messages.empty());
+}
+
+struct Unavailable {
+  const char* name;
+  void (*arrange)(testing::FakeServices&);
+};
+
+class SysInfoUnavailableTest : public AboutBoxTest,
+                               public ::testing::WithParamInterface<Unavailable> {};
+
+TEST_P(SysInfoUnavailableTest, ShowsTheOneMessageAndStaysOpen) {
+  GetParam().arrange(services);
+  about.cmdSysInfo.click();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "System Information Is Unavailable At This Time");
+  EXPECT_EQ(services.messages[0].kind, runtime::MessageKind::Plain);
+  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_TRUE(services.programsStarted.empty());
+  EXPECT_EQ(registry.openHandles(), 0);
+  EXPECT_NE(app.find<frmboota>(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SysInfoUnavailableTest,
+    ::testing::Values(Unavailable{"NothingRegistered", [](testing::FakeServices&) {}},
+                      Unavailable{"FolderWithoutProgram",
+                                  [](testing::FakeServices& s) {
+                                    s.fakeRegistry.setText(kHklm, kFolderKey, "MSINFO",
+                                                           "C:\\Shared");
+                                    s.existingFiles.insert("C:\\Shared\\OTHER.EXE");
+                                  }},
+                      Unavailable{"AccessDenied",
+                                  [](testing::FakeServices& s) {
+                                    s.fakeRegistry.setText(kHklm, kToolKey, "PATH",
+                                                           "C:\\msinfo32.exe");
+                                    s.fakeRegistry.denyAccess(kHklm, kToolKey);
+                                  }},
+                      Unavailable{"ProgramWillNotStart",
+                                  [](testing::FakeServices& s) {
+                                    s.fakeRegistry.setText(kHklm, kToolKey, "PATH",
+                                                           "C:\\broken.exe");
+                                    s.unstartablePrograms.insert("C:\\broken.exe");
+                                  }},
+                      Unavailable{"PathOfAnotherType",
+                                  [](testing::FakeServices& s) {
+                                    s.fakeRegistry.setValue(kHklm, kToolKey, "PATH", {3, {1, 2}});
+                                  }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace corvasine::shell

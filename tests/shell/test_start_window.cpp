@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/application.h"
+#include "shell/frmmain.h"
+#include "shell/maker.h"
+#include "support/fake_services.h"
+
+namespace corvasine::shell {
+namespace {
+
+using runtime::Application;
+
+struct LoadCount {
+  int gas = 0;
+  int steam = 0;
+};
+
+// Stand-ins for the calculators, which the start window only knows by name.
+class GasWindow : public runtime::Form {
+ public:
+  explicit GasWindow(Application& app) : Form(app, "frmgas") {}
+  void Form_Load() override { ++application().shared<LoadCount>().gas; }
+};
+class SteamWindow : public runtime::Form {
+ public:
+  explicit SteamWindow(Application& app) : Form(app, "frmstm") {}
+  void Form_Load() override { ++application().shared<LoadCount>().steam; }
+};
+
+class StartWindowTest : public ::testing::Test {
+ protected:
+  testing::FakeServices services;
+  Application app{services};
+  LoadCount& loads = app.shared<LoadCount>();
+
+  void registerGas() {
+    app.registerOpener("frmgas", [](Application& a) { a.form<GasWindow>().show(); });
+  }
+  void registerSteam() {
+    app.registerOpener("frmstm", [](Application& a) { a.form<SteamWindow>().show(); });
+  }
+};
+
+TEST_F(StartWindowTest, NamesProductAndMakerWithTheButtonsInTabOrder) {
+  frmmain& start = app.form<frmmain>();
+  EXPECT_EQ(start.caption(), "Corvasine");
+  EXPECT_EQ(start.lblcorva.caption(), "Corvasine");
+  EXPECT_EQ(start.lblbrenno.caption(), "Brennovask");
+  EXPECT_EQ(start.cmdsupport.caption(), "Support &Corvasine @ Brennovask");
+  std::vector<std::string> buttons;
+  for (const auto* c : start.tabOrder())
+    if (c->kind() == runtime::ControlKind::CommandButton) buttons.push_back(c->name());
+  EXPECT_EQ(buttons, (std::vector<std::string>{"cmdgas", "cmdsteam", "cmdsupport"}));
+  EXPECT_EQ(start.tabOrder().front()->name(), "cmdgas");
+}
+
+TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
+  registerGas();
+  registerSteam();
+  frmmain& start = app.form<frmmain>();
+  start.cmdgas.click();
+  start.cmdgas.click();
+  start.cmdsteam.click();
+  EXPECT_EQ(loads.gas, 1);
+  EXPECT_EQ(loads.steam, 1);
+  ASSERT_NE(app.find<GasWindow>(), nullptr);
+  EXPECT_TRUE(app.find<GasWindow>()->visible());
+  EXPECT_TRUE(app.find<SteamWindow>()->visible());
+
+  app.unload(*app.find<GasWindow>());
+  start.cmdgas.click();
+  EXPECT_EQ(loads.gas, 2);
+
+  app.unload(start);  // the calculators stay open
+  EXPECT_NE(app.find<GasWindow>(), nullptr);
+  EXPECT_NE(app.find<SteamWindow>(), nullptr);
+}
+
+TEST_F(StartWindowTest, CalculatorWithoutOpenerHasItsButtonDisabled) {
+  registerGas();
+  frmmain& start = app.form<frmmain>();
+  EXPECT_TRUE(start.cmdgas.enabled());
+  EXPECT_FALSE(start.cmdsteam.enabled());
+  EXPECT_TRUE(start.cmdsupport.enabled());
+}
+
+TEST_F(StartWindowTest, NoCalculatorsLeavesOnlyTheSupportButton) {
+  frmmain& start = app.form<frmmain>();
+  EXPECT_FALSE(start.cmdgas.enabled());
+  EXPECT_FALSE(start.cmdsteam.enabled());
+  start.cmdgas.click();  // a press that slips through opens nothing and does not fail
+  EXPECT_EQ(app.loadedForms().size(), 1u);
+}
+
+TEST_F(StartWindowTest, SupportOpensTheMakersPageSilently) {
+  app.form<frmmain>().cmdsupport.click();
+  EXPECT_EQ(services.pagesOpened, std::vector<std::string>{kSupportPage});
+  EXPECT_EQ(std::string(kSupportPage).rfind("https://", 0), 0u);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+}  // namespace
+}  // namespace corvasine::shell

@@ -126,9 +126,9 @@ bool o2TargetUnreachable(const GasMixture& mix, const GasEvaluation& r) {
 
 double exhaustMolarMass(const GasEvaluation& r) {
   return checkedDiv(checked(r.argonFlow * kArgonMolarMass + r.n2Air * kN2MolarMass +
-                        r.co2Combustion * kCO2MolarMass + r.waterTotal * kH2OMolarMass +
-                        r.co2Air * kCO2MolarMass + r.o2Excess * kO2MolarMass +
-                        r.n2Fuel * kN2MolarMass + r.so2Flow * kSO2MolarMass),
+                            r.co2Combustion * kCO2MolarMass + r.waterTotal * kH2OMolarMass +
+                            r.co2Air * kCO2MolarMass + r.o2Excess * kO2MolarMass +
+                            r.n2Fuel * kN2MolarMass + r.so2Flow * kSO2MolarMass),
                     r.exhaustTotal);
 }
 
@@ -151,8 +151,7 @@ std::string oxygenLine(const GasEvaluation& r) {
   return "Oxygen in Exhaust: " + rounded(r.o2DryPercent, 2) + " %";
 }
 
-std::string resultLines(const GasEvaluation& r, const std::string& balanceLine,
-                        bool withElectric) {
+std::string resultLines(const GasEvaluation& r, const std::string& balanceLine, bool withElectric) {
   std::vector<std::string> lines;
   lines.push_back("Fresh air flow: " + rounded(r.humidWater + r.dryAirFlow, 0) + " KSCFH");
   lines.push_back(balanceLine);
@@ -206,8 +205,8 @@ GasEvaluationOutcome evaluate(GasInputState& state, const GasEvaluationBoxes& bo
     balanceLine = oxygenLine(r);
   }
 
-  r.inletHeat = in_heat(mix, state.ambientTemp, state.fuelTemp, r.dryAirFlow, r.humidWater,
-                        state.fuelFlow);
+  r.inletHeat =
+      in_heat(mix, state.ambientTemp, state.fuelTemp, r.dryAirFlow, r.humidWater, state.fuelFlow);
   r.exhaustHeat = ex_heat(state.exhaustTemp, r.n2Air, r.n2Fuel, r.argonFlow, r.co2Combustion,
                           r.co2Air, r.waterTotal, r.o2Excess, r.so2Flow);
   r.compressorHeat =

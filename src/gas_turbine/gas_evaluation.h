@@ -50,13 +50,13 @@ struct GasEvaluation {
 
 // The texts of the window's boxes that the evaluation reads, as they stand.
 struct GasEvaluationBoxes {
-  std::string Text1;              // ambient temperature
-  bool cmbtempAtFirst = true;     // cmbtemp shows position 0 (°F); otherwise Text1 is °C
-  std::string Text15;             // exhaust O2 target, %; read in Exhaust O2 mode only
-  std::string Text5;              // absolute water content, lb/lb as displayed
-  std::string Text26;             // mechanical losses, %
-  std::string Text25;             // generator efficiency, %; read only when enabled
-  bool Text25Enabled = false;     // Check1 "Generator efficiency:" ticked
+  std::string Text1;           // ambient temperature
+  bool cmbtempAtFirst = true;  // cmbtemp shows position 0 (°F); otherwise Text1 is °C
+  std::string Text15;          // exhaust O2 target, %; read in Exhaust O2 mode only
+  std::string Text5;           // absolute water content, lb/lb as displayed
+  std::string Text26;          // mechanical losses, %
+  std::string Text25;          // generator efficiency, %; read only when enabled
+  bool Text25Enabled = false;  // Check1 "Generator efficiency:" ticked
 };
 
 enum class GasEvaluationOutcome {

@@ -25,8 +25,7 @@ double power(double x, int n) { return std::pow(x, static_cast<double>(n)); }
 
 double lnSatPressureOverIce(double tr) {
   return -10214.165 / tr - 4.8932428 - 0.0053765794 * tr + 1.9202377e-7 * power(tr, 2) +
-         3.5575832e-10 * power(tr, 3) - 9.0344688e-14 * power(tr, 4) +
-         4.1635019 * checkedLog(tr);
+         3.5575832e-10 * power(tr, 3) - 9.0344688e-14 * power(tr, 4) + 4.1635019 * checkedLog(tr);
 }
 
 double lnSatPressureOverWater(double tr) {

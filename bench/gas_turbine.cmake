@@ -1,0 +1,3 @@
+corvasine_add_bench(bench_gas_turbine
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/bench_gas_turbine.cpp
+  LIBS corvasine::gas_turbine)

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+
+#include "gas_turbine/gas_kernels.h"
+#include "runtime/runtime_error.h"
+
+namespace corvasine::gas {
+namespace {
+
+using runtime::RuntimeError;
+
+// Figures printed by reference/gas_reference.py (plain IEEE doubles, the same
+// formulas evaluated independently); stored in reference/gas_reference.txt.
+constexpr double kN2From77To1000 = 6615.308202821982;
+constexpr double kN2From1000To77 = -6615.387135735352;
+constexpr double kN2From77To77p1 = 1.2523145017431057;
+constexpr double kSatPressureAt32Ice = 0.08864026352829472;
+constexpr double kSatPressureAt32p01Water = 0.0886846813924319;
+
+double kelvin(double fahrenheit) { return (fahrenheit - 32.0) / 1.8 + 273.15; }
+
+// Atom balance: CxHy burns with x + y/4 O2 to x CO2 and y/2 H2O; H2S with 1.5
+// O2 to SO2 and H2O. Catches a mistyped stoichiometry entry.
+TEST(GasTables, OxygenDemandBalancesTheProducts) {
+  for (std::size_t i = kFirstFuelComponent; i <= kLastFuelComponent; ++i) {
+    const Stoichiometry& s = stoichiometry[i];
+    const double sulphur = i == kH2S ? 1.0 : 0.0;
+    const double oxygenInFuel = i == kCO2 ? 1.0 : (i == kH2O ? 0.5 : 0.0);
+    EXPECT_EQ(s.o2Demand, s.co2 + s.h2o / 2.0 + sulphur - oxygenInFuel) << "component " << i;
+  }
+}
+
+TEST(GasKernels, HyperbolicFunctionsMatchTheLibraryAndOverflowRaises) {
+  for (double x : {-3.0, -0.5, 0.25, 2.0, 40.0}) {
+    EXPECT_NEAR(SinH(x), std::sinh(x), 1e-14 * std::cosh(x));
+    EXPECT_NEAR(CosH(x), std::cosh(x), 1e-14 * std::cosh(x));
+  }
+  EXPECT_THROW(SinH(800.0), RuntimeError);
+  EXPECT_THROW(CosH(-800.0), RuntimeError);  // exp underflows to 0: 1/e divides by zero
+}
+
+TEST(GasKernels, BarometricPressureFollowsTheStandardAtmosphere) {
+  EXPECT_EQ(interp(0.0), 14.6965450413525);
+  // Standard atmosphere, p = 14.696 (1 - 6.8756e-6 h)^5.2559 psia; the fit within 0.5 %.
+  for (double h : {1000.0, 5000.0, 10000.0, 16000.0}) {
+    const double standard = 14.696 * std::pow(1.0 - 6.8756e-6 * h, 5.2559);
+    EXPECT_NEAR(interp(h), standard, 0.005 * standard) << h << " ft";
+  }
+}
+
+TEST(GasKernels, SaturationPressureBranchesAtTheIcePoint) {
+  EXPECT_NEAR(SatPressure(32.0), kSatPressureAt32Ice, 1e-16);
+  EXPECT_NEAR(SatPressure(32.01), kSatPressureAt32p01Water, 1e-16);
+  // Steam tables, psia, within 0.2 %.
+  for (auto [t, p] : {std::pair{-40.0, 0.001862}, {68.0, 0.33889}, {212.0, 14.696}}) {
+    EXPECT_NEAR(SatPressure(t), p, 0.002 * p) << t << " °F";
+  }
+}
+
+TEST(GasKernels, HumidityRatio) {
+  for (double t : {0.0, 59.0, 124.0}) {
+    for (double p : {7.9, 14.7, -3.0}) EXPECT_EQ(HumidRatio(t, p, 0.0), 0.0);
+  }
+  // Saturated air at 68 °F and 14.696 psia: 0.62198 pw / (p - pw) with the
+  // tabulated pw = 0.33889 psia gives 0.014681 lb/lb.
+  EXPECT_NEAR(HumidRatio(68.0, 14.696, 1.0), 0.014681, 0.00003);
+  // The vapour pressure equal to the air pressure divides by zero.
+  EXPECT_THROW(HumidRatio(100.0, SatPressure(100.0), 1.0), RuntimeError);
+}
+
+TEST(GasKernels, ComponentsWithoutHeatCapacityRowsRaise) {
+  for (ComponentIndex i :
+       {static_cast<ComponentIndex>(0), kArgon, static_cast<ComponentIndex>(20)}) {
+    EXPECT_THROW(componentCp(i, 300.0), RuntimeError) << i;
+  }
+}
+
+TEST(CpIntegral, EqualTemperaturesGiveZero) {
+  for (double t : {-100.0, 77.0, 1234.5}) EXPECT_EQ(cpIntegral(kMethane, t, t), 0.0);
+}
+
+TEST(CpIntegral, OneStepTakesCpAtTheStart) {
+  EXPECT_NEAR(cpIntegral(kN2, 77.0, 77.1), kN2From77To77p1, 1e-15);
+  EXPECT_EQ(cpIntegral(kN2, 77.0, 77.1), 0.1 * componentCp(kN2, 298.15) * 0.0004299);
+}
+
+// From 77 °F (298.15 K) to 1000 °F (810.93 K) the sum takes 5128 steps of 0.1 K.
+TEST(CpIntegral, WholeRangeTakes5128Steps) {
+  const double result = cpIntegral(kN2, 77.0, 1000.0);
+  EXPECT_DOUBLE_EQ(result, kN2From77To1000);
+  double sum = 0.0;
+  double t = kelvin(77.0);
+  for (int steps = 1; steps <= 5129; ++steps) {
+    sum = sum + 0.1 * componentCp(kN2, t);
+    t = t + 0.1;
+    if (steps >= 5127) {
+      EXPECT_EQ(result == sum * 0.0004299, steps == 5128) << steps;
+    }
+  }
+}
+
+TEST(CpIntegral, DownwardIsNotTheExactNegative) {
+  const double up = cpIntegral(kN2, 77.0, 1000.0);
+  const double down = cpIntegral(kN2, 1000.0, 77.0);
+  EXPECT_DOUBLE_EQ(down, kN2From1000To77);
+  EXPECT_GT(-down, up);
+  EXPECT_LT(-down - up, 0.1);
+}
+
+TEST(CpIntegral, EndlessSpansAndAbsoluteZeroRaise) {
+  EXPECT_NO_THROW(cpIntegral(kO2, 77.0, 30000.0));                // 16600 K in 166000 steps
+  EXPECT_THROW(cpIntegral(kO2, 77.0, 1e6), RuntimeError);         // 555000 K
+  EXPECT_THROW(cpIntegral(kO2, 1e17, 1e17 + 1e5), RuntimeError);  // 0.1 K no longer moves T
+  EXPECT_THROW(cpIntegral(kO2, 77.0, -500.0), RuntimeError);      // passes 0 K
+}
+
+TEST(HeatKernels, EverythingAtTheReferenceTemperatureIsZero) {
+  GasMixture mix;
+  mix.fuelComp[kMethane] = 90.0;
+  mix.fuelComp[kH2S] = 10.0;
+  EXPECT_EQ(in_heat(mix, 77.0, 77.0, 5000.0, 80.0, 300.0), 0.0);
+  EXPECT_EQ(ex_heat(77.0, 1, 2, 3, 4, 5, 6, 7, 8), 0.0);
+  EXPECT_EQ(compres(mix, 400.0, 400.0, 5000.0, 80.0), 0.0);
+}
+
+// Cooling the inlet air to 77 °F is the compression from its temperature to 77 °F.
+TEST(HeatKernels, InletAirHeatEqualsCompressionToTheReference) {
+  const GasMixture air;
+  EXPECT_EQ(in_heat(air, 95.0, 77.0, 5000.0, 80.0, 0.0), compres(air, 95.0, 77.0, 5000.0, 80.0));
+}
+
+TEST(HeatKernels, CompositionsComeFromTheMixture) {
+  GasMixture argonOnly;
+  argonOnly.airO2 = argonOnly.airN2 = argonOnly.airCO2 = 0.0;
+  argonOnly.airAr = 100.0;
+  const double flow = 1000.0;  // KSCFH
+  EXPECT_NEAR(compres(argonOnly, 60.0, 700.0, flow, 0.0), 640.0 * argonCp * flow / 0.3794884, 1e-6);
+  GasMixture ethane;
+  ethane.fuelComp[kEthane] = 100.0;
+  EXPECT_NEAR(in_heat(ethane, 77.0, 200.0, 0.0, 0.0, flow),
+              cpIntegral(kEthane, 200.0, 77.0) * flow / 0.3794884, 1e-6);
+}
+
+TEST(HeatKernels, CombustionHeat) {
+  GasMixture inert;
+  inert.fuelComp[kCO2] = 30.0;
+  inert.fuelComp[kN2] = 60.0;
+  inert.fuelComp[kH2O] = 10.0;
+  EXPECT_EQ(heat_comb(inert, 1000.0), 0.0);
+  GasMixture methane;
+  methane.fuelComp[kMethane] = 100.0;
+  EXPECT_DOUBLE_EQ(heat_comb(methane, 100.0), -909.355 * 100.0 * 1000.0);
+}
+
+}  // namespace
+}  // namespace corvasine::gas

@@ -81,10 +81,14 @@ NormalizeResult normalizeFuelComp(std::array<double, 21>& comp, double total, lo
         ++result.passes;
         scaleFactor += kScaleStep;
         t = 0.0;
+        bool allZero = true;
         for (std::size_t i = kFirst; i <= kLast; ++i) {
           comp[i] = RoundHalfEven(scaleFactor * comp[i], kComponentDecimals);
           t += comp[i];
+          allZero = allZero && comp[i] == 0.0;
         }
+        // Every share has rounded away: no further pass can change anything.
+        if (allZero) return result;
       }
     }
     if (!(t > kBandHigh || t < kBandLow)) {
@@ -219,8 +223,13 @@ void frmcomp::Command1_Click() {
     mixLHV = sumLHV;
     mixHHV = sumHHV;
 
-    // The molecular weight goes first: the heating-value boxes' handlers divide by it.
+    // A gas window made here starts a new case and empties the composition;
+    // it is to hold the composition transferred into it.
+    const bool gasWindowOpen = application().find<frmgas>() != nullptr;
+    const auto composition = fuelComp;
     auto& gas = application().form<frmgas>();
+    if (!gasWindowOpen) fuelComp = composition;
+    // The molecular weight goes first: the heating-value boxes' handlers divide by it.
     gas.Text12.setText(mwText);
     gas.Text9.setText(hhvText);
     gas.Text8.setText(lhvText);

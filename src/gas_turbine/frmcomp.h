@@ -23,10 +23,11 @@ inline constexpr const char* kNormalizeFailedMessage =
     "The composition could not be normalized to 100%; it was left unchanged.";
 
 // Upper bound on the scaling passes of one normalisation, restarts included.
-// Scaling the smallest total the boxes can hold after rounding (0.0001 %) up
-// to 100 % takes about 17 000 passes, and scaling a total of 1E+300 down about
-// 120 000; a composition that still misses the band after this many passes
-// never reaches it (its values have rounded away to zero, for example).
+// A total of 1 % takes about 10 000 passes, one of 0.01 % about 52 000, the
+// smallest total the dialog shows (0.001 %, one share) about 500 000 since
+// the 4-decimal rounding holds it back, and the largest Double about 120 000
+// down. Shares of a few ten-thousandths each freeze for millions of passes;
+// those compositions end here with a message, after a second or two.
 inline constexpr long kMaxNormalizePasses = 2'000'000;
 
 struct NormalizeResult {
@@ -38,8 +39,9 @@ struct NormalizeResult {
 // Scales comp(1..16) towards a total of 100 % in passes of growing scale
 // factor, each pass rounding every component to 4 decimals, and restarts while
 // the total misses the band 99.999 to 100.001. total is the sum the scaling
-// starts from. Stops unfinished after maxPasses passes, leaving comp as the
-// last pass left it. A non-finite value raises RuntimeError.
+// starts from. Stops unfinished after maxPasses passes, or as soon as every
+// share has rounded to 0, leaving comp as the last pass left it. A non-finite
+// value raises RuntimeError.
 NormalizeResult normalizeFuelComp(std::array<double, 21>& comp, double total, long maxPasses);
 
 // Design layout of the dialog in twips: one column of labelled boxes in

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gas_turbine/frm_gtunits.h"
+#include "gas_turbine/frmgas.h"
+#include "gas_turbine/gt_units_file.h"
+#include "runtime/controls.h"
+#include "shell/vari.h"
+#include "support/fake_services.h"
+
+namespace corvasine::gas {
+namespace {
+
+using runtime::MessageKind;
+using Units = std::array<short, 10>;
+
+constexpr const char* kNotFound = "Unit databse is not found; default units selected.";
+constexpr const char* kNotWritable =
+    "Application directry is not accessible. Make sure you have sufficient writes to modify "
+    "items in application folder.";
+constexpr const char* kZerosLine = "0*0*0*0*0*0*0*0*0*0\r\n";
+
+class DefaultUnits : public ::testing::Test {
+ protected:
+  std::string filePath() const { return services.programFolder + "/gtunits.qvd"; }
+  void writeFile(const std::string& bytes) const {
+    std::ofstream(filePath(), std::ios::binary) << bytes;
+  }
+  std::string fileBytes() const {
+    std::ifstream in(filePath(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  // A path that cannot be written as a file.
+  void blockFile() const { std::filesystem::create_directory(filePath()); }
+
+  std::array<short, 11>& gtUnits() { return shell::vari(app).gtUnits; }
+  Units firstTen() {
+    Units units{};
+    for (std::size_t i = 0; i < units.size(); ++i) units[i] = gtUnits()[i];
+    return units;
+  }
+
+  testing::FakeServices services;
+  runtime::Application app{services};
+};
+
+// File content -> the positions read, or nullopt for a file treated as bad.
+struct FileCase {
+  const char* name;
+  std::optional<std::string> content;  // nullopt: no file
+  std::optional<Units> read;
+};
+class UnitsFileReading : public DefaultUnits, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(UnitsFileReading, ReadsGoodFilesAndReplacesBadOnes) {
+  if (GetParam().content) writeFile(*GetParam().content);
+  gtUnits().fill(1);  // whatever stood before
+  loadUnits(app);
+  if (const auto& read = GetParam().read) {
+    EXPECT_EQ(firstTen(), *read);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(fileBytes(), *GetParam().content);  // left as it was
+  } else {
+    EXPECT_EQ(firstTen(), Units{});
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, kNotFound);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(services.messages[0].title, "Corvasine");
+    EXPECT_EQ(fileBytes(), kZerosLine);
+  }
+  EXPECT_EQ(gtUnits()[10], 1);  // never stored
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnitsFileReading,
+    ::testing::Values(FileCase{"CelsiusAndAtm", "1*1*0*0*0*0*0*0*0*0\r\n", Units{1, 1}},
+                      // The last position of every list, and a tenth value kept as read.
+                      FileCase{"LastEntries", "1*3*3*4*3*3*4*4*2*7\r\n",
+                               Units{1, 3, 3, 4, 3, 3, 4, 4, 2, 7}},
+                      FileCase{"MoreThanTen", "0*2*0*0*0*0*0*0*0*0*9*9\r\n", Units{0, 2}},
+                      FileCase{"HalvesToEven", "0*1.5*2.5*0*0*0*0*0*0*0\r\n", Units{0, 2, 2}},
+                      FileCase{"BlanksAndNoLineEnd", "  1* 2 *0*0*0*0*0*0*0*0", Units{1, 2}},
+                      FileCase{"NoFile", std::nullopt, std::nullopt},
+                      FileCase{"EmptyFile", "", std::nullopt},
+                      FileCase{"EmptyLine", "\r\n", std::nullopt},
+                      FileCase{"ThreeValues", "1*1*0\r\n", std::nullopt},
+                      FileCase{"AWord", "1*1*0*0*deg*0*0*0*0*0\r\n", std::nullopt},
+                      FileCase{"CommaCutsTheLine", "1*1*0*0*0,0*0*0*0*0\r\n", std::nullopt},
+                      FileCase{"TemperatureOutOfList", "2*0*0*0*0*0*0*0*0*0\r\n", std::nullopt},
+                      FileCase{"HeatRateOutOfList", "0*0*0*0*0*0*0*0*3*0\r\n", std::nullopt},
+                      FileCase{"Negative", "0*-1*0*0*0*0*0*0*0*0\r\n", std::nullopt},
+                      FileCase{"NegativeTenth", "0*0*0*0*0*0*0*0*0*-1\r\n", std::nullopt},
+                      FileCase{"BeyondSixteenBits", "0*0*0*0*0*0*0*0*0*40000\r\n", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
+  blockFile();
+  loadUnits(app);
+  EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{kNotFound, kNotWritable}));
+  EXPECT_EQ(services.messages[1].kind, MessageKind::Warning);
+  EXPECT_EQ(firstTen(), Units{});
+}
+
+TEST_F(DefaultUnits, GasWindowStartsOnTheFileUnitsAndKeepsThemAfterOk) {
+  writeFile("1*1*0*0*0*0*0*0*0*0\r\n");
+  auto& gas = app.form<frmgas>();
+  EXPECT_TRUE(services.messages.empty());
+  for (const auto* list : {&gas.cmbtemp, &gas.Combo6, &gas.Combo9, &gas.Combo11})
+    EXPECT_EQ(list->text(), "°C") << list->name();
+  for (const auto* list : {&gas.cmdpress1, &gas.Combo3, &gas.Combo7, &gas.Combo10})
+    EXPECT_EQ(list->text(), "atm") << list->name();
+
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.cmbtemp.setListIndex(0);
+  dialog.cmd_ok.click();
+  EXPECT_EQ(fileBytes(), "0*1*0*0*0*0*0*0*0*0\r\n");
+  EXPECT_EQ(gas.cmbtemp.text(), "°C");  // an open window keeps its lists
+}
+
+TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
+  gtUnits() = {1, 3, 2, 4, 1, 3, 4, 4, 2, 0, 0};
+  auto& dialog = app.form<frm_gtunits>();
+  EXPECT_EQ(dialog.caption(), "Gas Turbine - Corvasine - Default units");
+  EXPECT_EQ(dialog.clientWidth(), 3450);
+  EXPECT_EQ(dialog.clientHeight(), 4380);
+  const std::array<runtime::ComboBox*, 9> lists = {
+      &dialog.cmbtemp, &dialog.cmdpress1, &dialog.cmdsite, &dialog.Combo2, &dialog.Combo4,
+      &dialog.Combo8,  &dialog.Combo12,   &dialog.Combo1,  &dialog.Combo5};
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    EXPECT_EQ(lists[i]->listIndex(), gtUnits()[i]) << lists[i]->name();
+    // The file check accepts exactly the positions these lists can show.
+    EXPECT_EQ(static_cast<int>(lists[i]->items().size()), kUnitListSizes[i]) << lists[i]->name();
+  }
+  EXPECT_TRUE(dialog.cmd_ok.isDefault());
+  EXPECT_TRUE(dialog.cmd_cancel.isCancel());
+}
+
+TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
+  gtUnits()[9] = 7;
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.cmbtemp.setListIndex(1);    // °C
+  dialog.cmdpress1.setListIndex(2);  // bar
+  dialog.cmd_ok.click();
+  EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*7\r\n");
+  EXPECT_EQ(gtUnits()[0], 1);
+  EXPECT_EQ(gtUnits()[1], 2);
+  EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
+  EXPECT_TRUE(services.messages.empty());
+
+  loadUnits(app);  // what the next gas window reads
+  EXPECT_EQ(firstTen(), (Units{1, 2, 0, 0, 0, 0, 0, 0, 0, 7}));
+}
+
+TEST_F(DefaultUnits, OkWithTheTenthValueZeroWritesTheShortLine) {
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.cmbtemp.setListIndex(1);
+  dialog.cmdpress1.setListIndex(2);
+  dialog.cmd_ok.click();
+  EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*0\r\n");
+}
+
+TEST_F(DefaultUnits, CancelDoesNothing) {
+  writeFile(kZerosLine);
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.cmbtemp.setListIndex(1);
+  dialog.cmd_cancel.click();
+  EXPECT_NE(app.find<frm_gtunits>(), nullptr);
+  EXPECT_EQ(gtUnits()[0], 0);
+  EXPECT_EQ(fileBytes(), kZerosLine);
+}
+
+TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
+  blockFile();
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.Combo5.setListIndex(2);
+  dialog.cmd_ok.click();
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kNotWritable});
+  EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
+  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  ASSERT_NE(app.find<frm_gtunits>(), nullptr);
+  EXPECT_EQ(gtUnits()[8], 2);  // the new positions stay
+
+  std::filesystem::remove(filePath());
+  dialog.cmd_ok.click();
+  EXPECT_EQ(fileBytes(), "0*0*0*0*0*0*0*0*2*0\r\n");
+  EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
+}
+
+}  // namespace
+}  // namespace corvasine::gas

@@ -1,0 +1,162 @@
+// Random use of the gas window: texts in every box, unit picks, mode
+// switches, clipboard, New, evaluations, saves and opens of random files.
+// Nothing may crash or hang, and only the system's own messages may appear.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gas_turbine/frmcomp.h"
+#include "gas_turbine/frmgas_fixture.h"
+#include "gas_turbine/gas_case_file.h"
+#include "gas_turbine/gas_evaluation.h"
+#include "runtime/number.h"
+
+namespace corvasine::gas {
+namespace {
+
+using runtime::MessageAnswer;
+
+class RandomUse : public FrmgasTest {
+ protected:
+  std::mt19937 rng{20240611};
+
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+  double uniform(double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng);
+  }
+
+  std::string randomText() {
+    static const std::array<const char*, 16> odd = {
+        "",    "abc", "1,5", "1e308", "-1e308", "1e-320", "nan", "inf",
+        " 7 ", "^",   "0",   "-0",    "1e999",  "12..3",  "+",   "°C"};
+    switch (pick(6)) {
+      case 0:
+        return odd[static_cast<std::size_t>(pick(static_cast<int>(odd.size())))];
+      case 1: {  // random bytes
+        std::string s;
+        for (int k = pick(8); k > 0; --k) s.push_back(static_cast<char>(pick(256)));
+        return s;
+      }
+      case 2:
+        return runtime::NumberText(uniform(-1e6, 1e6));
+      default:  // a plausible turbine figure
+        return runtime::NumberText(runtime::RoundHalfEven(uniform(-50, 1500), pick(4)));
+    }
+  }
+};
+
+TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
+  const std::set<std::string> allowed = {"Check your values",
+                                         "Insufficient air.",
+                                         "Error importing data.",
+                                         "Error exporting data.",
+                                         "Your current data will be lost. Do you want to continue?",
+                                         kNormalizeQuestion,
+                                         kEmptyCompositionMessage,
+                                         kSumTooLargeMessage,
+                                         kNormalizeFailedMessage};
+  frmgas& f = window();
+  const std::vector<runtime::TextBox*> boxes = {
+      &f.Text1,  &f.Text2,  &f.Text4,  &f.Text6,  &f.Text10, &f.Text11, &f.Text15,
+      &f.Text16, &f.Text17, &f.Text18, &f.Text19, &f.Text20, &f.Text25, &f.Text26};
+  const std::vector<runtime::ComboBox*> lists = {
+      &f.cmbtemp, &f.cmdsite, &f.cmdpress1, &f.Combo1,  &f.Combo2,     &f.Combo3,
+      &f.Combo4,  &f.Combo5,  &f.Combo6,    &f.Combo7,  &f.Combo8,     &f.Combo9,
+      &f.Combo10, &f.Combo11, &f.Combo12,   &f.Combo13, &f.balancetype};
+
+  // Start from a workable case so that evaluations get past their first checks.
+  vari().fuelComp[1] = 95;
+  vari().fuelComp[2] = 5;
+  for (auto [box, text] :
+       std::vector<std::pair<runtime::TextBox*, const char*>>{{&f.Text1, "59"},
+                                                              {&f.Text2, "0"},
+                                                              {&f.Text4, "60"},
+                                                              {&f.Text6, "4"},
+                                                              {&f.Text18, "80"},
+                                                              {&f.Text16, "1000"},
+                                                              {&f.Text10, "1050"},
+                                                              {&f.Text15, "15"},
+                                                              {&f.Text19, "720"},
+                                                              {&f.Text20, "220"}})
+    box->setText(text);
+
+  const auto start = std::chrono::steady_clock::now();
+  for (int step = 0; step < 400; ++step) {
+    // Questions are answered No, except New now and then.
+    services.answers.assign(4, MessageAnswer::No);
+    switch (pick(10)) {
+      case 0:
+      case 1:
+      case 2:
+        boxes[static_cast<std::size_t>(pick(static_cast<int>(boxes.size())))]->setText(
+            randomText());
+        break;
+      case 3: {
+        runtime::ComboBox* list =
+            lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
+        if (pick(2) == 0) {
+          list->setListIndex(pick(static_cast<int>(list->items().size())));
+        } else {
+          f.setFocus(*list);
+          f.setFocus(*boxes[static_cast<std::size_t>(pick(static_cast<int>(boxes.size())))]);
+        }
+        break;
+      }
+      case 4:
+        f.Check1.setValue(pick(2));
+        break;
+      case 5:
+        f.Command2.click();
+        break;
+      case 6: {  // clipboard on a random box and selection
+        runtime::TextBox* box =
+            boxes[static_cast<std::size_t>(pick(static_cast<int>(boxes.size())))];
+        f.setFocus(*box);
+        box->setSelection(pick(6), pick(6));
+        services.clipboard = randomText();
+        f.clickMenuItem(pick(2) == 0 ? "m_cut" : "m_paste");
+        break;
+      }
+      case 7: {  // a random file, or one saved just now
+        const std::string name = path("random.qvdg");
+        if (pick(2) == 0) {
+          std::string line;
+          for (int k = 0; k < 30 + pick(10); ++k) line += (k ? "^" : "") + randomText();
+          writeProgramFile("random.qvdg", line + (pick(2) ? "\r\n" : ""));
+        } else {
+          services.fileDialogAnswers.push_back(name);
+          f.clickMenuItem("m_save");
+        }
+        services.fileDialogAnswers.push_back(pick(5) == 0 ? path("missing.qvdg") : name);
+        f.clickMenuItem("m_open");
+        break;
+      }
+      case 8:
+        services.answers.assign(1, pick(2) ? MessageAnswer::Yes : MessageAnswer::No);
+        f.clickMenuItem("m_new");
+        break;
+      default:
+        if (frmcomp* comp = app.find<frmcomp>()) {
+          comp->componentBox(static_cast<std::size_t>(1 + pick(16))).setText(randomText());
+        } else {
+          vari().fuelComp[static_cast<std::size_t>(1 + pick(16))] = uniform(0, 100);
+        }
+        break;
+    }
+    services.fileDialogAnswers.clear();
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+
+  ASSERT_EQ(app.find<frmgas>(), &f);
+  for (const auto& m : services.messages) EXPECT_EQ(allowed.count(m.text), 1u) << m.text;
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(), 60);
+}
+
+}  // namespace
+}  // namespace corvasine::gas

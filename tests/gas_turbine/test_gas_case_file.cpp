@@ -1,0 +1,219 @@
+// Saving and opening gas cases through the window's File menu.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gas_turbine/frmcomp.h"
+#include "gas_turbine/frmgas_fixture.h"
+#include "gas_turbine/gas_case_file.h"
+
+namespace corvasine::gas {
+namespace {
+
+using runtime::MessageAnswer;
+using runtime::MessageKind;
+
+class GasCaseFile : public FrmgasTest {
+ protected:
+  // Fills the 14 case boxes and a composition that sums to 100.
+  void typeCase(frmgas& f) {
+    f.Text1.setText("59");
+    f.Text2.setText("150");
+    f.Text4.setText("60");
+    f.Text6.setText("4");
+    f.Text18.setText("80");
+    f.Text17.setText("300");
+    f.Text16.setText("1000");
+    f.Text26.setText("1.5");
+    f.Text25.setText("98.5");
+    f.Text10.setText("1050");
+    f.Text11.setText("5.5");
+    f.Text15.setText("15");
+    f.Text19.setText("720");
+    f.Text20.setText("220");
+    auto& comp = vari().fuelComp;
+    comp.fill(0.0);
+    comp[1] = 85.25;
+    comp[2] = 6;
+    comp[4] = 2;
+    comp[13] = 2;
+    comp[14] = 4.25;
+    comp[15] = 0.5;
+  }
+
+  void save(const std::string& name) {
+    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    window().clickMenuItem("m_save");
+  }
+  void open(const std::string& name) {
+    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    window().clickMenuItem("m_open");
+  }
+};
+
+// The line written by hand from the case above.
+constexpr const char* kCaseLine =
+    "59^150^60^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
+    "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0\r\n";
+
+TEST_F(GasCaseFile, SavesOneLineOf35Fields) {
+  frmgas& f = window();
+  typeCase(f);
+  save("case.qvdg");
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
+  ASSERT_EQ(services.fileDialogs.size(), 1u);
+  const auto& dialog = services.fileDialogs[0];
+  EXPECT_EQ(dialog.title, "Corvasine - Save file");
+  EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
+  EXPECT_EQ(dialog.defaultExt, "qvdg");
+  EXPECT_EQ(dialog.initialFolder, services.programFolder);
+  EXPECT_EQ(dialog.fileName, "");
+}
+
+TEST_F(GasCaseFile, RoundTripGivesBackTheTextsAndTheComposition) {
+  frmgas& f = window();
+  typeCase(f);
+  const auto savedComp = vari().fuelComp;
+  save("case.qvdg");
+  services.answers = {MessageAnswer::Yes};
+  f.clickMenuItem("m_new");
+  vari().fuelComp[20] = 3.5;
+
+  open("case.qvdg");
+  EXPECT_EQ(services.messages.size(), 1u);  // the New question only
+  const std::pair<runtime::TextBox*, const char*> texts[] = {
+      {&f.Text1, "59"},    {&f.Text2, "150"},   {&f.Text4, "60"},    {&f.Text6, "4"},
+      {&f.Text18, "80"},   {&f.Text17, "300"},  {&f.Text16, "1000"}, {&f.Text26, "1.5"},
+      {&f.Text25, "98.5"}, {&f.Text10, "1050"}, {&f.Text11, "5.5"},  {&f.Text15, "15"},
+      {&f.Text19, "720"},  {&f.Text20, "220"}};
+  for (auto [box, text] : texts) EXPECT_EQ(box->text(), text) << box->name();
+  for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(vari().fuelComp[i], savedComp[i]) << i;
+  EXPECT_EQ(vari().fuelComp[20], 3.5);  // not read back
+  // The handlers ran and the fuel dialog transferred the mixture, unseen.
+  EXPECT_DOUBLE_EQ(f.inputState().siteAltitude, 150);
+  EXPECT_DOUBLE_EQ(f.inputState().compDischPress, 220);
+  EXPECT_FALSE(f.Text12.text().empty());
+  EXPECT_FALSE(f.Text8.text().empty());
+  EXPECT_EQ(app.find<frmcomp>(), nullptr);  // the transfer unloads it
+  ASSERT_EQ(services.fileDialogs.size(), 2u);
+  EXPECT_EQ(services.fileDialogs[1].title, "Corvasine - Open file");
+  EXPECT_EQ(services.fileDialogs[1].filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
+  EXPECT_EQ(services.fileDialogs[1].defaultExt, "qvdg");
+  EXPECT_EQ(services.fileDialogs[1].initialFolder, services.programFolder);
+}
+
+TEST_F(GasCaseFile, NumbersAreReadInTheUnitTheListShowsAtOpen) {
+  frmgas& f = window();
+  typeCase(f);
+  f.cmbtemp.setListIndex(1);
+  f.Text1.setText("20");
+  save("celsius.qvdg");
+  f.cmbtemp.setListIndex(0);
+  open("celsius.qvdg");
+  EXPECT_EQ(f.Text1.text(), "20");
+  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 20);
+}
+
+TEST_F(GasCaseFile, AnEmptyBoxOpensEmptyAndKeepsTheStoredValue) {
+  frmgas& f = window();
+  typeCase(f);
+  f.Text19.setText("");
+  save("empty.qvdg");
+  f.Text19.setText("800");
+  open("empty.qvdg");
+  EXPECT_EQ(f.Text19.text(), "");
+  EXPECT_DOUBLE_EQ(f.inputState().compDischTemp, 800);
+}
+
+TEST_F(GasCaseFile, ACommaCutsTheLineAfterTheBoxesBeforeIt) {
+  frmgas& f = window();
+  typeCase(f);
+  const auto compBefore = vari().fuelComp;
+  writeProgramFile("comma.qvdg",
+                   "61^200^5,5^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
+                   "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n");
+  open("comma.qvdg");
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "Error importing data.");
+  EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_EQ(f.Text1.text(), "61");
+  EXPECT_EQ(f.Text2.text(), "200");
+  EXPECT_EQ(f.Text4.text(), "5");
+  EXPECT_EQ(f.Text6.text(), "4");  // not reached
+  EXPECT_EQ(vari().fuelComp, compBefore);
+  EXPECT_EQ(app.find<frmcomp>(), nullptr);
+}
+
+TEST_F(GasCaseFile, ACompositionThatIsNoNumberFailsAfterTheBoxes) {
+  frmgas& f = window();
+  writeProgramFile("bad.qvdg",
+                   "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
+                   "^0^90^ten^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n");
+  open("bad.qvdg");
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error importing data."});
+  EXPECT_EQ(f.Text20.text(), "220");
+  EXPECT_EQ(vari().fuelComp[1], 90.0);
+  EXPECT_EQ(app.find<frmcomp>(), nullptr);
+}
+
+TEST_F(GasCaseFile, MissingOrEmptyFileFailsWithTheOpenMessage) {
+  window();
+  open("nowhere.qvdg");
+  writeProgramFile("empty.qvdg", "");
+  open("empty.qvdg");
+  EXPECT_EQ(services.messageTexts(),
+            (std::vector<std::string>{"Error importing data.", "Error importing data."}));
+}
+
+TEST_F(GasCaseFile, CancelChangesNothing) {
+  frmgas& f = window();
+  typeCase(f);
+  save("");
+  open("");
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(f.Text1.text(), "59");
+  EXPECT_EQ(services.fileDialogs.size(), 2u);
+}
+
+class UnreadableText : public GasCaseFile, public ::testing::WithParamInterface<const char*> {};
+
+// A text that would shift or cut the fields is refused before any file is
+// written: the case already on disk stays as it was.
+TEST_P(UnreadableText, IsRefusedWithTheSaveMessage) {
+  frmgas& f = window();
+  typeCase(f);
+  save("case.qvdg");
+  f.Text17.setText(GetParam());
+  save("case.qvdg");
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "Error exporting data.");
+  EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
+  EXPECT_EQ(services.fileDialogs.size(), 1u);  // not asked for a file
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText,
+                         ::testing::Values("1^2", "300,5", "300\n", "\r300", "^"));
+
+TEST_F(GasCaseFile, AFailedWriteShowsTheSaveMessage) {
+  frmgas& f = window();
+  typeCase(f);
+  save("no-such-folder/case.qvdg");
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error exporting data."});
+}
+
+TEST(CaseText, StorableTexts) {
+  EXPECT_TRUE(isStorableCaseText(""));
+  EXPECT_TRUE(isStorableCaseText(" 1.5e3 "));
+  EXPECT_TRUE(isStorableCaseText("°C"));
+  EXPECT_FALSE(isStorableCaseText("a^b"));
+  EXPECT_FALSE(isStorableCaseText("1,5"));
+  EXPECT_FALSE(isStorableCaseText("1\r\n"));
+}
+
+}  // namespace
+}  // namespace corvasine::gas

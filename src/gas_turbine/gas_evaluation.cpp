@@ -43,23 +43,19 @@ constexpr double kKgPerLb = 0.453592;
 
 double fuelShare(const GasMixture& mix, ComponentIndex i) { return mix.fuelComp[i]; }
 
-// The fuel products: O2 demand, water, CO2 and N2 of fuelFlow.
+// Moles of one stoichiometry column per mole of fuel, summed in component order.
+double perMoleOfFuel(const GasMixture& mix, double Stoichiometry::*column) {
+  double sum = 0.0;
+  for (std::size_t i = kFirstFuelComponent; i <= kLastFuelComponent; ++i) {
+    sum = checked(sum + mix.fuelComp[i] * (stoichiometry[i].*column) / 100.0);
+  }
+  return sum;
+}
+
 void computeFuelProducts(const GasMixture& mix, double fuelFlow, GasEvaluation& r) {
-  double o2 = 0.0;
-  for (std::size_t i = kFirstFuelComponent; i <= kLastFuelComponent; ++i) {
-    o2 = checked(o2 + mix.fuelComp[i] * stoichiometry[i].o2Demand / 100.0);
-  }
-  r.o2Demand = checked(o2 * fuelFlow);
-  double water = 0.0;
-  for (std::size_t i = kFirstFuelComponent; i <= kLastFuelComponent; ++i) {
-    water = checked(water + mix.fuelComp[i] * stoichiometry[i].h2o / 100.0);
-  }
-  r.waterCombustion = checked(water * fuelFlow);
-  double co2 = 0.0;
-  for (std::size_t i = kFirstFuelComponent; i <= kLastFuelComponent; ++i) {
-    co2 = checked(co2 + mix.fuelComp[i] * stoichiometry[i].co2 / 100.0);
-  }
-  r.co2Combustion = checked(co2 * fuelFlow);
+  r.o2Demand = checked(perMoleOfFuel(mix, &Stoichiometry::o2Demand) * fuelFlow);
+  r.waterCombustion = checked(perMoleOfFuel(mix, &Stoichiometry::h2o) * fuelFlow);
+  r.co2Combustion = checked(perMoleOfFuel(mix, &Stoichiometry::co2) * fuelFlow);
   r.n2Fuel = checked(fuelShare(mix, kN2) / 100.0 * fuelFlow);
 }
 
@@ -109,13 +105,13 @@ bool searchAir(const GasMixture& mix, double fuelFlow, GasEvaluation& r, Conditi
 }
 
 // Whether no air flow can bring the dry exhaust O2 up to the target. With a
-// fuel that needs oxygen and adds no negative dry products, the dry O2 share
-// (g - D)/(sA - D + P) rises with the air flow A towards the O2 share of the
-// dry air and, in exact arithmetic, never reaches it. Rounding touches it
-// only at air flows near 1e18 times the fuel flow, where the balance means
-// nothing, and above it the air flow would grow until it overflows after
-// millions of steps; both are refused at once. Every other target is searched
-// step by step.
+// fuel that needs oxygen (D > 0) and brings no negative dry products (P >= 0),
+// the dry O2 share (aA - D)/(sA - D + P), a and s the O2 and the whole share of
+// the dry air, rises with the air flow A towards a/s, the O2 share of the dry
+// air, and in exact arithmetic never reaches it. Rounding touches it only at
+// air flows of some 1e18 KSCFH, where the balance means nothing; above it the
+// air flow would grow for millions of steps until it overflows. Both are
+// refused before the search; every other target is searched step by step.
 bool o2TargetUnreachable(const GasMixture& mix, const GasEvaluation& r) {
   const double airShares = mix.airO2 + mix.airN2 + mix.airAr + mix.airCO2;
   const double fuelDryProducts = r.co2Combustion + r.n2Fuel + r.so2Flow;

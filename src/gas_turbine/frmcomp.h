@@ -26,9 +26,9 @@ inline constexpr const char* kNormalizeFailedMessage =
 // A total of 1 % takes about 10 000 passes, one of 0.01 % about 52 000, the
 // smallest total the dialog shows (0.001 %, one share) about 500 000 since
 // the 4-decimal rounding holds it back, and the largest Double about 120 000
-// down. Shares of a few ten-thousandths each freeze for millions of passes;
-// those compositions end here with a message, after a second or two.
-inline constexpr long kMaxNormalizePasses = 2'000'000;
+// down. Shares of a few ten-thousandths each can freeze for millions of
+// passes; such a composition ends here with a message, after about 1.5 s.
+inline constexpr long kMaxNormalizePasses = 1'000'000;
 
 struct NormalizeResult {
   bool inBand = false;  // the total ended between 99.999 and 100.001 (mole %)

@@ -189,7 +189,8 @@ void frmgas::unitListValidated(void (frmgas::*rerun)(), runtime::Control* focusT
 }
 
 void frmgas::cmbtemp_Click() { unitListClicked(&frmgas::Text1_Change, &Text1); }
-void frmgas::cmbtemp_Validate(bool&) { unitListValidated(&frmgas::Text1_Change, nullptr); }
+// Leaving the temperature list only reads the temperature again.
+void frmgas::cmbtemp_Validate(bool&) { Text1_Change(); }
 void frmgas::cmdsite_Click() { unitListClicked(&frmgas::Text2_Change, &Text2); }
 void frmgas::cmdsite_Validate(bool&) { unitListValidated(&frmgas::Text2_Change, &Text2); }
 void frmgas::cmdpress1_Click() { unitListClicked(&frmgas::Text2_Change, &Text4); }

@@ -1,0 +1,43 @@
+#include <QApplication>
+#include <exception>
+#include <iostream>
+
+#include "gas_turbine/register.h"
+#include "gui_qt/form_view.h"
+#include "gui_qt/qt_services.h"
+#include "runtime/application.h"
+#include "shell/frmmain.h"
+
+namespace {
+
+// The windows that the start window opens by name; the start window asks
+// for them when it loads, so they are registered first.
+void registerOpeners(corvasine::runtime::Application& app) {
+  corvasine::gas::registerGasTurbine(app);
+  // The steam turbine window ("frmstm") is registered here once it is built.
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Corvasine"));
+  // The program ends when its last form has closed, not when Qt's last
+  // window (a message box, the help window) has.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  corvasine::gui::QtServices services;
+  corvasine::runtime::Application app(services);
+  corvasine::gui::FormView view(app);
+  view.onLastWindowClosed = [] { QApplication::quit(); };
+  registerOpeners(app);
+
+  try {
+    corvasine::runtime::Application::EventScope scope(app);
+    app.form<corvasine::shell::frmmain>().show();
+  } catch (const std::exception& error) {
+    std::cerr << "corvasine: start: " << error.what() << std::endl;
+  }
+  if (!app.anyVisibleForm()) return 0;
+  return QApplication::exec();
+}

@@ -63,35 +63,6 @@ TEST_F(GasWindow, DesignLayout) {
   }
 }
 
-TEST_F(GasWindow, UnitListEntries) {
-  frmgas& f = window();
-  using Items = std::vector<std::string>;
-  const Items temperature{"°F", "°C"};
-  const Items pressure{"psia", "atm", "bar", "kg/cm2"};
-  const Items low{"inWC", "mmWC", "inHg", "mmHg", "psia"};
-  const Items flow{"kscfh", "mmscfd", "lbmol/h", "kgmol/h"};
-  const Items heat{"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"};
-  const std::pair<runtime::ComboBox*, Items> lists[] = {
-      {&f.cmbtemp, temperature},
-      {&f.cmdsite, {"ft", "m", "km", "miles"}},
-      {&f.cmdpress1, pressure},
-      {&f.Combo1, {"lb/lb", "g/g", "kg/kg"}},
-      {&f.Combo2, low},
-      {&f.Combo3, pressure},
-      {&f.Combo4, heat},
-      {&f.Combo5, heat},
-      {&f.Combo6, temperature},
-      {&f.Combo7, pressure},
-      {&f.Combo8, flow},
-      {&f.Combo9, temperature},
-      {&f.Combo10, pressure},
-      {&f.Combo11, temperature},
-      {&f.Combo12, low},
-      {&f.Combo13, flow},
-      {&f.balancetype, {"Exhaust O2", "Exhaust Flow"}}};
-  for (const auto& [list, items] : lists) EXPECT_EQ(list->items(), items) << list->name();
-}
-
 TEST_F(GasWindow, MenusAndShortcuts) {
   frmgas& f = window();
   struct Item {

@@ -206,14 +206,5 @@ TEST_F(GasCaseFile, AFailedWriteShowsTheSaveMessage) {
   EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error exporting data."});
 }
 
-TEST(CaseText, StorableTexts) {
-  EXPECT_TRUE(isStorableCaseText(""));
-  EXPECT_TRUE(isStorableCaseText(" 1.5e3 "));
-  EXPECT_TRUE(isStorableCaseText("°C"));
-  EXPECT_FALSE(isStorableCaseText("a^b"));
-  EXPECT_FALSE(isStorableCaseText("1,5"));
-  EXPECT_FALSE(isStorableCaseText("1\r\n"));
-}
-
 }  // namespace
 }  // namespace corvasine::gas

@@ -84,6 +84,9 @@ double componentCp(ComponentIndex i, double tempK) {
 double cpIntegral(ComponentIndex i, double T1, double T2) {
   const double a = fahrenheitToKelvin(T1);
   const double b = fahrenheitToKelvin(T2);
+  if (std::fabs(b - a) > kMaxCpIntegralSteps * kCpStepK) {
+    throw runtime::RuntimeError("temperature span too wide");
+  }
   double s = 0.0;
   double t = a;
   long steps = 0;

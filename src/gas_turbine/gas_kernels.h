@@ -49,9 +49,9 @@ double componentCp(ComponentIndex i, double tempK);
 // step starts, the last step a full one. Raises beyond kMaxCpIntegralSteps.
 double cpIntegral(ComponentIndex i, double T1, double T2);
 
-// A span of 20000 K, far beyond the range of the heat-capacity data; a longer
-// integral (or one at temperatures where 0.1 K no longer moves the running
-// value) would otherwise keep the window busy for minutes or forever.
+// At most a span of 20000 K, far beyond the range of the heat-capacity data: a
+// wider integral, or one at temperatures where 0.1 K no longer moves the
+// running value, would otherwise keep the window busy for minutes or forever.
 inline constexpr long kMaxCpIntegralSteps = 200'000;
 
 // Heat of the inlet streams (dry air, its humidity, fuel) cooled to

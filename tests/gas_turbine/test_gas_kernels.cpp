@@ -32,15 +32,6 @@ TEST(GasTables, OxygenDemandBalancesTheProducts) {
   }
 }
 
-TEST(GasKernels, HyperbolicFunctionsMatchTheLibraryAndOverflowRaises) {
-  for (double x : {-3.0, -0.5, 0.25, 2.0, 40.0}) {
-    EXPECT_NEAR(SinH(x), std::sinh(x), 1e-14 * std::cosh(x));
-    EXPECT_NEAR(CosH(x), std::cosh(x), 1e-14 * std::cosh(x));
-  }
-  EXPECT_THROW(SinH(800.0), RuntimeError);
-  EXPECT_THROW(CosH(-800.0), RuntimeError);  // exp underflows to 0: 1/e divides by zero
-}
-
 TEST(GasKernels, BarometricPressureFollowsTheStandardAtmosphere) {
   EXPECT_EQ(interp(0.0), 14.6965450413525);
   // Standard atmosphere, p = 14.696 (1 - 6.8756e-6 h)^5.2559 psia; the fit within 0.5 %.
@@ -110,9 +101,9 @@ TEST(CpIntegral, DownwardIsNotTheExactNegative) {
 }
 
 TEST(CpIntegral, EndlessSpansAndAbsoluteZeroRaise) {
-  EXPECT_NO_THROW(cpIntegral(kO2, 77.0, 30000.0));                // 16600 K in 166000 steps
-  EXPECT_THROW(cpIntegral(kO2, 77.0, 1e6), RuntimeError);         // 555000 K
-  EXPECT_THROW(cpIntegral(kO2, 1e17, 1e17 + 1e5), RuntimeError);  // 0.1 K no longer moves T
+  EXPECT_NO_THROW(cpIntegral(kO2, 77.0, 5000.0));
+  EXPECT_THROW(cpIntegral(kO2, 77.0, 40000.0), RuntimeError);     // 22000 K
+  EXPECT_THROW(cpIntegral(kO2, 1e17, 1e17 + 1e4), RuntimeError);  // 0.1 K no longer moves T
   EXPECT_THROW(cpIntegral(kO2, 77.0, -500.0), RuntimeError);      // passes 0 K
 }
 

@@ -14,8 +14,9 @@ using runtime::checkedLog;
 
 // Integration step of cpIntegral, K.
 constexpr double kCpStepK = 0.1;
-// °F of the freezing point on the Rankine scale; °F to °R offset.
+// Freezing point of water, °R: the saturation pressure over ice includes it.
 constexpr double kIcePointRankine = 491.67;
+// °F to °R.
 constexpr double kRankineOffset = 459.67;
 
 double fahrenheitToKelvin(double t) { return checked((t - 32.0) / 1.8 + 273.15); }

@@ -107,20 +107,20 @@ std::string NumberText(double x) {
 
   std::string out = x < 0 ? "-" : "";
   if (d.exponent >= kSignificantDigits || d.exponent < -4) {
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    out.append(digits, 0, 1);
+    if (digits.size() > 1) out.append(".").append(digits, 1);
     const int e = std::abs(d.exponent);
-    out += d.exponent < 0 ? "E-" : "E+";
-    if (e < 10) out += "0";
-    out += std::to_string(e);
+    out.append(d.exponent < 0 ? "E-" : "E+");
+    if (e < 10) out.push_back('0');
+    out.append(std::to_string(e));
   } else if (d.exponent < 0) {
-    out += "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
+    out.append("0.").append(static_cast<std::size_t>(-d.exponent - 1), '0').append(digits);
   } else {
     const auto intDigits = static_cast<std::size_t>(d.exponent + 1);
     if (digits.size() <= intDigits) {
-      out += digits + std::string(intDigits - digits.size(), '0');
+      out.append(digits).append(intDigits - digits.size(), '0');
     } else {
-      out += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+      out.append(digits, 0, intDigits).append(".").append(digits, intDigits);
     }
   }
   return out;
@@ -136,7 +136,8 @@ double RoundHalfEven(double x, int n) {
   if (keep < 0) return std::copysign(0.0, x) + 0.0;
 
   // Kept digits as an integer mantissa, then decide on the dropped part.
-  std::string kept(d.digits, d.digits + keep);
+  // With no digit kept the value rounds to 0 or to one unit of the last decimal.
+  std::string kept = keep > 0 ? std::string(d.digits, d.digits + keep) : std::string(1, '0');
   const char first = d.digits[keep];
   bool restNonZero = false;
   for (int k = keep + 1; k < kSignificantDigits; ++k) restNonZero |= d.digits[k] != '0';
@@ -144,7 +145,6 @@ double RoundHalfEven(double x, int n) {
   const bool roundUp = first > '5' || (first == '5' && (restNonZero || lastOdd));
 
   int exponent = d.exponent - keep + 1;  // value = kept * 10^exponent
-  if (kept.empty()) kept = "0";
   if (roundUp) {
     int k = static_cast<int>(kept.size()) - 1;
     while (k >= 0 && kept[static_cast<std::size_t>(k)] == '9') kept[static_cast<std::size_t>(k--)] = '0';

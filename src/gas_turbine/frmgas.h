@@ -397,13 +397,11 @@ class frmgas : public runtime::Form {
   // A unit list's click: re-run its box's handler, show the window, move the focus.
   void unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo);
   // A unit list's validate; re-entry from its own focus move is ignored.
-  void unitListValidated(void (frmgas::*rerun)(), runtime::Control* focusTo);
   runtime::TextBox* activeTextBox() const;
 
   GasInputState input_;
   GasEvaluation evaluation_;
   std::string helpFile_;  // set at load: corvasine.hlp in the program folder
-  bool validating_ = false;
 };
 
 }  // namespace corvasine::gas

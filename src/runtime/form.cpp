@@ -61,11 +61,21 @@ bool Form::clickMenuItem(const std::string& itemName) {
 bool Form::setFocus(Control& control) {
   if (active_ == &control) return true;
   Application::EventScope scope(app_);
-  if (active_ != nullptr && active_->kind() == ControlKind::ComboBox) {
+  // A validate handler that moves the focus itself leaves its list again; that
+  // nested leave is not validated a second time.
+  if (active_ != nullptr && active_ != validating_ && active_->kind() == ControlKind::ComboBox) {
     auto* list = static_cast<ComboBox*>(active_);
     if (list->onValidate) {
       bool cancel = false;
-      list->onValidate(cancel);
+      const Control* outer = validating_;
+      validating_ = list;
+      try {
+        list->onValidate(cancel);
+      } catch (...) {
+        validating_ = outer;
+        throw;
+      }
+      validating_ = outer;
       if (cancel) return false;
     }
   }

@@ -83,6 +83,7 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Menu> menus_;
   Control* active_ = nullptr;
+  const Control* validating_ = nullptr;  // the list whose validate handler runs
   std::vector<std::pair<int, Observer>> observers_;
   int nextObserverId_ = 1;
   std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

@@ -33,6 +33,7 @@ class TestForm : public Form {
     Combo1.onValidate = [this](bool& cancel) {
       logLine("Combo1_Validate");
       cancel = refuseLeavingList;
+      if (validateMovesFocus) setFocus(Text3);
     };
     Text1.onGotFocus = [] { logLine("Text1_GotFocus"); };
     Check1.onClick = [this] { logLine("Check1_Click " + std::to_string(Check1.value())); };
@@ -65,6 +66,7 @@ class TestForm : public Form {
   int loads = 0;
   bool keepOpen = false;
   bool refuseLeavingList = false;
+  bool validateMovesFocus = false;
 };
 
 class FormEvents : public ::testing::Test {
@@ -107,6 +109,16 @@ TEST_F(FormEvents, LeavingAListValidatesAndMayKeepTheFocus) {
   EXPECT_EQ(form.activeControl(), &form.Text1);
   EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate",
                                            "Text1_GotFocus"}));
+}
+
+TEST_F(FormEvents, ValidateThatMovesTheFocusRunsOnce) {
+  auto& form = app.form<TestForm>();
+  form.setFocus(form.Combo1);
+  form.validateMovesFocus = true;
+  log.clear();
+  EXPECT_TRUE(form.setFocus(form.Text1));
+  EXPECT_EQ(form.activeControl(), &form.Text1);
+  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Text1_GotFocus"}));
 }
 
 TEST_F(FormEvents, CheckAndOptionValuesRunTheirClicks) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <ostream>
 
 #include "gui_qt/qt_services.h"
 
@@ -21,6 +22,10 @@ struct ExtensionCase {
   const char* defaultExt;
   const char* expected;
 };
+
+void PrintTo(const ExtensionCase& c, std::ostream* out) {
+  *out << '"' << c.chosen << "\" + \"" << c.defaultExt << '"';
+}
 
 class DefaultExtension : public ::testing::TestWithParam<ExtensionCase> {};
 

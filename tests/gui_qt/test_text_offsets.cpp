@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "gui_qt/text_offsets.h"
@@ -11,11 +12,14 @@ namespace {
 // hand from the encodings: "°" is C2 B0, "€" is E2 82 AC, U+1F600 is
 // F0 9F 98 80 in UTF-8 and a surrogate pair in UTF-16.
 struct OffsetCase {
+  const char* name;
   const char* text;
   bool multiLine;
   int byteOffset;
   int widgetIndex;
 };
+
+void PrintTo(const OffsetCase& c, std::ostream* out) { *out << c.name; }
 
 class TextOffsets : public ::testing::TestWithParam<OffsetCase> {};
 
@@ -26,25 +30,21 @@ TEST_P(TextOffsets, MapBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextOffsets,
-                         ::testing::Values(OffsetCase{"abc", false, 2, 2},
-                                           OffsetCase{"\xC2\xB0"
-                                                      "C",
-                                                      false, 2, 1},
-                                           OffsetCase{"a\xE2\x82\xAC"
-                                                      "b",
-                                                      false, 4, 2},
-                                           OffsetCase{"x\xF0\x9F\x98\x80y", false, 5, 3},
-                                           OffsetCase{"a\r\nb", true, 3, 2},
-                                           OffsetCase{"a\r\nb", false, 3, 3},
-                                           OffsetCase{"", false, 0, 0}));
+                         ::testing::Values(OffsetCase{"ascii", "abc", false, 2, 2},
+                                           OffsetCase{"degree", "°C", false, 2, 1},
+                                           OffsetCase{"euro", "a€b", false, 4, 2},
+                                           OffsetCase{"surrogate_pair", "x😀y", false, 5, 3},
+                                           OffsetCase{"crlf_multi_line", "a\r\nb", true, 3, 2},
+                                           OffsetCase{"crlf_single_line", "a\r\nb", false, 3, 3},
+                                           OffsetCase{"empty", "", false, 0, 0}),
+                         [](const ::testing::TestParamInfo<OffsetCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(TextOffsetsEdges, InsideACharacterCountsFromItsStart) {
-  EXPECT_EQ(widgetIndexOf("\xC2\xB0"
-                          "C",
-                          1, false),
-            0);
-  EXPECT_EQ(byteOffsetOf("x\xF0\x9F\x98\x80y", 2, false), 1);  // between the surrogates
-  EXPECT_EQ(widgetIndexOf("a\r\nb", 2, true), 1);              // between CR and LF
+  EXPECT_EQ(widgetIndexOf("°C", 1, false), 0);
+  EXPECT_EQ(byteOffsetOf("x😀y", 2, false), 1);     // between the surrogates
+  EXPECT_EQ(widgetIndexOf("a\r\nb", 2, true), 1);  // between CR and LF
 }
 
 TEST(TextOffsetsEdges, BeyondTheEndStopsAtTheEnd) {

@@ -25,6 +25,7 @@
 #include <cmath>
 #include <exception>
 #include <iostream>
+#include <vector>
 
 #include "gui_qt/text_offsets.h"
 
@@ -162,6 +163,14 @@ FormWindow::FormWindow(runtime::Form& form)
   setCentralWidget(client_);
   buildMenus();
   for (runtime::Control* control : form.controls()) buildWidget(*control);
+  // As on the desktop the forms were drawn for, labels and pictures lie
+  // beneath the controls that are windows of their own (edits, lists,
+  // buttons, frames), keeping their order among themselves.
+  const std::vector<runtime::Control*>& controls = form.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const ControlKind kind = (*it)->kind();
+    if (kind == ControlKind::Label || kind == ControlKind::Picture) widgetFor(**it)->lower();
+  }
   buildTabOrder();
   for (runtime::Control* control : form.controls()) syncControl(*control);
   // Keys pressed while no control has the focus reach the window.
@@ -287,6 +296,7 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
     }
     case ControlKind::Frame:
       widget = new QGroupBox(parent);
+      widget->setAutoFillBackground(true);  // a frame hides what lies beneath it
       break;
     case ControlKind::Picture: {
       auto* label = new QLabel(parent);

@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -24,6 +28,27 @@ std::string fromQ(const QString& text) { return text.toStdString(); }
 // Size of the help window, in pixels at 96 dpi.
 constexpr int kHelpWidth = 640;
 constexpr int kHelpHeight = 480;
+
+// Room that a window frame takes beside the title: icon and buttons, in
+// pixels at 96 dpi.
+constexpr int kTitleBarExtra = 120;
+
+// A message box is at least as wide as its title needs, so that the window
+// frame does not cut the title short.
+void fitTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont titleFont = box.font();
+  titleFont.setBold(true);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void centreOnScreen(QWidget& window) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window.move(screen->availableGeometry().center() - window.rect().center());
+}
 
 QString helpNotFoundText(const QString& file) {
   return QStringLiteral("<p>The help file <b>%1</b> could not be found.</p>")
@@ -56,6 +81,7 @@ runtime::MessageAnswer QtServices::showMessage(const std::string& text, runtime:
   QMessageBox box(icon, toQ(title), toQ(text), buttons, QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  fitTitle(box);
   if (kind == runtime::MessageKind::Question) {
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
@@ -132,6 +158,7 @@ void QtServices::showHelpContents(const std::string& helpFile) {
     help_->setWindowTitle(QStringLiteral("Corvasine - Help"));
     help_->setOpenExternalLinks(true);
     help_->resize(kHelpWidth, kHelpHeight);
+    centreOnScreen(*help_);
   }
   const QString path = toQ(helpFile);
   QFile file(path);

@@ -78,7 +78,9 @@ runtime::MessageAnswer QtServices::showMessage(const std::string& text, runtime:
     case runtime::MessageKind::Plain:
       break;
   }
-  QMessageBox box(icon, toQ(title), toQ(text), buttons, QApplication::activeWindow());
+  // Without an owner: a message of a window that is still loading would
+  // otherwise bring whichever window was active before it to the front.
+  QMessageBox box(icon, toQ(title), toQ(text), buttons);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   fitTitle(box);

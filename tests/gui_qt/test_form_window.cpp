@@ -134,6 +134,27 @@ TEST_F(FormWindowTest, MenuShortcutRunsTheItemEvenInAnEdit) {
   EXPECT_EQ(form.aboutClicks, 1);
 }
 
+TEST_F(FormWindowTest, ListThatRefusesToLetGoKeepsTheFocus) {
+  ViewTestForm& form = showForm();
+  FormWindow* window = view.windowOf(form);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* combo = widget<QComboBox>(form, "Combo1");
+  combo->setFocus();
+  ASSERT_EQ(form.activeControl(), &form.Combo1);
+
+  form.refuseLeavingList = true;
+  widget<QLineEdit>(form, "Text1")->setFocus();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.validations, 1);
+  EXPECT_EQ(form.activeControl(), &form.Combo1);
+  EXPECT_TRUE(combo->hasFocus());
+
+  form.refuseLeavingList = false;
+  widget<QLineEdit>(form, "Text1")->setFocus();
+  EXPECT_EQ(form.activeControl(), &form.Text1);
+}
+
 TEST_F(FormWindowTest, ExceptionOfAHandlerDoesNotEscape) {
   ViewTestForm& form = showForm();
   ::testing::internal::CaptureStderr();

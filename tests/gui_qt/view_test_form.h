@@ -18,6 +18,10 @@ class ViewTestForm : public runtime::Form {
       ++changes;
       Label1.setCaption("Typed: " + Text1.text());
     };
+    Combo1.onValidate = [this](bool& cancel) {
+      ++validations;
+      cancel = refuseLeavingList;
+    };
     Boom.onClick = [] { throw std::runtime_error("handler failed on purpose"); };
     Close.setCancel(true);
     Close.onClick = [this] { application().unload(*this); };
@@ -45,7 +49,9 @@ class ViewTestForm : public runtime::Form {
   int newClicks = 0;
   int aboutClicks = 0;
   int unloadAsks = 0;
+  int validations = 0;
   bool keepOpen = false;
+  bool refuseLeavingList = false;
 };
 
 }  // namespace corvasine::gui::testing

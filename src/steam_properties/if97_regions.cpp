@@ -4,12 +4,14 @@
 
 #include "steam_properties/if97_basic.h"
 #include "steam_properties/if97_constants.h"
+#include "steam_properties/if97_equations.h"
 #include "steam_properties/if97_tables.h"
 
 namespace corvasine::steam {
 namespace {
 
 using namespace if97;
+using namespace equations;
 
 constexpr double kOutOfRange = -1.0;
 
@@ -23,6 +25,8 @@ double reg1Tau(double t) { return kReg1Temperature / t; }
 double reg1Pi(double p) { return kMpaPerBar * p / kReg1PressureMpa; }
 double reg2Tau(double t) { return kReg2Temperature / t; }
 double reg2Pi(double p) { return kMpaPerBar * p; }
+double reg3Tau(double t) { return kReg3Temperature / t; }
+double reg3Delta(double rho) { return rho / kReg3Density; }
 
 }  // namespace
 
@@ -63,104 +67,117 @@ double tBound23(double pressure) {
 
 double volumeReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  return kGasConstant * temperature * pi * gammaPiReg1(tau, pi) / (kPaPerBar * pressure);
+  const Gamma1 g = region1<kX>(tau, pi);
+  return kGasConstant * temperature * pi * g.gammaPi / (kPaPerBar * pressure);
 }
 
 double energyReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  return kGasConstantKj * temperature * (tau * gammaTauReg1(tau, pi) - pi * gammaPiReg1(tau, pi));
+  const Gamma1 g = region1<kX | kY>(tau, pi);
+  return kGasConstantKj * temperature * (tau * g.gammaTau - pi * g.gammaPi);
 }
 
 double entropyReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  return kGasConstantKj * (tau * gammaTauReg1(tau, pi) - gammaReg1(tau, pi));
+  const Gamma1 g = region1<kValue | kY>(tau, pi);
+  return kGasConstantKj * (tau * g.gammaTau - g.gamma);
 }
 
 double enthalpyReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  return kGasConstantKj * temperature * tau * gammaTauReg1(tau, pi);
+  const Gamma1 g = region1<kY>(tau, pi);
+  return kGasConstantKj * temperature * tau * g.gammaTau;
 }
 
 double cpReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  return -kGasConstantKj * tau * tau * gammaTauTauReg1(tau, pi);
+  const Gamma1 g = region1<kYY>(tau, pi);
+  return -kGasConstantKj * tau * tau * g.gammaTauTau;
 }
 
 double cvReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);
-  const double x = gammaPiReg1(tau, pi) - tau * gammaPiTauReg1(tau, pi);
-  return kGasConstantKj * (-tau * tau * gammaTauTauReg1(tau, pi) + x * x / gammaPiPiReg1(tau, pi));
+  const Gamma1 g = region1<kX | kXX | kYY | kXY>(tau, pi);
+  const double x = g.gammaPi - tau * g.gammaPiTau;
+  return kGasConstantKj * (-tau * tau * g.gammaTauTau + x * x / g.gammaPiPi);
 }
 
+// gamma0Pi = 1 / pi and gamma0PiTau = 0 (gamma0PiReg2, gamma0PiTauReg2) need no series.
 double volumeReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
-  return kGasConstant * temperature * pi * (gamma0PiReg2(tau, pi) + gammaRPiReg2(tau, pi)) /
+  const GammaR r = region2Residual<kX>(tau, pi);
+  return kGasConstant * temperature * pi * (gamma0PiReg2(tau, pi) + r.gammaRPi) /
          (kPaPerBar * pressure);
 }
 
 double energyReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
+  const Gamma0 i = region2Ideal<kY>(tau, pi);
+  const GammaR r = region2Residual<kX | kY>(tau, pi);
   return kGasConstantKj * temperature *
-         (tau * (gamma0TauReg2(tau, pi) + gammaRTauReg2(tau, pi)) -
-          pi * (gamma0PiReg2(tau, pi) + gammaRPiReg2(tau, pi)));
+         (tau * (i.gamma0Tau + r.gammaRTau) - pi * (gamma0PiReg2(tau, pi) + r.gammaRPi));
 }
 
 double entropyReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
-  return kGasConstantKj * (tau * (gamma0TauReg2(tau, pi) + gammaRTauReg2(tau, pi)) -
-                           (gamma0Reg2(tau, pi) + gammaRReg2(tau, pi)));
+  const Gamma0 i = region2Ideal<kValue | kY>(tau, pi);
+  const GammaR r = region2Residual<kValue | kY>(tau, pi);
+  return kGasConstantKj * (tau * (i.gamma0Tau + r.gammaRTau) - (i.gamma0 + r.gammaR));
 }
 
 double enthalpyReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
-  return kGasConstantKj * temperature * tau * (gamma0TauReg2(tau, pi) + gammaRTauReg2(tau, pi));
+  const Gamma0 i = region2Ideal<kY>(tau, pi);
+  const GammaR r = region2Residual<kY>(tau, pi);
+  return kGasConstantKj * temperature * tau * (i.gamma0Tau + r.gammaRTau);
 }
 
 double cpReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
-  return -kGasConstantKj * tau * tau * (gamma0TauTauReg2(tau, pi) + gammaRTauTauReg2(tau, pi));
+  const Gamma0 i = region2Ideal<kYY>(tau, pi);
+  const GammaR r = region2Residual<kYY>(tau, pi);
+  return -kGasConstantKj * tau * tau * (i.gamma0TauTau + r.gammaRTauTau);
 }
 
 double cvReg2(double temperature, double pressure) {
   const double tau = reg2Tau(temperature), pi = reg2Pi(pressure);
-  const double x = 1.0 + pi * gammaRPiReg2(tau, pi) - tau * pi * gammaRPiTauReg2(tau, pi);
-  return kGasConstantKj * (-tau * tau * (gamma0TauTauReg2(tau, pi) + gammaRTauTauReg2(tau, pi)) -
-                           x * x / (1.0 - pi * pi * gammaRPiPiReg2(tau, pi)));
+  const Gamma0 i = region2Ideal<kYY>(tau, pi);
+  const GammaR r = region2Residual<kX | kXX | kYY | kXY>(tau, pi);
+  const double x = 1.0 + pi * r.gammaRPi - tau * pi * r.gammaRPiTau;
+  return kGasConstantKj *
+         (-tau * tau * (i.gamma0TauTau + r.gammaRTauTau) - x * x / (1.0 - pi * pi * r.gammaRPiPi));
 }
-
-namespace {
-double reg3Tau(double t) { return kReg3Temperature / t; }
-double reg3Delta(double rho) { return rho / kReg3Density; }
-}  // namespace
 
 double energyReg3(double temperature, double density) {
   const double tau = reg3Tau(temperature), delta = reg3Delta(density);
-  return kGasConstantKj * temperature * tau * phiTauReg3(tau, delta);
+  const Phi f = region3<kY>(tau, delta);
+  return kGasConstantKj * temperature * tau * f.phiTau;
 }
 
 double entropyReg3(double temperature, double density) {
   const double tau = reg3Tau(temperature), delta = reg3Delta(density);
-  return kGasConstantKj * (tau * phiTauReg3(tau, delta) - phiReg3(tau, delta));
+  const Phi f = region3<kValue | kY>(tau, delta);
+  return kGasConstantKj * (tau * f.phiTau - f.phi);
 }
 
 double enthalpyReg3(double temperature, double density) {
   const double tau = reg3Tau(temperature), delta = reg3Delta(density);
-  return kGasConstantKj * temperature *
-         (tau * phiTauReg3(tau, delta) + delta * phiDeltaReg3(tau, delta));
+  const Phi f = region3<kX | kY>(tau, delta);
+  return kGasConstantKj * temperature * (tau * f.phiTau + delta * f.phiDelta);
 }
 
 double cpReg3(double temperature, double density) {
   const double tau = reg3Tau(temperature), delta = reg3Delta(density);
-  const double fd = phiDeltaReg3(tau, delta);
-  const double x = delta * fd - delta * tau * phiDeltaTauReg3(tau, delta);
-  return kGasConstantKj *
-         (-tau * tau * phiTauTauReg3(tau, delta) +
-          x * x / (2.0 * delta * fd + delta * delta * phiDeltaDeltaReg3(tau, delta)));
+  const Phi f = region3<kX | kXX | kYY | kXY>(tau, delta);
+  const double x = delta * f.phiDelta - delta * tau * f.phiDeltaTau;
+  return kGasConstantKj * (-tau * tau * f.phiTauTau +
+                           x * x / (2.0 * delta * f.phiDelta + delta * delta * f.phiDeltaDelta));
 }
 
 double cvReg3(double temperature, double density) {
   const double tau = reg3Tau(temperature), delta = reg3Delta(density);
-  return -kGasConstantKj * tau * tau * phiTauTauReg3(tau, delta);
+  const Phi f = region3<kYY>(tau, delta);
+  return -kGasConstantKj * tau * tau * f.phiTauTau;
 }
 
 }  // namespace corvasine::steam

@@ -6,9 +6,8 @@
 #include <cmath>
 
 #include "steam_properties/if97_constants.h"
+#include "steam_properties/if97_equations.h"
 #include "steam_properties/if97_regions.h"
-#include "steam_properties/if97_series.h"
-#include "steam_properties/if97_tables.h"
 
 namespace corvasine::steam {
 namespace {
@@ -32,26 +31,14 @@ constexpr double kCriticalDensity = kReg3Density;  // [kg/m3]
 constexpr double kDensestState = 800.0;            // [kg/m3]
 constexpr double kThinnestState = 1e-3;            // [kg/m3]
 
-// phiDelta and phiDeltaDelta share one pair of power tables; each sum is the one of
-// phiDeltaReg3 and phiDeltaDeltaReg3 term for term.
-constexpr auto& kPhiDeltaTerms = series::kTerms<fieldsReg3, 1, 1, 0>;
-constexpr auto& kPhiDeltaDeltaTerms = series::kTerms<fieldsReg3, 1, 2, 0>;
-using DeltaPowers =
-    series::IntPowers<0, series::maxExponent(kPhiDeltaTerms, &series::ScaledTerm::a)>;
-using TauPowers = series::IntPowers<0, series::maxExponent(kPhiDeltaTerms, &series::ScaledTerm::b)>;
-static_assert(series::minExponent(kPhiDeltaTerms, &series::ScaledTerm::a) == 0 &&
-              series::minExponent(kPhiDeltaDeltaTerms, &series::ScaledTerm::a) == 0 &&
-              series::maxExponent(kPhiDeltaDeltaTerms, &series::ScaledTerm::b) <=
-                  series::maxExponent(kPhiDeltaTerms, &series::ScaledTerm::b));
-
 // The pressure of a density [Pa] and its slope dp/drho, at one temperature.
 struct Isotherm {
   double temperature;
   double pressurePa;  // the asked pressure
-  TauPowers tauPowers;
+  double tau;
 
   Isotherm(double t, double p)
-      : temperature(t), pressurePa(kPaPerBar * p), tauPowers(kReg3Temperature / t) {}
+      : temperature(t), pressurePa(kPaPerBar * p), tau(kReg3Temperature / t) {}
 
   struct Point {
     double pressure;  // p(rho) [Pa]
@@ -61,11 +48,9 @@ struct Isotherm {
 
   Point at(double rho) const {
     const double delta = rho / kReg3Density;
-    const double n1 = fieldsReg3[0].n;
-    const DeltaPowers dp(delta);
-    const double phiDelta = series::addTerms<kPhiDeltaTerms>(n1 / delta, dp, tauPowers);
-    const double phiDeltaDelta =
-        series::addTerms<kPhiDeltaDeltaTerms>(-n1 / (delta * delta), dp, tauPowers);
+    const equations::Phi phi = equations::region3<equations::kX | equations::kXX>(tau, delta);
+    const double phiDelta = phi.phiDelta;
+    const double phiDeltaDelta = phi.phiDeltaDelta;
     const double rho2 = rho * rho;
     const double pRho = phiDelta * rho2 * kGasConstant * temperature / kReg3Density;
     const double slope = (kGasConstant * temperature / kReg3Density) *

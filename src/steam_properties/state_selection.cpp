@@ -25,24 +25,26 @@ double lowBranchTopPressure() {
 
 }  // namespace
 
+// The boundary values are pure functions of T or p, so each is computed only where a test needs
+// it; a boundary function outside its range gives -1, which only makes its test fail.
 Region singlePhaseRegion(double temperature, double pressure) {
   const double t = temperature;
   const double p = pressure;
-  const double pSat = pSatW(t);
-  const double pBound = pBound23(t);
-  const double tBound = tBound23(p);
-  if (within(t, kTripleTemperature, kBound13Temperature) && within(p, pSat, kTopPressure)) {
-    return Region::kOne;
+  if (within(t, kTripleTemperature, kBound13Temperature)) {
+    const double pSat = pSatW(t);
+    if (within(p, pSat, kTopPressure)) return Region::kOne;
+    if (p > 0.0 && p <= pSat) return Region::kTwo;
   }
-  const bool lowRegion2 =
-      within(t, kTripleTemperature, kBound13Temperature) && p > 0.0 && p <= pSat;
-  const bool midRegion2 =
-      within(t, kBound13Temperature, kBound23TopTemperature) && p > 0.0 && p <= pBound;
-  const bool highRegion2 =
-      within(t, kBound23TopTemperature, kTopTemperature) && p > 0.0 && p <= kTopPressure;
-  if (lowRegion2 || midRegion2 || highRegion2) return Region::kTwo;
-  if (within(t, kBound13Temperature, tBound) && within(p, pBound, kTopPressure)) {
-    return Region::kThree;
+  if (within(t, kBound13Temperature, kBound23TopTemperature)) {
+    const double pBound = pBound23(t);
+    if (p > 0.0 && p <= pBound) return Region::kTwo;
+    if (within(t, kBound13Temperature, tBound23(p)) && within(p, pBound, kTopPressure)) {
+      return Region::kThree;
+    }
+    return Region::kNone;
+  }
+  if (within(t, kBound23TopTemperature, kTopTemperature) && p > 0.0 && p <= kTopPressure) {
+    return Region::kTwo;
   }
   return Region::kNone;
 }

@@ -1,0 +1,117 @@
+// IAPWS-IF97 computer-program verification values: Tables 5, 15, 33, 35 and 36 and the check of
+// equations 5 and 6 of the revised release, printed to nine significant digits. Pressures there
+// are in MPa; the library works in bar (1 MPa = 10 bar).
+#include <gtest/gtest.h>
+
+#include "steam_properties/literal_if97.h"
+#include "steam_properties/test_support.h"
+#include "steam_properties/water_steam.h"
+
+namespace corvasine::steam {
+namespace {
+
+using testing::roundsTo;
+
+constexpr double kBarPerMpa = 10.0;
+
+// One column of Table 5 or Table 15: (T, p) and v, h, u, s, cp.
+struct SinglePhaseCheck {
+  double temperature;  // [K]
+  double pressureMpa;
+  double v, h, u, s, cp;
+};
+
+class SinglePhaseVerification : public ::testing::TestWithParam<SinglePhaseCheck> {};
+
+TEST_P(SinglePhaseVerification, PublicFunctionsReproduceTable) {
+  const SinglePhaseCheck c = GetParam();
+  const double p = c.pressureMpa * kBarPerMpa;
+  EXPECT_TRUE(roundsTo(1.0 / densW(c.temperature, p), c.v));
+  EXPECT_TRUE(roundsTo(enthalpyW(c.temperature, p), c.h));
+  EXPECT_TRUE(roundsTo(energyW(c.temperature, p), c.u));
+  EXPECT_TRUE(roundsTo(entropyW(c.temperature, p), c.s));
+  EXPECT_TRUE(roundsTo(cpW(c.temperature, p), c.cp));
+}
+
+// IAPWS-IF97 Table 5, region 1.
+INSTANTIATE_TEST_SUITE_P(
+    Table5Region1, SinglePhaseVerification,
+    ::testing::Values(SinglePhaseCheck{300, 3, 0.100215168e-2, 0.115331273e3, 0.112324818e3,
+                                       0.392294792, 0.417301218e1},
+                      SinglePhaseCheck{300, 80, 0.971180894e-3, 0.184142828e3, 0.106448356e3,
+                                       0.368563852, 0.401008987e1},
+                      SinglePhaseCheck{500, 3, 0.120241800e-2, 0.975542239e3, 0.971934985e3,
+                                       0.258041912e1, 0.465580682e1}));
+
+// IAPWS-IF97 Table 15, region 2.
+INSTANTIATE_TEST_SUITE_P(
+    Table15Region2, SinglePhaseVerification,
+    ::testing::Values(SinglePhaseCheck{300, 0.0035, 0.394913866e2, 0.254991145e4, 0.241169160e4,
+                                       0.852238967e1, 0.191300162e1},
+                      SinglePhaseCheck{700, 0.0035, 0.923015898e2, 0.333568375e4, 0.301262819e4,
+                                       0.101749996e2, 0.208141274e1},
+                      SinglePhaseCheck{700, 30, 0.542946619e-2, 0.263149474e4, 0.246861076e4,
+                                       0.517540298e1, 0.103505092e2}));
+
+// One column of Table 33: (T, rho) and p, h, u, s, cp.
+struct Region3Check {
+  double temperature;  // [K]
+  double density;      // [kg/m3]
+  double pressureMpa, h, u, s, cp;
+};
+
+class Region3Verification : public ::testing::TestWithParam<Region3Check> {};
+
+TEST_P(Region3Verification, RegionFunctionsReproduceTable) {
+  const Region3Check c = GetParam();
+  EXPECT_TRUE(
+      roundsTo(literal::region3Pressure(c.temperature, c.density) / kBarPerMpa, c.pressureMpa));
+  EXPECT_TRUE(roundsTo(enthalpyReg3(c.temperature, c.density), c.h));
+  EXPECT_TRUE(roundsTo(energyReg3(c.temperature, c.density), c.u));
+  EXPECT_TRUE(roundsTo(entropyReg3(c.temperature, c.density), c.s));
+  EXPECT_TRUE(roundsTo(cpReg3(c.temperature, c.density), c.cp));
+}
+
+// The printed pressure fixes the density only to within its last digit over dp/drho.
+TEST_P(Region3Verification, DensitySearchRecoversTabulatedDensity) {
+  const Region3Check c = GetParam();
+  const double p = c.pressureMpa * kBarPerMpa;
+  const double slope = literal::region3PressureSlope(c.temperature, c.density);
+  const double tolerance = testing::halfUnitOfNinthDigit(p) / slope + 1e-9 * c.density;
+  EXPECT_NEAR(densReg3(c.temperature, p), c.density, tolerance);
+}
+
+// IAPWS-IF97 Table 33, region 3.
+INSTANTIATE_TEST_SUITE_P(
+    Table33Region3, Region3Verification,
+    ::testing::Values(Region3Check{650, 500, 0.255837018e2, 0.186343019e4, 0.181226279e4,
+                                   0.405427273e1, 0.138935717e2},
+                      Region3Check{650, 200, 0.222930643e2, 0.237512401e4, 0.226365868e4,
+                                   0.485438792e1, 0.446579342e2},
+                      Region3Check{750, 500, 0.783095639e2, 0.225868845e4, 0.210206932e4,
+                                   0.446971906e1, 0.634165359e1}));
+
+TEST(SaturationLineVerification, Table35SaturationPressure) {
+  EXPECT_TRUE(roundsTo(pSatW(300) / kBarPerMpa, 0.353658941e-2));
+  EXPECT_TRUE(roundsTo(pSatW(500) / kBarPerMpa, 0.263889776e1));
+  EXPECT_TRUE(roundsTo(pSatW(600) / kBarPerMpa, 0.123443146e2));
+}
+
+TEST(SaturationLineVerification, Table36SaturationTemperature) {
+  EXPECT_TRUE(roundsTo(tSatW(0.1 * kBarPerMpa), 0.372755919e3));
+  EXPECT_TRUE(roundsTo(tSatW(1 * kBarPerMpa), 0.453035632e3));
+  EXPECT_TRUE(roundsTo(tSatW(10 * kBarPerMpa), 0.584149488e3));
+}
+
+// Equation 5 at 623.15 K; the printed pressure lies just below the range of equation 6 in the
+// library (165.292 bar up), so the way back is checked along the boundary instead, up to its end
+// at 863.15 K and 100 MPa.
+TEST(Boundary23Verification, Equations5And6) {
+  EXPECT_TRUE(roundsTo(pBound23(623.15) / kBarPerMpa, 0.165291643e2));
+  EXPECT_EQ(tBound23(165.291643), -1.0);
+  EXPECT_NEAR(tBound23(1000.0), 863.15, 1e-6);
+  for (double t = 623.2; t <= 863.15; t += 10.0) EXPECT_NEAR(tBound23(pBound23(t)), t, 1e-9);
+}
+
+}  // namespace
+}  // namespace corvasine::steam

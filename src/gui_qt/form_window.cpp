@@ -38,6 +38,8 @@ namespace {
 // Twips per inch: 15 twips are one pixel at 96 dots per inch.
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kDefaultDotsPerInch = 96.0;
+// A picture without a design size shows at its own size, in pixels at 96 dpi.
+constexpr int kTwipsPerPixelAt96Dpi = 15;
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
@@ -229,17 +231,17 @@ void FormWindow::buildMenus() {
         run(nullptr, name.c_str(), [this, &name] { form_->clickMenuItem(name); });
       });
     }
-    // Menu items have no change notices: their state is read when a menu opens.
-    const std::string menuName = menu.name;
-    connect(qmenu, &QMenu::aboutToShow, this, [this, menuName] {
-      if (form_ == nullptr) return;
-      for (const runtime::Menu& m : form_->menus()) {
-        if (m.name != menuName) continue;
-        for (const runtime::MenuItem& item : m.items)
-          if (QAction* action = actionFor(item.name)) action->setEnabled(item.enabled);
-      }
-    });
+    // Menu items have no change notices: their state is read when a menu
+    // opens and whenever the form changes.
+    connect(qmenu, &QMenu::aboutToShow, this, [this] { syncMenuStates(); });
   }
+}
+
+void FormWindow::syncMenuStates() {
+  if (form_ == nullptr) return;
+  for (const runtime::Menu& menu : form_->menus())
+    for (const runtime::MenuItem& item : menu.items)
+      if (QAction* action = actionFor(item.name)) action->setEnabled(item.enabled);
 }
 
 QWidget* FormWindow::buildWidget(runtime::Control& control) {
@@ -306,7 +308,8 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
         const runtime::Rect rect = picture.rect();
         const QSize size = rect.width > 0 && rect.height > 0
                                ? QSize(pixels(rect.width), pixels(rect.height))
-                               : QSize(pixels(pixmap.width() * 15), pixels(pixmap.height() * 15));
+                               : QSize(pixels(pixmap.width() * kTwipsPerPixelAt96Dpi),
+                                       pixels(pixmap.height() * kTwipsPerPixelAt96Dpi));
         label->setPixmap(pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         label->resize(size);
       }
@@ -547,6 +550,7 @@ void FormWindow::applyFormSize() {
 
 bool FormWindow::syncForm() {
   if (form_ == nullptr) return false;
+  syncMenuStates();
   bool changed = false;
   if (form_->caption() != lastCaption_) {
     lastCaption_ = form_->caption();

@@ -48,6 +48,7 @@ class FormWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void syncMenuStates();
   QWidget* buildWidget(runtime::Control& control);
   void buildTabOrder();
   void bindInput(runtime::Control& control, QWidget* widget);

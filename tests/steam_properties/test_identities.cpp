@@ -1,0 +1,102 @@
+// Thermodynamic identities that any faithful transcription of the IF97 equations satisfies; they
+// catch a wrong coefficient, sign or relation without restating the code.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "steam_properties/water_steam.h"
+
+namespace corvasine::steam {
+namespace {
+
+constexpr double kKpaPerBar = 100.0;  // p v in kJ/kg from bar and m3/kg
+
+// A lattice of states over regions 1, 2 and 3: T from 273.15 K to 1073.15 K and p from 1 mbar
+// to 1000 bar, geometric in p.
+template <typename Check>
+void forEachState(Check check) {
+  for (double t = 273.15; t <= 1073.15; t += 12.5) {
+    for (double p = 0.001; p <= 1000.0; p *= 1.5) check(t, p);
+  }
+}
+
+TEST(Identities, EnthalpyEqualsEnergyPlusPv) {
+  forEachState([](double t, double p) {
+    const double h = enthalpyW(t, p);
+    if (h == -1.0) return;  // outside every region
+    const double pv = kKpaPerBar * p / densW(t, p);
+    EXPECT_NEAR(h, energyW(t, p) + pv, 1e-12 * (std::abs(h) + pv)) << t << " K, " << p << " bar";
+  });
+}
+
+TEST(Identities, CpAtLeastCvAndCvPositive) {
+  forEachState([](double t, double p) {
+    const double cp = cpW(t, p);
+    if (cp == -1.0) return;
+    const double cv = cvW(t, p);
+    EXPECT_GT(cv, 0.0) << t << " K, " << p << " bar";
+    EXPECT_GE(cp, cv) << t << " K, " << p << " bar";
+  });
+}
+
+// Saturated liquid and vapour at one temperature have equal Gibbs energy g = h - T s. The
+// mismatch is expressed as the pressure error it amounts to, dg / (v'' - v'), relative to the
+// saturation pressure.
+double gibbsMismatchAsPressure(double t) {
+  const double gLiquid = enthalpySatLiqTW(t) - t * entropySatLiqTW(t);
+  const double gVapour = enthalpySatVapTW(t) - t * entropySatVapTW(t);
+  const double dv = 1.0 / densSatVapTW(t) - 1.0 / densSatLiqTW(t);
+  return (gLiquid - gVapour) / (kKpaPerBar * dv) / pSatW(t);
+}
+
+TEST(Identities, GibbsEnergyEqualAcrossSaturation) {
+  for (double t = 273.16; t <= 623.15; t += 2.5) {
+    EXPECT_NEAR(gibbsMismatchAsPressure(t), 0.0, 1e-4) << t << " K, regions 1 and 2";
+  }
+  for (double t = 623.25; t < 647.0; t += 0.25) {
+    EXPECT_NEAR(gibbsMismatchAsPressure(t), 0.0, 1e-4) << t << " K, region 3";
+  }
+}
+
+// Clausius-Clapeyron: the slope of the saturation line equals (s'' - s') / (v'' - v') of the
+// region equations, here to 0.05 % up to 640 K.
+TEST(Identities, SaturationSlopeFollowsClausiusClapeyron) {
+  constexpr double kStep = 1e-3;  // [K]
+  for (double t = 274.0; t <= 640.0; t += 2.0) {
+    const double slope = (pSatW(t + kStep) - pSatW(t - kStep)) / (2.0 * kStep);
+    const double ds = entropySatVapTW(t) - entropySatLiqTW(t);
+    const double dv = 1.0 / densSatVapTW(t) - 1.0 / densSatLiqTW(t);
+    EXPECT_NEAR(ds / (kKpaPerBar * dv) / slope, 1.0, 5e-4) << t << " K";
+  }
+}
+
+// Consistency of the region equations on their common boundaries as IAPWS-IF97 states it:
+// |dv/v| <= 0.05 %, |dh| <= 0.2 kJ/kg, |ds| <= 0.2 J/(kg K), |dcp/cp| <= 1 %.
+void expectConsistent(double t, double p, double vA, double hA, double sA, double cpA,
+                      double rhoB) {
+  EXPECT_NEAR(vA * rhoB, 1.0, 5e-4) << t << " K, " << p << " bar";
+  EXPECT_NEAR(hA, enthalpyReg3(t, rhoB), 0.2) << t << " K, " << p << " bar";
+  EXPECT_NEAR(sA, entropyReg3(t, rhoB), 0.2e-3) << t << " K, " << p << " bar";
+  EXPECT_NEAR(cpA / cpReg3(t, rhoB), 1.0, 0.01) << t << " K, " << p << " bar";
+}
+
+TEST(Identities, Regions1And3AgreeAt623K) {
+  const double t = 623.15;
+  for (double p = pSatW(t); p <= 1000.0; p += 25.0) {
+    expectConsistent(t, p, volumeReg1(t, p), enthalpyReg1(t, p), entropyReg1(t, p), cpReg1(t, p),
+                     densReg3(t, p));
+  }
+}
+
+// Along the boundary of regions 2 and 3, from just above the corner with the saturation line
+// at 623.15 K to 863.15 K.
+TEST(Identities, Regions2And3AgreeOnTheirBoundary) {
+  for (double t = 623.2; t <= 863.15; t += 5.0) {
+    const double p = pBound23(t);
+    expectConsistent(t, p, volumeReg2(t, p), enthalpyReg2(t, p), entropyReg2(t, p), cpReg2(t, p),
+                     densReg3(t, p));
+  }
+}
+
+}  // namespace
+}  // namespace corvasine::steam

@@ -162,20 +162,27 @@ Bracket supercriticalBracket(const Isotherm& iso) {
   return b;
 }
 
-// Newton steps kept inside the bracket, halving it where a step would leave it.
+// Newton steps kept inside the bracket, halving it where a step would leave it. The search ends
+// on a Newton step below the tolerance, or when the bracket has shrunk to neighbouring doubles.
 double solveInBracket(const Isotherm& iso, double low, double high) {
   double rho = 0.5 * (low + high);
   for (int step = 0; step < kMaxBracketSteps; ++step) {
     const Isotherm::Point pt = iso.at(rho);
+    if (pt.excess == 0.0) return rho;
     if (pt.excess < 0.0) {
       low = rho;
     } else {
       high = rho;
     }
-    double next = rho - pt.excess / pt.slope;
-    if (!(pt.slope > 0.0 && next > low && next < high)) next = 0.5 * (low + high);
-    if (std::abs(next - rho) < kDensityTolerance) return next;
-    rho = next;
+    const double newton = rho - pt.excess / pt.slope;
+    if (pt.slope > 0.0 && newton > low && newton < high) {
+      if (std::abs(newton - rho) < kDensityTolerance) return newton;
+      rho = newton;
+    } else {
+      const double mid = 0.5 * (low + high);
+      if (!(mid > low && mid < high)) return rho;
+      rho = mid;
+    }
   }
   return kDensityNotConverged;
 }

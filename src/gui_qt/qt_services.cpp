@@ -123,7 +123,11 @@ std::string withDefaultExtension(const std::string& fileName, const std::string&
 std::string QtServices::runFileDialog(const runtime::FileDialogOptions& options, bool save) {
   QFileDialog dialog(QApplication::activeWindow(), toQ(options.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Like the calculators' own dialog: a save replaces a chosen file without
+  // asking, and an open accepts any name (a missing file is reported by the
+  // caller's error message).
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   const QStringList filters = nameFilters(options.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   if (!options.initialFolder.empty()) dialog.setDirectory(toQ(options.initialFolder));

@@ -23,7 +23,7 @@ struct Gamma1 {
   double gamma, gammaPi, gammaPiPi, gammaTau, gammaTauTau, gammaPiTau;
 };
 template <unsigned Which>
-Gamma1 region1(double tau, double pi) {
+[[gnu::always_inline]] inline Gamma1 region1(double tau, double pi) {
   const series::Sums s = series::Series<fieldsReg1, 0>::evaluate<Which>(7.1 - pi, tau - 1.222);
   return {s.value, -s.x, s.xx, s.y, s.yy, -s.xy};
 }
@@ -40,7 +40,7 @@ inline constexpr auto kIdealRows = [] {
   return rows;
 }();
 template <unsigned Which>
-Gamma0 region2Ideal(double tau, double pi) {
+[[gnu::always_inline]] inline Gamma0 region2Ideal(double tau, double pi) {
   series::Sums start;
   if constexpr ((Which & kValue) != 0) start.value = std::log(pi);
   const series::Sums s = series::Series<kIdealRows, 0>::evaluate<Which>(1.0, tau, start);
@@ -52,7 +52,7 @@ struct GammaR {
   double gammaR, gammaRPi, gammaRPiPi, gammaRTau, gammaRTauTau, gammaRPiTau;
 };
 template <unsigned Which>
-GammaR region2Residual(double tau, double pi) {
+[[gnu::always_inline]] inline GammaR region2Residual(double tau, double pi) {
   const series::Sums s = series::Series<fieldsReg2Residual, 0>::evaluate<Which>(pi, tau - 0.5);
   return {s.value, s.x, s.xx, s.y, s.yy, s.xy};
 }
@@ -63,7 +63,7 @@ struct Phi {
   double phi, phiDelta, phiDeltaDelta, phiTau, phiTauTau, phiDeltaTau;
 };
 template <unsigned Which>
-Phi region3(double tau, double delta) {
+[[gnu::always_inline]] inline Phi region3(double tau, double delta) {
   const double n1 = fieldsReg3[0].n;
   series::Sums start;
   if constexpr ((Which & kValue) != 0) start.value = n1 * std::log(delta);

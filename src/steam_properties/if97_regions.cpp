@@ -1,25 +1,15 @@
 #include "steam_properties/if97_regions.h"
 
-#include <cmath>
-
 #include "steam_properties/if97_basic.h"
+#include "steam_properties/if97_boundaries.h"
 #include "steam_properties/if97_constants.h"
 #include "steam_properties/if97_equations.h"
-#include "steam_properties/if97_tables.h"
 
 namespace corvasine::steam {
 namespace {
 
 using namespace if97;
 using namespace equations;
-
-constexpr double kOutOfRange = -1.0;
-
-// n_k of IAPWS-IF97 Table 34 and Table 1, numbered from 1 as in the standard.
-constexpr double n4(int k) { return fieldsReg4[static_cast<unsigned>(k - 1)]; }
-constexpr double nB(int k) { return fieldsBound[static_cast<unsigned>(k - 1)]; }
-
-bool within(double x, double lo, double hi) { return x >= lo && x <= hi; }
 
 double reg1Tau(double t) { return kReg1Temperature / t; }
 double reg1Pi(double p) { return kMpaPerBar * p / kReg1PressureMpa; }
@@ -30,40 +20,10 @@ double reg3Delta(double rho) { return rho / kReg3Density; }
 
 }  // namespace
 
-double pSatW(double temperature) {
-  const double t = temperature;
-  if (!within(t, kTripleTemperature, kCriticalTemperature)) return kOutOfRange;
-  const double theta = t + n4(9) / (t - n4(10));
-  const double a = theta * theta + n4(1) * theta + n4(2);
-  const double b = n4(3) * theta * theta + n4(4) * theta + n4(5);
-  const double c = n4(6) * theta * theta + n4(7) * theta + n4(8);
-  const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
-  return kBarPerMpa * (x * x) * (x * x);
-}
-
-double tSatW(double pressure) {
-  const double p = pressure;
-  if (!within(p, kLowestSatPressure, kCriticalPressure)) return kOutOfRange;
-  const double beta = std::sqrt(std::sqrt(kMpaPerBar * p));
-  const double e = beta * beta + n4(3) * beta + n4(6);
-  const double f = n4(1) * beta * beta + n4(4) * beta + n4(7);
-  const double g = n4(2) * beta * beta + n4(5) * beta + n4(8);
-  const double d = 2.0 * g / (-f - std::sqrt(f * f - 4.0 * e * g));
-  const double s = n4(10) + d;
-  return 0.5 * (s - std::sqrt(s * s - 4.0 * (n4(9) + n4(10) * d)));
-}
-
-double pBound23(double temperature) {
-  const double t = temperature;
-  if (!within(t, kBound13Temperature, kBound23TopTemperature)) return kOutOfRange;
-  return kBarPerMpa * ((nB(1) + nB(2) * t) + nB(3) * t * t);
-}
-
-double tBound23(double pressure) {
-  const double p = pressure;
-  if (!within(p, kBound23LowPressure, kTopPressure)) return kOutOfRange;
-  return nB(4) + std::sqrt((kMpaPerBar * p - nB(5)) / nB(3));
-}
+double pSatW(double temperature) { return boundaries::saturationPressure(temperature); }
+double tSatW(double pressure) { return boundaries::saturationTemperature(pressure); }
+double pBound23(double temperature) { return boundaries::boundary23Pressure(temperature); }
+double tBound23(double pressure) { return boundaries::boundary23Temperature(pressure); }
 
 double volumeReg1(double temperature, double pressure) {
   const double tau = reg1Tau(temperature), pi = reg1Pi(pressure);

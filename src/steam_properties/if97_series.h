@@ -2,7 +2,10 @@
 // derivative is stored at compile time as its list of terms c x^a y^b, with c = n times the
 // integer factors of the derivative and the rows whose factor vanishes left out. At run time the
 // powers come from tables built by multiplication, every term and power is unrolled into
-// straight-line code, and the terms are added in the standard's row order. Several derivatives
+// straight-line code. Rows with one exponent of x stand next to each other in the tables; such a
+// run is summed in row order and multiplied by its power of x, and the runs go into four
+// interleaved partial sums (the order differs from a plain row-order sum only by rounding,
+// which the tests bound against the term-by-term evaluation). Several derivatives
 // of one series share one pair of power tables; a power's value does not depend on which
 // derivatives share its table, so a derivative comes out the same whichever bundle computes it.
 #pragma once
@@ -159,41 +162,36 @@ struct Series {
     return kTerms<Rows, First, OrderX, OrderY>;
   }
 
-  // Extreme exponent (of x when ofX, else of y) over the derivatives in Which; 0 included.
+  // Calls visit(terms) for the term list of every derivative in `which`.
+  template <typename Visit>
+  static constexpr void forEachDerivative(unsigned which, Visit visit) {
+    if ((which & kValue) != 0) visit(terms<0, 0>());
+    if ((which & kX) != 0) visit(terms<1, 0>());
+    if ((which & kXX) != 0) visit(terms<2, 0>());
+    if ((which & kY) != 0) visit(terms<0, 1>());
+    if ((which & kYY) != 0) visit(terms<0, 2>());
+    if ((which & kXY) != 0) visit(terms<1, 1>());
+  }
+
+  // Extreme exponent (of x when ofX, else of y) over the derivatives in `which`; 0 included.
   static constexpr int exponentBound(unsigned which, bool ofX, bool upper) {
     int bound = 0;
-    auto scan = [&](const auto& list, unsigned flag) {
-      if ((which & flag) == 0) return;
+    forEachDerivative(which, [&](const auto& list) {
       for (const ScaledTerm& t : list) {
         const int e = ofX ? t.a : t.b;
         bound = upper ? std::max(bound, e) : std::min(bound, e);
       }
-    };
-    scan(terms<0, 0>(), kValue);
-    scan(terms<1, 0>(), kX);
-    scan(terms<2, 0>(), kXX);
-    scan(terms<0, 1>(), kY);
-    scan(terms<0, 2>(), kYY);
-    scan(terms<1, 1>(), kXY);
+    });
     return bound;
   }
 
   template <unsigned Which, bool OfX>
   static constexpr auto exponentSet() {
-    constexpr int kLo = exponentBound(Which, OfX, false);
-    constexpr int kHi = exponentBound(Which, OfX, true);
-    ExponentSet<kLo, kHi> set;
+    ExponentSet<exponentBound(Which, OfX, false), exponentBound(Which, OfX, true)> set;
     set.add(0);
-    auto scan = [&](const auto& list, unsigned flag) {
-      if ((Which & flag) == 0) return;
+    forEachDerivative(Which, [&](const auto& list) {
       for (const ScaledTerm& t : list) set.add(OfX ? t.a : t.b);
-    };
-    scan(terms<0, 0>(), kValue);
-    scan(terms<1, 0>(), kX);
-    scan(terms<2, 0>(), kXX);
-    scan(terms<0, 1>(), kY);
-    scan(terms<0, 2>(), kYY);
-    scan(terms<1, 1>(), kXY);
+    });
     return set;
   }
 
@@ -204,8 +202,7 @@ struct Series {
   using PowersY = IntPowers<exponentBound(Which, false, false), exponentBound(Which, false, true),
                             exponentSet<Which, false>()>;
 
-  // Rows stand in order of ascending I, so terms with one x exponent form runs of neighbours;
-  // a series is summed run by run as x^a times the run's sum of c y^b.
+  // A run: neighbouring terms with one exponent of x, summed as x^a times the sum of c y^b.
   template <const auto& Terms>
   static constexpr std::size_t runCount() {
     std::size_t runs = 0;

@@ -2,8 +2,8 @@
 // in its region. Figures are per call (the batch of states is divided out).
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "steam_properties/water_steam.h"
@@ -122,6 +122,10 @@ BENCHMARK_CAPTURE(byPressure, entropySatLiqPW_low, steam::entropySatLiqPW, kLowB
 BENCHMARK_CAPTURE(byPressure, entropySatVapPW_low, steam::entropySatVapPW, kLowBranchBottom,
                   kLowBranchTop);
 BENCHMARK_CAPTURE(byPressure, enthalpySatLiqPW_nearCritical, steam::enthalpySatLiqPW,
+                  kNearCriticalBottom, kNearCriticalTop);
+BENCHMARK_CAPTURE(byPressure, entropySatLiqPW_nearCritical, steam::entropySatLiqPW,
+                  kNearCriticalBottom, kNearCriticalTop);
+BENCHMARK_CAPTURE(byPressure, entropySatVapPW_nearCritical, steam::entropySatVapPW,
                   kNearCriticalBottom, kNearCriticalTop);
 BENCHMARK_CAPTURE(byPressure, enthalpySatVapPW_nearCritical, steam::enthalpySatVapPW,
                   kNearCriticalBottom, kNearCriticalTop);

@@ -95,9 +95,9 @@ bool onPhysicalBranch(double rho, double slope, Phase phase) {
 }
 
 // An interval of densities with p below the asked pressure at `low` and not below it at `high`,
-// holding exactly one crossing on the rising branch of the phase; or, where the asked pressure
-// lies beyond the branch's extreme (possible only within rounding of the critical point), the
-// extreme's density in `edge`.
+// holding exactly one crossing on the rising branch of the phase. Without one, `edge` is the
+// result instead: the density of the branch's extreme where the asked pressure lies just
+// beyond it (possible only within rounding of the critical point), else kDensityNotConverged.
 struct Bracket {
   double low = 0.0;
   double high = 0.0;

@@ -33,10 +33,13 @@ constexpr double kTrefTimesReg2Pstar = 6472.26;       // 647.226 K x 10 bar
 constexpr double kTrefTimesR = 298711.626876;         // 647.226 K x 461.526 J/(kg K)
 constexpr double kPrefTimesRhoStar3 = 7121030000.0;   // 22115000 Pa x 322 kg/m3
 constexpr double kRhoRefTimesR = 146655.88633799998;  // 317.763 kg/m3 x 461.526 J/(kg K)
+static_assert(kRhoRefTimesR == kRefDensity * if97::kGasConstant);
+// Reducing pressures of the IF97 derivatives [bar]: region 1 (16.53 MPa), region 2 (1 MPa).
 constexpr double kReg1PstarBar = 165.3;
 constexpr double kReg2PstarBar = 10.0;
 
-// Pressure of the vapour's conductivity state in the low branch, just off the saturation line.
+// In the low branch the saturated vapour's conductivity is taken 0.01 % below the saturation
+// pressure, on the vapour side of the region test.
 constexpr double kVapourConductivityPressureFactor = 0.0001;
 
 double finiteOr(double value) { return std::isfinite(value) ? value : kOutOfRange; }
@@ -121,10 +124,12 @@ double thconReducedIn(Region region, double t, double p, double th, double rhoR)
   const Derivatives dx = derivativesIn(region, t, p, rhoR);
   const double chi = rhoR * dx.x;
   if (!(chi >= 0.0) || !std::isfinite(dx.d)) return kOutOfRange;
+  const double mu = viscReduced(th, rhoR);
+  if (!(mu > 0.0)) return kOutOfRange;
   const double thetaRho = th * rhoR;
   const double lambda2 =
-      kEnhancementC / viscReduced(th, rhoR) / (thetaRho * thetaRho) * dx.d * dx.d *
-      std::pow(chi, kEnhancementOmega) * std::sqrt(rhoR) *
+      kEnhancementC / mu / (thetaRho * thetaRho) * dx.d * dx.d * std::pow(chi, kEnhancementOmega) *
+      std::sqrt(rhoR) *
       std::exp(kEnhancementA * (1.0 / th - 1.0) * (1.0 / th - 1.0) - std::pow(rhoR - 1.0, 4));
   return finiteOr(lambda0 * lambda1 + lambda2);
 }

@@ -5,6 +5,8 @@
 
 namespace corvasine::steam::literal {
 
+enum class Equation { kRegion1, kRegion2Ideal, kRegion2Residual, kRegion3 };
+
 // Value of a sum and the sum of the magnitudes of its terms (leading term included); the latter
 // times the unit roundoff bounds the rounding error of any evaluation of the sum.
 struct Sum {
@@ -12,38 +14,17 @@ struct Sum {
   double magnitude = 0.0;
 };
 
-Sum gammaReg1(double tau, double pi);
-Sum gammaPiReg1(double tau, double pi);
-Sum gammaPiPiReg1(double tau, double pi);
-Sum gammaTauReg1(double tau, double pi);
-Sum gammaTauTauReg1(double tau, double pi);
-Sum gammaPiTauReg1(double tau, double pi);
+// Derivative of order (orderPi, orderTau) of the dimensionless equation (gamma of regions 1 and 2
+// by pi and tau, phi of region 3 by delta and tau) at (tau, pi or delta). The ideal-gas part of
+// region 2 is taken by tau only.
+Sum basic(Equation equation, int orderPi, int orderTau, double tau, double second);
 
-Sum gamma0Reg2(double tau, double pi);
-Sum gamma0TauReg2(double tau, double pi);
-Sum gamma0TauTauReg2(double tau, double pi);
-
-Sum gammaRReg2(double tau, double pi);
-Sum gammaRPiReg2(double tau, double pi);
-Sum gammaRPiPiReg2(double tau, double pi);
-Sum gammaRTauReg2(double tau, double pi);
-Sum gammaRTauTauReg2(double tau, double pi);
-Sum gammaRPiTauReg2(double tau, double pi);
-
-Sum phiReg3(double tau, double delta);
-Sum phiDeltaReg3(double tau, double delta);
-Sum phiDeltaDeltaReg3(double tau, double delta);
-Sum phiTauReg3(double tau, double delta);
-Sum phiTauTauReg3(double tau, double delta);
-Sum phiDeltaTauReg3(double tau, double delta);
-
-// Region-2 enthalpy [kJ/kg] and entropy [kJ/(kg K)] at (T [K], p [bar]) from the literal sums,
-// IAPWS-IF97 Table 12.
+// Region-2 enthalpy [kJ/kg] and entropy [kJ/(kg K)] at (T [K], p [bar]), IAPWS-IF97 Table 12.
 double enthalpyReg2(double temperature, double pressure);
 double entropyReg2(double temperature, double pressure);
 
-// Region-3 pressure p = rho R T delta phiDelta [bar] at (T [K], rho [kg/m3]), and its slope
-// dp/drho [bar m3/kg], IAPWS-IF97 Table 31.
+// Region-3 pressure rho R T delta phiDelta [bar] at (T [K], rho [kg/m3]) and its slope dp/drho
+// [bar m3/kg], IAPWS-IF97 Table 31.
 double region3Pressure(double temperature, double density);
 double region3PressureSlope(double temperature, double density);
 

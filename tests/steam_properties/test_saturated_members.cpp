@@ -13,7 +13,6 @@ namespace corvasine::steam {
 namespace {
 
 constexpr double kShift = 0.00001;  // [bar]
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Quantity {
   const char* name;
@@ -26,66 +25,47 @@ struct Quantity {
   double (*reg3)(double, double);
 };
 
-void PrintTo(const Quantity& q, std::ostream* os) { *os << q.name; }
-
 double dens1(double t, double p) { return 1.0 / volumeReg1(t, p); }
 double dens2(double t, double p) { return 1.0 / volumeReg2(t, p); }
 double dens3(double /*t*/, double rho) { return rho; }
 
 class SaturatedMember : public ::testing::TestWithParam<Quantity> {};
 
-TEST_P(SaturatedMember, ByTemperatureLowBranchIsOnTheSaturationLine) {
+TEST_P(SaturatedMember, ByTemperature) {
   const Quantity q = GetParam();
-  for (double t : {273.15, 400.0, 623.15}) {
+  for (double t : {273.15, 400.0, 623.15}) {  // low branch, bounds included
     EXPECT_EQ(q.liqTW(t), q.reg1(t, pSatW(t))) << t;
     EXPECT_EQ(q.vapTW(t), q.reg2(t, pSatW(t))) << t;
   }
-}
-
-TEST_P(SaturatedMember, ByTemperatureNearCriticalBranchUsesRegion3) {
-  const Quantity q = GetParam();
-  for (double t : {623.16, 640.0, 647.096}) {
+  for (double t : {623.16, 640.0, 647.096}) {  // near-critical branch
     EXPECT_EQ(q.liqTW(t), q.reg3(t, densReg3(t, pSatW(t)))) << t;
     EXPECT_EQ(q.vapTW(t), q.reg3(t, densReg3(t, pSatW(t) - kShift))) << t;
   }
-}
-
-TEST_P(SaturatedMember, ByTemperatureOutsideRangeIsMinusOne) {
-  const Quantity q = GetParam();
-  for (double t : {273.1, 647.1, kNaN}) {
+  for (double t : {273.1, 647.1, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_EQ(q.liqTW(t), -1.0) << t;
     EXPECT_EQ(q.vapTW(t), -1.0) << t;
   }
 }
 
-TEST_P(SaturatedMember, ByPressureLowBranchKeepsThePressure) {
+TEST_P(SaturatedMember, ByPressure) {
   const Quantity q = GetParam();
-  for (double p : {0.00611213, 1.0, 100.0, pSatW(623.15)}) {
+  for (double p : {0.00611213, 1.0, 100.0, pSatW(623.15)}) {  // low branch keeps the pressure
     double liquid = p, vapour = p;
     EXPECT_EQ(q.liqPW(liquid), q.reg1(tSatW(p), p)) << p;
     EXPECT_EQ(q.vapPW(vapour), q.reg2(tSatW(p), p)) << p;
     EXPECT_EQ(liquid, p);
     EXPECT_EQ(vapour, p);
   }
-}
-
-// The temperature comes from the pressure as passed; region 3 is evaluated at the shifted one.
-TEST_P(SaturatedMember, ByPressureNearCriticalBranchShiftsThePressure) {
-  const Quantity q = GetParam();
+  // Near-critical: T from the pressure as passed, region 3 at the shifted pressure.
   for (double p : {std::nextafter(pSatW(623.15), 300.0), 200.0, 220.64}) {
-    const double t = tSatW(p);
     double liquid = p, vapour = p;
-    EXPECT_EQ(q.liqPW(liquid), q.reg3(t, densReg3(t, p + kShift))) << p;
-    EXPECT_EQ(q.vapPW(vapour), q.reg3(t, densReg3(t, p - kShift))) << p;
+    EXPECT_EQ(q.liqPW(liquid), q.reg3(tSatW(p), densReg3(tSatW(p), p + kShift))) << p;
+    EXPECT_EQ(q.vapPW(vapour), q.reg3(tSatW(p), densReg3(tSatW(p), p - kShift))) << p;
     EXPECT_EQ(liquid, p + kShift);
     EXPECT_EQ(vapour, p - kShift);
   }
-}
-
-// Outside the range, and between pSatW(273.15 K) and the lowest pressure of tSatW where no
-// saturation temperature exists: -1, pressure untouched.
-TEST_P(SaturatedMember, ByPressureOutsideRangeIsMinusOneAndKeepsThePressure) {
-  const Quantity q = GetParam();
+  // Outside, and between pSatW(273.15 K) and the lowest pressure of tSatW, where no saturation
+  // temperature exists: -1, pressure untouched.
   for (double p : {0.006, pSatW(273.15), 0.5 * (pSatW(273.15) + 0.00611213), 220.65, -1.0}) {
     double liquid = p, vapour = p;
     EXPECT_EQ(q.liqPW(liquid), -1.0) << p;
@@ -110,26 +90,24 @@ INSTANTIATE_TEST_SUITE_P(
         Quantity{"cv", cvSatLiqTW, cvSatVapTW, cvSatLiqPW, cvSatVapPW, cvReg1, cvReg2, cvReg3}),
     [](const ::testing::TestParamInfo<Quantity>& info) { return std::string(info.param.name); });
 
-TEST(SaturatedPressureShift, SuccessiveCallsWithOneVariableAddUp) {
+TEST(SaturatedPressureShift, SuccessiveCallsAddUpAndStopAtTheCriticalPressure) {
   double p = 200.0;
   enthalpySatLiqPW(p);
   entropySatLiqPW(p);
   EXPECT_NEAR(p, 200.0 + 2 * kShift, 1e-12);
   enthalpySatVapPW(p);
   EXPECT_NEAR(p, 200.0 + kShift, 1e-12);
-}
 
-TEST(SaturatedPressureShift, CriticalPressureShiftsOnceThenIsOutOfRange) {
-  double p = 220.64;
-  EXPECT_GT(densSatLiqPW(p), 0.0);
-  EXPECT_EQ(p, 220.64 + kShift);
-  EXPECT_EQ(entropySatVapPW(p), -1.0);
-  EXPECT_EQ(p, 220.64 + kShift);
+  double critical = 220.64;
+  EXPECT_GT(densSatLiqPW(critical), 0.0);
+  EXPECT_EQ(critical, 220.64 + kShift);
+  EXPECT_EQ(entropySatVapPW(critical), -1.0);
+  EXPECT_EQ(critical, 220.64 + kShift);
 }
 
 // Both phases exist up to the critical temperature, the liquid denser and the vapour richer in
 // enthalpy, and they meet at the critical point.
-TEST(SaturatedStates, PhasesSeparateBelowCriticalPoint) {
+TEST(SaturatedStates, PhasesSeparateBelowTheCriticalPoint) {
   for (double t = 273.15; t < 647.09; t += 1.0) {
     EXPECT_GT(densSatLiqTW(t), densSatVapTW(t)) << t;
     EXPECT_GT(enthalpySatVapTW(t), enthalpySatLiqTW(t)) << t;

@@ -3,7 +3,8 @@
 // state first: region 1 tau = 1386 K / T, pi = p / 16.53 MPa; region 2 tau = 540 K / T,
 // pi = p / 1 MPa; region 3 tau = 647.096 K / T, delta = rho / 322 kg/m3. The reduced inverse
 // temperature always comes first. These functions test no range: the callers choose the region
-// (pi > 0 in region 2, delta > 0 in region 3).
+// (pi > 0 in region 2, delta > 0 in region 3). Where an argument lies outside the equation's
+// domain and the result would not be finite, they return -1.
 #pragma once
 
 namespace corvasine::steam {

@@ -4,7 +4,8 @@
 // specific volume in m3/kg, u and h in kJ/kg, s, cp and cv in kJ/(kg K).
 //
 // The boundary functions return -1 outside their range (bounds inclusive). The region functions
-// test no range: choosing a region in which an equation is valid is the caller's task.
+// test no range: choosing a region in which an equation is valid is the caller's task; where the
+// equation has no finite value at the arguments (T <= 0, a negative density, ...) they return -1.
 #pragma once
 
 namespace corvasine::steam {

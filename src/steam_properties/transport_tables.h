@@ -12,7 +12,8 @@ namespace corvasine::steam {
 inline constexpr std::array<double, 4> H0visc{1.0, 0.978197, 0.579829, -0.202354};
 
 // IAPS 1985 viscosity, residual part: the 19 nonzero H_ij, summed in this order as
-// H_ij (theta - 1)^i (rhoR - 1)^j; Hivisc holds i and Hjvisc holds j of each term.
+// H_ij (theta - 1)^i (rhoR - 1)^j; Hivisc holds i and Hjvisc holds j of each term. Index k holds
+// term k + 1 of the published list.
 inline constexpr std::array<double, 19> Hijvisc{
     0.5132047,  0.3205656,  -0.7782567, 0.1885447,   0.2151778,    0.7317883, 1.241044,
     1.476783,   -0.2818107, -1.070786,  -1.263184,   0.1778064,    0.4605040, 0.2340379,

@@ -11,13 +11,14 @@
 #include <random>
 #include <vector>
 
+#include "steam_properties/if97_basic.h"
 #include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {
 
 using Limits = std::numeric_limits<double>;
-constexpr int kRandomSamples = 600;
+constexpr int kRandomSamples = 300;
 
 // Special values and bounds of the formulation, each with both signs.
 std::vector<double> specialValues() {
@@ -65,6 +66,19 @@ TEST(FiniteResults, FunctionsOfTemperatureAndPressure) {
       ASSERT_TRUE(std::isfinite(f(t, p))) << t << ", " << p;
     }
     ASSERT_TRUE(std::isfinite(thconReduced(t, p, 647.226 / t, p / 317.763))) << t << ", " << p;
+    // The region functions and the basic equations, whose callers choose the region.
+    for (auto f :
+         {volumeReg1,     energyReg1,      entropyReg1,       enthalpyReg1,     cpReg1,
+          cvReg1,         volumeReg2,      energyReg2,        entropyReg2,      enthalpyReg2,
+          cpReg2,         cvReg2,          energyReg3,        entropyReg3,      enthalpyReg3,
+          cpReg3,         cvReg3,          gammaReg1,         gammaPiReg1,      gammaPiPiReg1,
+          gammaTauReg1,   gammaTauTauReg1, gammaPiTauReg1,    gamma0Reg2,       gamma0PiReg2,
+          gamma0PiPiReg2, gamma0TauReg2,   gamma0TauTauReg2,  gamma0PiTauReg2,  gammaRReg2,
+          gammaRPiReg2,   gammaRPiPiReg2,  gammaRTauReg2,     gammaRTauTauReg2, gammaRPiTauReg2,
+          phiReg3,        phiDeltaReg3,    phiDeltaDeltaReg3, phiTauReg3,       phiTauTauReg3,
+          phiDeltaTauReg3}) {
+      ASSERT_TRUE(std::isfinite(f(t, p))) << t << ", " << p;
+    }
   }
 }
 

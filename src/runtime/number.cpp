@@ -1,5 +1,6 @@
 #include "runtime/number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -41,6 +42,30 @@ bool isDecimalSyntax(std::string_view s) {
     if (exponentDigits == 0) return false;
   }
   return i == s.size();
+}
+
+// Decimal exponent of the leading significant digit of an unsigned decimal
+// text of valid syntax: a non-zero value lies in [10^e, 10^(e+1)).
+// It tells a value too small for a Double from one too large, whatever the
+// mix of digits, point and exponent that wrote it.
+long long leadingExponent(std::string_view s) {
+  constexpr long long kExponentCap = 1'000'000'000'000;  // far beyond any Double
+  const std::size_t e = s.find_first_of("eE");
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::size_t i = e + 1;
+    const bool negative = s[i] == '-';
+    if (s[i] == '+' || s[i] == '-') ++i;
+    for (; i < s.size(); ++i) exponent = std::min(exponent * 10 + (s[i] - '0'), kExponentCap);
+    if (negative) exponent = -exponent;
+  }
+  const std::string_view mantissa = s.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return -1;  // zero: never beyond the range
+  const long long lead = first < point ? static_cast<long long>(point - first) - 1
+                                       : -static_cast<long long>(first - point);
+  return lead + exponent;
 }
 
 // Decimal digits of |x| rounded to 15 significant digits: digits "d0d1...d14"
@@ -87,9 +112,7 @@ double ParseNumber(std::string_view text) {
   auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // from_chars reports both overflow and underflow; only overflow is an error.
-    const auto e = s.find_first_of("eE");
-    const bool tinyExponent = e != std::string_view::npos && s[e + 1] == '-';
-    if (!tinyExponent) throw RuntimeError("overflow");
+    if (leadingExponent(s) >= 0) throw RuntimeError("overflow");
     value = 0.0;
   } else if (ec != std::errc() || ptr != s.data() + s.size()) {
     throw RuntimeError("type mismatch");
@@ -131,7 +154,7 @@ double RoundHalfEven(double x, int n) {
   if (x == 0.0 || n < 0) return x;
   const Decimal15 d = toDecimal15(std::fabs(x));
   // Position of the last kept digit within the 15 digits.
-  const int keep = d.exponent + 1 + n;  // number of digits kept
+  const int keep = d.exponent + 1 + n;       // number of digits kept
   if (keep >= kSignificantDigits) return x;  // nothing beyond the kept decimals
   if (keep < 0) return std::copysign(0.0, x) + 0.0;
 
@@ -147,7 +170,8 @@ double RoundHalfEven(double x, int n) {
   int exponent = d.exponent - keep + 1;  // value = kept * 10^exponent
   if (roundUp) {
     int k = static_cast<int>(kept.size()) - 1;
-    while (k >= 0 && kept[static_cast<std::size_t>(k)] == '9') kept[static_cast<std::size_t>(k--)] = '0';
+    while (k >= 0 && kept[static_cast<std::size_t>(k)] == '9')
+      kept[static_cast<std::size_t>(k--)] = '0';
     if (k < 0) {
       kept.insert(kept.begin(), '1');
     } else {

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
@@ -103,6 +104,18 @@ TEST(ParseNumber, RejectsEverythingElse) {
     EXPECT_FALSE(IsNumber(text)) << '"' << text << '"';
   }
   EXPECT_TRUE(IsNumber(" 12.5 "));
+}
+
+// Whether a text lies beyond the Double range depends on its value, not on the
+// sign of its exponent: a long run of digits can outweigh the exponent.
+TEST(ParseNumber, JudgesTheRangeByTheValue) {
+  const std::string zeros400(400, '0');
+  EXPECT_EQ(ParseNumber("0." + zeros400 + "1"), 0.0);                    // 1e-401
+  EXPECT_EQ(ParseNumber("-0." + zeros400 + "1e+5"), 0.0);                // -1e-396
+  EXPECT_EQ(ParseNumber("1" + zeros400 + "e-500"), 1e-100);              // in range
+  EXPECT_THROW(ParseNumber("1" + zeros400 + "e-50"), RuntimeError);      // 1e350
+  EXPECT_THROW(ParseNumber("0.0" + zeros400 + "1e+800"), RuntimeError);  // 1e398
+  EXPECT_EQ(ParseNumber("0.000" + zeros400 + "e+500"), 0.0);  // zero whatever the exponent
 }
 
 TEST(Numbers, IgnoreTheProcessLocale) {

@@ -32,8 +32,17 @@ class Application {
     F& ref = *created;
     forms_.push_back({std::type_index(typeid(F)), std::move(created)});
     announceCreated(ref);
-    EventScope scope(*this);
-    ref.Form_Load();
+    // The load runs as part of the caller's event; a form that unloads itself
+    // while loading stays in memory until the next event ends, so the
+    // reference returned here stays valid for the caller.
+    ++eventDepth_;
+    try {
+      ref.Form_Load();
+    } catch (...) {
+      --eventDepth_;
+      throw;
+    }
+    --eventDepth_;
     return ref;
   }
 

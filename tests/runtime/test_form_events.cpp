@@ -47,6 +47,7 @@ class TestForm : public Form {
   void Form_Load() override {
     ++loads;
     logLine("Form_Load");
+    if (unloadWhileLoading) application().unload(*this);
   }
   void Form_Unload(int& cancel) override {
     logLine("Form_Unload");
@@ -67,6 +68,7 @@ class TestForm : public Form {
   bool keepOpen = false;
   bool refuseLeavingList = false;
   bool validateMovesFocus = false;
+  static inline bool unloadWhileLoading = false;
 };
 
 class FormEvents : public ::testing::Test {
@@ -167,6 +169,15 @@ TEST_F(FormEvents, UnloadInsideOwnHandlerFinishesTheHandler) {
   form.Exit.click();  // unloads itself, then reads its own control
   EXPECT_EQ(app.find<TestForm>(), nullptr);
   EXPECT_EQ(log.back(), "after unload, still running: x");
+}
+
+TEST_F(FormEvents, FormThatUnloadsWhileLoadingStaysReadableByItsCaller) {
+  TestForm::unloadWhileLoading = true;
+  auto& form = app.form<TestForm>();
+  TestForm::unloadWhileLoading = false;
+  EXPECT_TRUE(form.isUnloaded());
+  EXPECT_EQ(form.loads, 1);  // still a live object (checked under AddressSanitizer)
+  EXPECT_EQ(app.find<TestForm>(), nullptr);
 }
 
 TEST_F(FormEvents, ReferenceToAnUnloadedFormReadsEmpty) {

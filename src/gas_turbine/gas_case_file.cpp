@@ -47,8 +47,8 @@ bool isStorableCaseText(std::string_view text) {
 std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
                      const std::array<double, kCaseCompositionFields>& fuelComp) {
   std::string line = boxTexts[0];
-  for (std::size_t k = 1; k < kCaseBoxFields; ++k) line += kCaseFieldSeparator + boxTexts[k];
-  for (double share : fuelComp) line += kCaseFieldSeparator + runtime::NumberText(share);
+  for (std::size_t k = 1; k < kCaseBoxFields; ++k) line.append(kCaseFieldSeparator).append(boxTexts[k]);
+  for (double share : fuelComp) line.append(kCaseFieldSeparator).append(runtime::NumberText(share));
   return line;
 }
 

@@ -70,7 +70,7 @@ void loadUnits(runtime::Application& app) {
 
 std::string unitsLine(const std::array<short, 11>& gtUnits) {
   std::string line = runtime::NumberText(gtUnits[0]);
-  for (std::size_t i = 1; i < kUnitsInFile; ++i) line += "*" + runtime::NumberText(gtUnits[i]);
+  for (std::size_t i = 1; i < kUnitsInFile; ++i) line.append("*").append(runtime::NumberText(gtUnits[i]));
   return line;
 }
 

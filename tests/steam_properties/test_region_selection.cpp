@@ -6,10 +6,15 @@
 #include <cmath>
 #include <ostream>
 
+#include "steam_properties/test_support.h"
 #include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {
+
+using testing::dens1;
+using testing::dens2;
+using testing::dens3;
 
 enum class Expected { kRegion1, kRegion2, kRegion3, kOutside };
 
@@ -31,10 +36,6 @@ struct PublicAndRegion {
   double (*reg2)(double, double);
   double (*reg3)(double, double);
 };
-
-double dens1(double t, double p) { return 1.0 / volumeReg1(t, p); }
-double dens2(double t, double p) { return 1.0 / volumeReg2(t, p); }
-double dens3(double /*t*/, double rho) { return rho; }
 
 const PublicAndRegion kFunctions[] = {
     {densW, dens1, dens2, dens3},

@@ -7,10 +7,15 @@
 #include <limits>
 #include <ostream>
 
+#include "steam_properties/test_support.h"
 #include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {
+
+using testing::dens1;
+using testing::dens2;
+using testing::dens3;
 
 constexpr double kShift = 0.00001;  // [bar]
 
@@ -24,10 +29,6 @@ struct Quantity {
   double (*reg2)(double, double);
   double (*reg3)(double, double);
 };
-
-double dens1(double t, double p) { return 1.0 / volumeReg1(t, p); }
-double dens2(double t, double p) { return 1.0 / volumeReg2(t, p); }
-double dens3(double /*t*/, double rho) { return rho; }
 
 class SaturatedMember : public ::testing::TestWithParam<Quantity> {};
 

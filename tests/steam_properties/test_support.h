@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "steam_properties/if97_regions.h"
+
 namespace corvasine::steam::testing {
 
 inline constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
@@ -23,5 +25,11 @@ inline ::testing::AssertionResult roundsTo(double computed, double printed) {
   return ::testing::AssertionFailure()
          << computed << " does not round to " << printed << " in nine significant digits";
 }
+
+// Density by region, in the shape of the other region property functions: regions 1 and 2
+// from (T, p), region 3 from (T, rho).
+inline double dens1(double t, double p) { return 1.0 / volumeReg1(t, p); }
+inline double dens2(double t, double p) { return 1.0 / volumeReg2(t, p); }
+inline double dens3(double /*t*/, double rho) { return rho; }
 
 }  // namespace corvasine::steam::testing

@@ -5,11 +5,7 @@
 #include <string>
 
 #include "gas_turbine/frmcomp.h"
-#include "gas_turbine/frmgas.h"
-#include "gas_turbine/gt_units_file.h"
-#include "runtime/number.h"
-#include "shell/vari.h"
-#include "support/fake_services.h"
+#include "gas_turbine/gas_test_support.h"
 
 namespace corvasine::gas {
 namespace {
@@ -21,24 +17,15 @@ using Composition = std::map<std::size_t, double>;  // component index -> mole %
 constexpr const char* kTitle = "Corvasine - Fuel composition";
 constexpr const char* kQuestion = "Sum is not equal to 100%. Normalize?";
 
-class FuelComposition : public ::testing::Test {
+class FuelComposition : public FrmgasTest {
  protected:
-  // A units file, so that the gas window opens without its warning.
-  FuelComposition() { writeUnitsFile(services.programFolder, "0*0*0*0*0*0*0*0*0*0"); }
-
-  shell::Vari& vari() { return shell::vari(app); }
-
   // Opens the dialog on the given composition (everything else 0).
   frmcomp& openWith(const Composition& composition) {
     vari().fuelComp.fill(0.0);
     for (const auto& [index, share] : composition) vari().fuelComp[index] = share;
     return app.form<frmcomp>();
   }
-
   bool dialogOpen() const { return app.find<frmcomp>() != nullptr; }
-
-  testing::FakeServices services;
-  runtime::Application app{services};
 };
 
 TEST_F(FuelComposition, LoadShowsTheCompositionAndItsTotal) {
@@ -53,10 +40,8 @@ TEST_F(FuelComposition, LoadShowsTheCompositionAndItsTotal) {
   EXPECT_FALSE(dialog.Text17.enabled());
   EXPECT_TRUE(dialog.Command1.isDefault());
   EXPECT_EQ(dialog.Command1.caption(), "&Transfer values and Exit");
-}
 
-TEST_F(FuelComposition, BoxesStandInComponentOrderWithTheirCaptions) {
-  auto& dialog = openWith({});
+  // The boxes stand in component order under their captions, inside the dialog.
   const std::array<const char*, 16> captions = {
       "Methane (CH4):",       "Ethane (C2H6):",     "Ethene (C2H4):",           "Propane (C3H8):",
       "Propene (C3H6):",      "i-Butane (C4H10):",  "n-Butane (C4H10):",        "i-Butene (C4H8):",
@@ -84,24 +69,20 @@ TEST_F(FuelComposition, BoxesStandInComponentOrderWithTheirCaptions) {
 }
 
 TEST_F(FuelComposition, BoxesTakeNumbersAndKeepTheLastValueOtherwise) {
-  auto& dialog = openWith({});
-  dialog.Text1.setText("60");
-  dialog.Text2.setText("40");
-  EXPECT_EQ(dialog.Text17.text(), "100");
-  dialog.Text2.setText("");
-  EXPECT_EQ(vari().fuelComp[2], 40.0);
-  EXPECT_EQ(dialog.Text17.text(), "100");
-  dialog.Text2.setText("4x");
-  EXPECT_EQ(vari().fuelComp[2], 40.0);
-  dialog.Text2.setText("39.99951");
-  EXPECT_EQ(dialog.Text17.text(), "100");  // 99.99951 shown to 3 decimals
-}
-
-TEST_F(FuelComposition, FocusSelectsTheWholeText) {
   auto& dialog = openWith({{5, 12.25}});
-  dialog.setFocus(dialog.Text5);
+  dialog.setFocus(dialog.Text5);  // selects the whole text
   EXPECT_EQ(dialog.Text5.selStart(), 0);
   EXPECT_EQ(dialog.Text5.selLength(), 5);
+  dialog.Text1.setText("47.75");
+  dialog.Text2.setText("40");
+  EXPECT_EQ(dialog.Text17.text(), "100");
+  for (const char* text : {"", "4x"}) {
+    dialog.Text2.setText(text);
+    EXPECT_EQ(vari().fuelComp[2], 40.0);
+    EXPECT_EQ(dialog.Text17.text(), "100");
+  }
+  dialog.Text2.setText("39.99951");
+  EXPECT_EQ(dialog.Text17.text(), "100");  // 99.99951 shown to 3 decimals
 }
 
 // Totals that round to 100 at 3 decimals transfer at once; others ask first.
@@ -137,76 +118,67 @@ INSTANTIATE_TEST_SUITE_P(Edges, TransferBand,
                                            BandCase{100.0004, false}, BandCase{100, false},
                                            BandCase{90, true}));
 
-TEST_F(FuelComposition, PureMethaneTransfersTheTableValuesRounded) {
-  auto& dialog = openWith({{1, 100}});
-  dialog.Command1.click();
-  auto* gas = app.find<frmgas>();
+// Molecular weight, higher and lower heating value sent to the gas window,
+// hand-calculated from the dialog's tables and rounded to 2 decimals.
+struct Transfer {
+  const char* name;
+  Composition composition;
+  bool gasWindowOpen;  // else the transfer makes it, and it keeps the composition
+  const char* mw;
+  const char* hhv;
+  const char* lhv;
+};
+class Transferred : public FuelComposition, public ::testing::WithParamInterface<Transfer> {};
+
+TEST_P(Transferred, IntoTheGasWindow) {
+  const Transfer& t = GetParam();
+  frmgas* opened = t.gasWindowOpen ? &window() : nullptr;
+  if (opened != nullptr) opened->Text1.setText("59");
+  openWith(t.composition).Command1.click();
+  frmgas* gas = app.find<frmgas>();
   ASSERT_NE(gas, nullptr);
-  EXPECT_EQ(gas->Text12.text(), "16.04");
-  EXPECT_EQ(gas->Text9.text(), "1011.02");
-  EXPECT_EQ(gas->Text8.text(), "910.4");
-  EXPECT_EQ(gas->Text14.text(), "910.4");  // lower heating value list at Btu/scf
   EXPECT_FALSE(dialogOpen());
+  EXPECT_EQ(gas->Text12.text(), t.mw);
+  EXPECT_EQ(gas->Text9.text(), t.hhv);
+  EXPECT_EQ(gas->Text8.text(), t.lhv);
+  EXPECT_EQ(gas->Text14.text(), t.lhv);  // the lower heating value list at Btu/scf
+  for (const auto& [index, share] : t.composition) EXPECT_EQ(vari().fuelComp[index], share);
+  if (opened != nullptr) {
+    EXPECT_EQ(gas, opened);
+    EXPECT_EQ(gas->Text1.text(), "59");
+  }
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Mixtures, Transferred,
+    ::testing::Values(Transfer{"Methane", {{1, 100}}, false, "16.04", "1011.02", "910.4"},
+                      Transfer{"Ethane", {{2, 100}}, true, "30.07", "1766.76", "1615.83"},
+                      // MW (16.042·80 + 44.01·10 + 28.016·5 + 18.016·5) / 100 = 19.5362;
+                      // HHV 1011.018877·0.8; LHV 910.3993518·0.8 − 50.28813913·0.05.
+                      Transfer{"InertsAndWater",
+                               {{1, 80}, {13, 10}, {14, 5}, {16, 5}},
+                               false,
+                               "19.54",
+                               "808.82",
+                               "725.81"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(FuelComposition, MassBasedHeatingValueUsesTheRoundedMolarMass) {
-  auto& gas = app.form<frmgas>();
+  auto& gas = window();
   gas.Combo4.setListIndex(1);  // Btu/lb
-  auto& dialog = openWith({{1, 100}});
-  dialog.Command1.click();
+  openWith({{1, 100}}).Command1.click();
   // 910.4 × 379.4884 / 16.04 = 21539.0424 (hand calculation)
   EXPECT_EQ(gas.Text14.text(), "21539.04");
 }
 
-TEST_F(FuelComposition, InertsAddMolarMassAndWaterLowersTheLowerHeatingValue) {
-  auto& dialog = openWith({{1, 80}, {13, 10}, {14, 5}, {16, 5}});
-  dialog.Command1.click();
-  auto* gas = app.find<frmgas>();
-  ASSERT_NE(gas, nullptr);
-  // MW (16.042·80 + 44.01·10 + 28.016·5 + 18.016·5) / 100 = 19.5362
-  EXPECT_EQ(gas->Text12.text(), "19.54");
-  // HHV 1011.018877 · 0.8 = 808.8151; LHV 910.3993518 · 0.8 − 50.28813913 · 0.05 = 725.8051
-  EXPECT_EQ(gas->Text9.text(), "808.82");
-  EXPECT_EQ(gas->Text8.text(), "725.81");
-}
-
-TEST_F(FuelComposition, GasWindowMadeByTheTransferKeepsTheComposition) {
-  auto& dialog = openWith({{1, 90}, {2, 10}});
-  dialog.Command1.click();
-  ASSERT_NE(app.find<frmgas>(), nullptr);
-  EXPECT_EQ(vari().fuelComp[1], 90.0);
-  EXPECT_EQ(vari().fuelComp[2], 10.0);
-}
-
-TEST_F(FuelComposition, TransferWritesIntoAnOpenGasWindow) {
-  auto& gas = app.form<frmgas>();
-  gas.Text1.setText("59");
-  auto& dialog = openWith({{2, 100}});
-  dialog.Command1.click();
-  EXPECT_EQ(&gas, app.find<frmgas>());
-  EXPECT_EQ(gas.Text1.text(), "59");
-  EXPECT_EQ(gas.Text12.text(), "30.07");
-}
-
-TEST_F(FuelComposition, NormalisingAnOvershootEndsInsideTheBandAndTransfers) {
-  auto& dialog = openWith({{1, 50}, {2, 50.002}});
-  EXPECT_EQ(dialog.Text17.text(), "100.002");
-  services.answers.push_back(MessageAnswer::Yes);
-  dialog.Command1.click();
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kQuestion});
-  const double total = vari().fuelComp[1] + vari().fuelComp[2];
-  EXPECT_GE(total, 99.999);
-  EXPECT_LE(total, 100.001);
-  EXPECT_FALSE(dialogOpen());
-  EXPECT_NE(app.find<frmgas>(), nullptr);
-}
-
-TEST_F(FuelComposition, NormalisingNinetyEndsOnFiftyFifty) {
+TEST_F(FuelComposition, NormalisingNinetyEndsOnFiftyFiftyAndTransfers) {
   auto& dialog = openWith({{1, 45}, {2, 45}});
   services.answers.push_back(MessageAnswer::Yes);
   dialog.Command1.click();
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kQuestion});
   EXPECT_EQ(vari().fuelComp[1], 50.0);
   EXPECT_EQ(vari().fuelComp[2], 50.0);
+  EXPECT_FALSE(dialogOpen());
   auto* gas = app.find<frmgas>();
   ASSERT_NE(gas, nullptr);
   // (16.042 + 30.068) / 2 = 23.055, a tie that goes to the even 23.06
@@ -240,30 +212,19 @@ TEST_P(NormaliseRefusal, LeavesTheCompositionAndTheDialog) {
   EXPECT_EQ(app.find<frmgas>(), nullptr);
 }
 
+// Each share rounds to 0 at 4 decimals in the first pass: the total stays 0
+// however long the scaling runs.
+Composition tinyShares() {
+  Composition c;
+  for (std::size_t i = 1; i <= 16; ++i) c[i] = 4e-5;
+  return c;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Totals, NormaliseRefusal,
     ::testing::Values(RefusalCase{"Empty", {}, kEmptyCompositionMessage},
                       RefusalCase{"Negative", {{1, 20}, {2, -25}}, kEmptyCompositionMessage},
-                      // Each share rounds to 0 at 4 decimals in the first pass; the total
-                      // stays 0 however long the scaling runs.
-                      RefusalCase{"RoundsAway",
-                                  {{1, 4e-5},
-                                   {2, 4e-5},
-                                   {3, 4e-5},
-                                   {4, 4e-5},
-                                   {5, 4e-5},
-                                   {6, 4e-5},
-                                   {7, 4e-5},
-                                   {8, 4e-5},
-                                   {9, 4e-5},
-                                   {10, 4e-5},
-                                   {11, 4e-5},
-                                   {12, 4e-5},
-                                   {13, 4e-5},
-                                   {14, 4e-5},
-                                   {15, 4e-5},
-                                   {16, 4e-5}},
-                                  kNormalizeFailedMessage}),
+                      RefusalCase{"RoundsAway", tinyShares(), kNormalizeFailedMessage}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FuelComposition, TotalBeyondTheDoubleRangeShowsNoTotalAndAsksNothing) {
@@ -290,96 +251,49 @@ TEST_F(FuelComposition, FailedTransferLeavesNoPartialSumsForTheNextTry) {
   EXPECT_EQ(gas->Text12.text(), "18.02");  // pure water
 }
 
-// The scaling passes written out as plainly as they are described, to hold
-// the implementation to: restart with a scale factor of 1 while outside the band.
-NormalizeResult literalNormalize(std::array<double, 21>& fuelComp, double t) {
-  NormalizeResult result;
-restart:
-  double scaleFactor = 1.0;
-  if (t > 100) {
-    while (t > 100) {
-      ++result.passes;
-      scaleFactor += 1e-7;
-      t = 0;
-      for (int i = 1; i <= 16; ++i) {
-        fuelComp[i] = runtime::RoundHalfEven(fuelComp[i] / scaleFactor, 4);
-        t += fuelComp[i];
-      }
-    }
-  } else {
-    while (t < 100) {
-      ++result.passes;
-      scaleFactor += 1e-7;
-      t = 0;
-      for (int i = 1; i <= 16; ++i) {
-        fuelComp[i] = runtime::RoundHalfEven(scaleFactor * fuelComp[i], 4);
-        t += fuelComp[i];
-      }
-    }
-  }
-  if (t > 100.001 || t < 99.999) {
-    ++result.restarts;
-    goto restart;
-  }
-  result.inBand = true;
-  return result;
+std::array<double, 21> shares(const Composition& composition) {
+  std::array<double, 21> comp{};
+  for (const auto& [index, share] : composition) comp[index] = share;
+  return comp;
 }
 
-struct ScalingCase {
-  const char* name;
-  Composition composition;
-  double shownTotal;  // the total as Text17 shows it
-};
-class NormaliseScaling : public ::testing::TestWithParam<ScalingCase> {};
-
-TEST_P(NormaliseScaling, MatchesThePlainPasses) {
-  std::array<double, 21> expected{};
-  for (const auto& [index, share] : GetParam().composition) expected[index] = share;
-  auto actual = expected;
-  const auto literal = literalNormalize(expected, GetParam().shownTotal);
-  const auto bounded = normalizeFuelComp(actual, GetParam().shownTotal, kMaxNormalizePasses);
-  EXPECT_TRUE(bounded.inBand);
-  EXPECT_EQ(bounded.passes, literal.passes);
-  EXPECT_EQ(bounded.restarts, literal.restarts);
-  EXPECT_EQ(actual, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Compositions, NormaliseScaling,
-    ::testing::Values(ScalingCase{"Overshoot", {{1, 50}, {2, 50.002}}, 100.002},
-                      ScalingCase{"Ninety", {{1, 45}, {2, 45}}, 90},
-                      ScalingCase{"NaturalGas",
-                                  {{1, 88.1}, {2, 5.3}, {4, 1.2}, {13, 1.4}, {14, 2.1}, {15, 0.3}},
-                                  98.4},
-                      ScalingCase{"TwoHundred", {{1, 150}, {2, 50}}, 200},
-                      ScalingCase{"OnePercent", {{1, 1}}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(NormaliseCounts, OvershootTakesTwentyPassesAndNinetyRestartsOnce) {
-  std::array<double, 21> overshoot{};
-  overshoot[1] = 50;
-  overshoot[2] = 50.002;
+TEST(Normalise, PassesAndRestartsOfTheExamples) {
+  auto overshoot = shares({{1, 50}, {2, 50.002}});
   const auto first = normalizeFuelComp(overshoot, 100.002, kMaxNormalizePasses);
   EXPECT_TRUE(first.inBand);
   EXPECT_EQ(first.passes, 20);
   EXPECT_EQ(first.restarts, 0);
 
-  std::array<double, 21> ninety{};
-  ninety[1] = 45;
-  ninety[2] = 45;
+  auto ninety = shares({{1, 45}, {2, 45}});
   const auto second = normalizeFuelComp(ninety, 90, kMaxNormalizePasses);
   EXPECT_TRUE(second.inBand);
   EXPECT_EQ(second.restarts, 1);
   EXPECT_EQ(ninety[1], 50.0);
   EXPECT_EQ(ninety[2], 50.0);
+
+  auto onePercent = shares({{1, 1}});
+  const auto bounded = normalizeFuelComp(onePercent, 1, 100);
+  EXPECT_FALSE(bounded.inBand);
+  EXPECT_EQ(bounded.passes, 100);
 }
 
-TEST(NormaliseCounts, StopsAtTheBound) {
-  std::array<double, 21> comp{};
-  comp[1] = 1;
-  const auto result = normalizeFuelComp(comp, 1, 100);
-  EXPECT_FALSE(result.inBand);
-  EXPECT_EQ(result.passes, 100);
+// Whatever the start, the scaling ends inside the band with the shares in
+// their proportions, within the drift of the 4-decimal rounding of each pass.
+TEST(Normalise, EndsInTheBandInProportion) {
+  for (const Composition& start :
+       {Composition{{1, 88.1}, {2, 5.3}, {4, 1.2}, {13, 1.4}, {14, 2.1}, {15, 0.3}},
+        Composition{{1, 150}, {2, 50}}, Composition{{1, 1}}}) {
+    double total = 0.0;
+    for (const auto& [index, share] : start) total += share;
+    auto comp = shares(start);
+    ASSERT_TRUE(normalizeFuelComp(comp, total, kMaxNormalizePasses).inBand) << total;
+    double sum = 0.0;
+    for (std::size_t i = 1; i <= 16; ++i) sum += comp[i];
+    EXPECT_GT(sum, 99.999);
+    EXPECT_LT(sum, 100.001);
+    for (const auto& [index, share] : start)
+      EXPECT_NEAR(comp[index], share / total * 100.0, 0.05) << total << " component " << index;
+  }
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
-#include "gas_turbine/frmgas_fixture.h"
+#include "gas_turbine/gas_test_support.h"
 #include "gas_turbine/gas_unit_rules.h"
+#include "runtime/number.h"
 #include "runtime/runtime_error.h"
 
 namespace corvasine::gas {
@@ -15,43 +16,33 @@ namespace {
 
 struct RuleCase {
   const char* rule;
-  std::function<double(double, int)> convert;
+  double (*convert)(double, int);
   double x;
-  int unit;
-  double expected;
+  std::vector<double> byPosition;  // a position beyond the list takes the last rule
 };
 
 class UnitRule : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(UnitRule, ConvertsToTheBaseUnit) {
   const RuleCase& c = GetParam();
-  EXPECT_DOUBLE_EQ(c.convert(c.x, c.unit), c.expected) << c.rule << " at position " << c.unit;
+  const int last = static_cast<int>(c.byPosition.size()) - 1;
+  for (int p = 0; p <= last; ++p) EXPECT_DOUBLE_EQ(c.convert(c.x, p), c.byPosition[p]) << p;
+  EXPECT_DOUBLE_EQ(c.convert(c.x, last + 1), c.byPosition.back());
+  EXPECT_DOUBLE_EQ(c.convert(c.x, -1), c.byPosition.back());  // no entry picked
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, UnitRule,
-    ::testing::Values(RuleCase{"temperature", temperatureToF, 30, 0, 30},
-                      RuleCase{"temperature", temperatureToF, 30, 1, 86},
-                      RuleCase{"temperature", temperatureToF, -40, 1, -40},
-                      RuleCase{"temperature, no position", temperatureToF, 100, -1, 212},
-                      RuleCase{"height", heightToFt, 1234, 0, 1234},
-                      RuleCase{"height", heightToFt, 1, 1, 3.28084},
-                      RuleCase{"height", heightToFt, 1, 2, 3280.84},
-                      RuleCase{"height", heightToFt, 2, 3, 10560},
-                      RuleCase{"pressure", pressureToPsia, 220, 0, 220},
-                      RuleCase{"pressure", pressureToPsia, 2, 1, 29.3918},
-                      RuleCase{"pressure", pressureToPsia, 1, 2, 14.5038},
-                      RuleCase{"pressure", pressureToPsia, 1, 3, 14.2233},
-                      RuleCase{"low pressure", lowPressureToInWC, 10, 0, 10},
-                      RuleCase{"low pressure", lowPressureToInWC, 100, 1, 3.93701},
-                      RuleCase{"low pressure", lowPressureToInWC, 1, 2, 13.5951},
-                      RuleCase{"low pressure", lowPressureToInWC, 1, 3, 0.535239},
-                      RuleCase{"low pressure", lowPressureToInWC, 1, 4, 27.6799},
-                      RuleCase{"molar flow, typed", molarFlowToKscfh, 1.23456, 0, 1.23456},
-                      RuleCase{"molar flow", molarFlowToKscfh, 12, 1, 500},
-                      RuleCase{"molar flow", molarFlowToKscfh, 1, 1, 41.6667},
-                      RuleCase{"molar flow", molarFlowToKscfh, 1, 2, 0.3795},
-                      RuleCase{"molar flow", molarFlowToKscfh, 1, 3, 0.8366}));
+    ::testing::Values(
+        RuleCase{"temperature", temperatureToF, -40, {-40, -40}},
+        RuleCase{"temperature", temperatureToF, 30, {30, 86}},
+        RuleCase{"height", heightToFt, 2, {2, 6.56168, 6561.68, 10560}},
+        RuleCase{"pressure", pressureToPsia, 2, {2, 29.3918, 29.0076, 28.4466}},
+        RuleCase{"low pressure", lowPressureToInWC, 100, {100, 3.93701, 1359.51, 53.5239, 2767.99}},
+        // Four decimals, except a flow typed in kscfh.
+        RuleCase{"molar flow", molarFlowToKscfh, 1, {1, 41.6667, 0.3795, 0.8366}},
+        RuleCase{"molar flow", molarFlowToKscfh, 1.23456, {1.23456, 51.44, 0.4685, 1.0329}}),
+    [](const auto& info) { return std::to_string(info.index); });
 
 TEST(UnitRuleFaults, OverflowIsARunTimeError) {
   EXPECT_THROW(heightToFt(1e308, 3), runtime::RuntimeError);
@@ -59,20 +50,16 @@ TEST(UnitRuleFaults, OverflowIsARunTimeError) {
   EXPECT_THROW(molarFlowToKscfh(1e308, 3), runtime::RuntimeError);
 }
 
-TEST(PressureDisplay, RoundsToFourDecimalsOutsidePsia) {
+TEST(DisplayRules, PressureToFourDecimalsAndHeatingValueOverTheMolecularWeight) {
   EXPECT_EQ(psiaDisplayText(14.34, 0), "14.34");
   EXPECT_EQ(psiaDisplayText(14.7, 1), "1.0003");
   EXPECT_EQ(psiaDisplayText(14.34, 2), "0.9887");
   EXPECT_EQ(psiaDisplayText(14.7, 3), "1.0335");
-}
-
-TEST(HeatingValueDisplay, ConvertsOverTheMolecularWeight) {
   // 1000 Btu/scf × 379.4884 scf/lbmol / 20 lb/lbmol = 18974.42 Btu/lb.
   EXPECT_EQ(heatingValueDisplayText("1000", "20", 1), "18974.42");
   EXPECT_EQ(heatingValueDisplayText("1000", "20", 2), "44134.5");
   EXPECT_EQ(heatingValueDisplayText("1000", "20", 3), "10541.35");
   // Btu/scf copies the text as it stands, number or not.
-  EXPECT_EQ(heatingValueDisplayText("1011.02", "", 0), "1011.02");
   EXPECT_EQ(heatingValueDisplayText("n/a", "", 0), "n/a");
   EXPECT_THROW(heatingValueDisplayText("1000", "0", 1), runtime::RuntimeError);
   EXPECT_THROW(heatingValueDisplayText("1000", "", 2), runtime::RuntimeError);
@@ -82,20 +69,47 @@ TEST(HeatingValueDisplay, ConvertsOverTheMolecularWeight) {
 
 using GasInputs = FrmgasTest;
 
-TEST_F(GasInputs, AltitudeGivesTheInletPressureBelow16400Feet) {
+// Each box stores what it reads through its own list; picking another unit
+// reads the same text again; a text that is no number keeps the stored value.
+TEST_F(GasInputs, EachBoxConvertsByItsOwnList) {
   frmgas& f = window();
-  f.Text2.setText("0");
-  EXPECT_DOUBLE_EQ(f.inputState().inletPress, 14.7);
-  EXPECT_EQ(f.Text3.text(), "14.7");
-  f.Text2.setText("1000");
-  EXPECT_DOUBLE_EQ(f.inputState().inletPress, 14.17);
-  f.Text2.setText("16399.99");
-  EXPECT_DOUBLE_EQ(f.inputState().inletPress, 7.84);
-  EXPECT_EQ(f.Text3.text(), "7.84");
+  struct Wiring {
+    runtime::TextBox* box;
+    runtime::ComboBox* list;
+    int position;
+    const char* text;
+    double GasInputState::*field;
+    double stored;
+  };
+  const Wiring wiring[] = {
+      {&f.Text1, &f.cmbtemp, 1, "30", &GasInputState::ambientTemp, 86},
+      {&f.Text2, &f.cmdsite, 3, "2", &GasInputState::siteAltitude, 10560},
+      {&f.Text6, &f.Combo2, 4, "0.1", &GasInputState::inletDrop, 2.76799},
+      {&f.Text10, &f.Combo11, 1, "540", &GasInputState::exhaustTemp, 1004},
+      {&f.Text16, &f.Combo8, 2, "1", &GasInputState::fuelFlow, 0.3795},
+      {&f.Text18, &f.Combo6, 1, "40", &GasInputState::fuelTemp, 104},
+      {&f.Text19, &f.Combo9, 1, "410", &GasInputState::compDischTemp, 770},
+      {&f.Text20, &f.Combo10, 3, "16.5", &GasInputState::compDischPress, 234.68445}};
+  for (const Wiring& w : wiring) {
+    w.box->setText(w.text);
+    EXPECT_DOUBLE_EQ(f.inputState().*w.field, runtime::ParseNumber(w.text)) << w.box->name();
+    w.list->setListIndex(w.position);
+    EXPECT_DOUBLE_EQ(f.inputState().*w.field, w.stored) << w.box->name();
+    EXPECT_EQ(w.box->text(), w.text);
+    for (const char* bad : {"", "abc", "1,5", "1e999"}) {
+      w.box->setText(bad);
+      EXPECT_DOUBLE_EQ(f.inputState().*w.field, w.stored) << w.box->name() << " \"" << bad << '"';
+    }
+  }
 }
 
-TEST_F(GasInputs, AltitudeFrom16400FeetShowsOORAndKeepsThePressure) {
+TEST_F(GasInputs, AltitudeGivesTheInletPressureBelow16400Feet) {
   frmgas& f = window();
+  for (auto [altitude, pressure] : {std::pair{"0", 14.7}, {"1000", 14.17}, {"16399.99", 7.84}}) {
+    f.Text2.setText(altitude);
+    EXPECT_DOUBLE_EQ(f.inputState().inletPress, pressure) << altitude;
+  }
+  EXPECT_EQ(f.Text3.text(), "7.84");
   f.Text2.setText("1000");
   f.Text2.setText("16400");
   EXPECT_EQ(f.Text3.text(), "OOR");
@@ -108,14 +122,10 @@ TEST_F(GasInputs, AltitudeFrom16400FeetShowsOORAndKeepsThePressure) {
   f.Text2.setText("5000");
   EXPECT_EQ(f.Text3.text(), "OOR");
   EXPECT_DOUBLE_EQ(f.inputState().inletPress, 13.85);
-}
-
-TEST_F(GasInputs, InletPressureFollowsItsDisplayUnit) {
-  frmgas& f = window();
+  // The display unit re-runs the altitude.
   f.Text2.setText("0");
   f.cmdpress1.setListIndex(1);
   EXPECT_EQ(f.Text3.text(), "1.0003");
-  EXPECT_EQ(f.activeControl(), &f.Text4);
 }
 
 struct HumidityCase {
@@ -149,15 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                       HumidityCase{"32", "50", "Temp OOR"}, HumidityCase{"125", "50", "Temp OOR"},
                       HumidityCase{"-10", "50", "Temp OOR"}));
 
-TEST_F(GasInputs, AmbientTemperatureIsReadAgainInANewUnit) {
-  frmgas& f = window();
-  f.Text1.setText("30");
-  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 30);
-  f.cmbtemp.setListIndex(1);
-  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 86);
-  EXPECT_EQ(f.Text1.text(), "30");
-}
-
 TEST_F(GasInputs, AmbientTemperatureIsStoredEvenWithoutAHumidity) {
   frmgas& f = window();
   f.Text5.setText("kept");
@@ -168,75 +169,26 @@ TEST_F(GasInputs, AmbientTemperatureIsStoredEvenWithoutAHumidity) {
 
 TEST_F(GasInputs, FinalInletPressureFromThePressureDrop) {
   frmgas& f = window();
+  f.Text6.setText("-1");  // outside: the final pressure of a new window, 0, shown again
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 0);
+  EXPECT_EQ(f.Text7.text(), "0");
   f.Text2.setText("0");
   f.Text6.setText("10");
   EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 14.34);
   EXPECT_EQ(f.Text7.text(), "14.34");
   f.Combo3.setListIndex(2);
   EXPECT_EQ(f.Text7.text(), "0.9887");
-  EXPECT_EQ(f.activeControl(), &f.Text18);
   // A later altitude leaves the final pressure and its display as they were.
   f.Text2.setText("1000");
   EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 14.34);
   EXPECT_EQ(f.Text7.text(), "0.9887");
-}
-
-TEST_F(GasInputs, PressureDropInOtherUnits) {
-  frmgas& f = window();
-  f.Text2.setText("0");
-  f.Text6.setText("100");
-  f.Combo2.setListIndex(1);
-  EXPECT_DOUBLE_EQ(f.inputState().inletDrop, 3.93701);
+  // 14.17 psia × 27.6799 = 392.22 inWC: a drop not smaller keeps the final pressure.
+  f.Text6.setText("392.3");
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 14.34);
+  EXPECT_DOUBLE_EQ(f.inputState().inletDrop, 392.3);
   f.Text6.setText("1");
-  f.Combo2.setListIndex(4);
-  EXPECT_DOUBLE_EQ(f.inputState().inletDrop, 27.6799);
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.7);
-}
-
-TEST_F(GasInputs, ADropOutsideTheInletPressureKeepsTheFinalPressure) {
-  frmgas& f = window();
-  f.Text6.setText("-1");
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 0);
-  EXPECT_EQ(f.Text7.text(), "0");
-  f.Text2.setText("0");
-  f.Text6.setText("5");
-  const double before = f.inputState().finalInletPress;
-  f.Text6.setText("406.9");  // 14.7 psia × 27.6799 = 406.89 inWC: not smaller
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, before);
-  EXPECT_DOUBLE_EQ(f.inputState().inletDrop, 406.9);
-}
-
-TEST_F(GasInputs, TextThatIsNoNumberKeepsTheStoredValue) {
-  frmgas& f = window();
-  const std::pair<runtime::TextBox*, double GasInputState::*> fields[] = {
-      {&f.Text18, &GasInputState::fuelTemp},      {&f.Text10, &GasInputState::exhaustTemp},
-      {&f.Text19, &GasInputState::compDischTemp}, {&f.Text20, &GasInputState::compDischPress},
-      {&f.Text16, &GasInputState::fuelFlow},      {&f.Text1, &GasInputState::ambientTemp},
-      {&f.Text2, &GasInputState::siteAltitude},   {&f.Text6, &GasInputState::inletDrop}};
-  for (auto [box, field] : fields) {
-    box->setText("123.5");
-    EXPECT_DOUBLE_EQ(f.inputState().*field, 123.5) << box->name();
-    for (const char* bad : {"", "abc", "1,5", "1e999"}) {
-      box->setText(bad);
-      EXPECT_DOUBLE_EQ(f.inputState().*field, 123.5) << box->name() << " \"" << bad << "\"";
-    }
-  }
-}
-
-TEST_F(GasInputs, FieldsInTheirUnits) {
-  frmgas& f = window();
-  f.Combo6.setListIndex(1);
-  f.Text18.setText("40");
-  EXPECT_DOUBLE_EQ(f.inputState().fuelTemp, 104);
-  f.Combo10.setListIndex(3);
-  f.Text20.setText("16.5");
-  EXPECT_DOUBLE_EQ(f.inputState().compDischPress, 16.5 * 14.2233);
-  f.Text16.setText("1");
-  f.Combo8.setListIndex(2);
-  EXPECT_DOUBLE_EQ(f.inputState().fuelFlow, 0.3795);
-  f.Combo8.setListIndex(0);
-  f.Text16.setText("1.23456");
-  EXPECT_DOUBLE_EQ(f.inputState().fuelFlow, 1.23456);
+  f.Combo2.setListIndex(4);  // 1 psi off 14.17 psia
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.17);
 }
 
 TEST_F(GasInputs, ExhaustFlowIsStoredInExhaustFlowModeOnly) {
@@ -263,7 +215,6 @@ TEST_F(GasInputs, HeatingValuesShowInTheirUnits) {
   EXPECT_EQ(f.Text14.text(), "909.36");
   f.Combo4.setListIndex(1);  // Text12 empty: the display keeps its text
   EXPECT_EQ(f.Text14.text(), "909.36");
-  EXPECT_EQ(f.activeControl(), &f.Text26);
   f.Text12.setText("20");
   f.Text9.setText("1000");
   f.Combo5.setListIndex(2);
@@ -307,15 +258,12 @@ TEST_F(GasInputs, LeavingAListReadsItsBoxAgain) {
   EXPECT_TRUE(f.setFocus(f.Text6));
   EXPECT_DOUBLE_EQ(f.inputState().siteAltitude, 200);
   EXPECT_EQ(f.activeControl(), &f.Text6);
-
-  ASSERT_TRUE(f.setFocus(f.cmbtemp));
-  EXPECT_TRUE(f.setFocus(f.Text19));
-  EXPECT_EQ(f.activeControl(), &f.Text19);
-
-  ASSERT_TRUE(f.setFocus(f.balancetype));
-  f.Text15.setText("7");
-  EXPECT_TRUE(f.setFocus(f.Text10));
-  EXPECT_EQ(f.activeControl(), &f.Text10);
+  // The temperature list and the balance type do not pull the focus back.
+  for (runtime::ComboBox* list : {&f.cmbtemp, &f.balancetype}) {
+    ASSERT_TRUE(f.setFocus(*list));
+    EXPECT_TRUE(f.setFocus(f.Text19));
+    EXPECT_EQ(f.activeControl(), &f.Text19) << list->name();
+  }
 }
 
 }  // namespace

@@ -5,16 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "gas_turbine/frmcomp.h"
-#include "gas_turbine/frmgas_fixture.h"
-#include "gas_turbine/gas_case_file.h"
-#include "gas_turbine/gas_evaluation.h"
+#include "gas_turbine/gas_test_support.h"
 #include "runtime/number.h"
 
 namespace corvasine::gas {
@@ -27,6 +24,10 @@ class RandomUse : public FrmgasTest {
   std::mt19937 rng{20240611};
 
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+  template <class T>
+  const T& anyOf(const std::vector<T>& items) {
+    return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
+  }
   double uniform(double lo, double hi) {
     return std::uniform_real_distribution<double>(lo, hi)(rng);
   }
@@ -62,9 +63,6 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
                                          kSumTooLargeMessage,
                                          kNormalizeFailedMessage};
   frmgas& f = window();
-  const std::vector<runtime::TextBox*> boxes = {
-      &f.Text1,  &f.Text2,  &f.Text4,  &f.Text6,  &f.Text10, &f.Text11, &f.Text15,
-      &f.Text16, &f.Text17, &f.Text18, &f.Text19, &f.Text20, &f.Text25, &f.Text26};
   const std::vector<runtime::ComboBox*> lists = {
       &f.cmbtemp, &f.cmdsite, &f.cmdpress1, &f.Combo1,  &f.Combo2,     &f.Combo3,
       &f.Combo4,  &f.Combo5,  &f.Combo6,    &f.Combo7,  &f.Combo8,     &f.Combo9,
@@ -94,7 +92,6 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
 
   int evaluations = 0;
   int results = 0;
-  const auto start = std::chrono::steady_clock::now();
   for (int step = 0; step < 600; ++step) {
     if (step % 60 == 0) typeWorkableCase();
     // Questions are answered No, except New now and then.
@@ -103,21 +100,19 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
       case 0:
       case 1:
       case 2: {
-        const Field& field =
-            fields[static_cast<std::size_t>(pick(static_cast<int>(fields.size())))];
+        const Field& field = anyOf(fields);
         field.box->setText(pick(3) == 0 ? randomText()
                                         : runtime::NumberText(runtime::RoundHalfEven(
                                               uniform(field.lo, field.hi), pick(3))));
         break;
       }
       case 3: {
-        runtime::ComboBox* list =
-            lists[static_cast<std::size_t>(pick(static_cast<int>(lists.size())))];
+        runtime::ComboBox* list = anyOf(lists);
         if (pick(2) == 0) {
           list->setListIndex(pick(static_cast<int>(list->items().size())));
         } else {
           f.setFocus(*list);
-          f.setFocus(*boxes[static_cast<std::size_t>(pick(static_cast<int>(boxes.size())))]);
+          f.setFocus(*anyOf(fields).box);
         }
         break;
       }
@@ -132,8 +127,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
         break;
       }
       case 6: {  // clipboard on a random box and selection
-        runtime::TextBox* box =
-            boxes[static_cast<std::size_t>(pick(static_cast<int>(boxes.size())))];
+        runtime::TextBox* box = anyOf(fields).box;
         f.setFocus(*box);
         box->setSelection(pick(6), pick(6));
         services.clipboard = randomText();
@@ -168,13 +162,11 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
     }
     services.fileDialogAnswers.clear();
   }
-  const auto elapsed = std::chrono::steady_clock::now() - start;
 
   // The fixed seed reaches whole evaluations, not only their early refusals.
   EXPECT_GT(results, 0) << evaluations << " evaluations";
   ASSERT_EQ(app.find<frmgas>(), &f);
   for (const auto& m : services.messages) EXPECT_EQ(allowed.count(m.text), 1u) << m.text;
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(), 60);
 }
 
 }  // namespace

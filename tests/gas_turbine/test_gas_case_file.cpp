@@ -5,8 +5,7 @@
 #include <string>
 
 #include "gas_turbine/frmcomp.h"
-#include "gas_turbine/frmgas_fixture.h"
-#include "gas_turbine/gas_case_file.h"
+#include "gas_turbine/gas_test_support.h"
 
 namespace corvasine::gas {
 namespace {
@@ -16,32 +15,6 @@ using runtime::MessageKind;
 
 class GasCaseFile : public FrmgasTest {
  protected:
-  // Fills the 14 case boxes and a composition that sums to 100.
-  void typeCase(frmgas& f) {
-    f.Text1.setText("59");
-    f.Text2.setText("150");
-    f.Text4.setText("60");
-    f.Text6.setText("4");
-    f.Text18.setText("80");
-    f.Text17.setText("300");
-    f.Text16.setText("1000");
-    f.Text26.setText("1.5");
-    f.Text25.setText("98.5");
-    f.Text10.setText("1050");
-    f.Text11.setText("5.5");
-    f.Text15.setText("15");
-    f.Text19.setText("720");
-    f.Text20.setText("220");
-    auto& comp = vari().fuelComp;
-    comp.fill(0.0);
-    comp[1] = 85.25;
-    comp[2] = 6;
-    comp[4] = 2;
-    comp[13] = 2;
-    comp[14] = 4.25;
-    comp[15] = 0.5;
-  }
-
   void save(const std::string& name) {
     services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
     window().clickMenuItem("m_save");
@@ -50,33 +23,25 @@ class GasCaseFile : public FrmgasTest {
     services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
     window().clickMenuItem("m_open");
   }
+  void expectOneError(const char* text) {
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, text);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(services.messages[0].title, "Corvasine");
+  }
 };
 
-// The line written by hand from the case above.
+// The line of typeCase, written by hand.
 constexpr const char* kCaseLine =
     "59^150^60^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
     "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0\r\n";
 
-TEST_F(GasCaseFile, SavesOneLineOf35Fields) {
-  frmgas& f = window();
-  typeCase(f);
-  save("case.qvdg");
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
-  ASSERT_EQ(services.fileDialogs.size(), 1u);
-  const auto& dialog = services.fileDialogs[0];
-  EXPECT_EQ(dialog.title, "Corvasine - Save file");
-  EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
-  EXPECT_EQ(dialog.defaultExt, "qvdg");
-  EXPECT_EQ(dialog.initialFolder, services.programFolder);
-  EXPECT_EQ(dialog.fileName, "");
-}
-
-TEST_F(GasCaseFile, RoundTripGivesBackTheTextsAndTheComposition) {
+TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
   frmgas& f = window();
   typeCase(f);
   const auto savedComp = vari().fuelComp;
   save("case.qvdg");
+  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
   services.answers = {MessageAnswer::Yes};
   f.clickMenuItem("m_new");
   vari().fuelComp[20] = 3.5;
@@ -92,39 +57,54 @@ TEST_F(GasCaseFile, RoundTripGivesBackTheTextsAndTheComposition) {
   for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(vari().fuelComp[i], savedComp[i]) << i;
   EXPECT_EQ(vari().fuelComp[20], 3.5);  // not read back
   // The handlers ran and the fuel dialog transferred the mixture, unseen.
-  EXPECT_DOUBLE_EQ(f.inputState().siteAltitude, 150);
-  EXPECT_DOUBLE_EQ(f.inputState().compDischPress, 220);
+  EXPECT_EQ(f.inputState().siteAltitude, 150);
+  EXPECT_EQ(f.inputState().compDischPress, 220);
   EXPECT_FALSE(f.Text12.text().empty());
   EXPECT_FALSE(f.Text8.text().empty());
   EXPECT_EQ(app.find<frmcomp>(), nullptr);  // the transfer unloads it
+
   ASSERT_EQ(services.fileDialogs.size(), 2u);
+  EXPECT_EQ(services.fileDialogs[0].title, "Corvasine - Save file");
   EXPECT_EQ(services.fileDialogs[1].title, "Corvasine - Open file");
-  EXPECT_EQ(services.fileDialogs[1].filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
-  EXPECT_EQ(services.fileDialogs[1].defaultExt, "qvdg");
-  EXPECT_EQ(services.fileDialogs[1].initialFolder, services.programFolder);
+  for (const auto& dialog : services.fileDialogs) {
+    EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
+    EXPECT_EQ(dialog.defaultExt, "qvdg");
+    EXPECT_EQ(dialog.initialFolder, services.programFolder);
+    EXPECT_EQ(dialog.fileName, "");
+  }
 }
 
-TEST_F(GasCaseFile, NumbersAreReadInTheUnitTheListShowsAtOpen) {
+// The file carries numbers only: they are read in the unit the list shows at
+// open, and an empty box opens empty, its handler keeping the stored value.
+TEST_F(GasCaseFile, OpenReadsTheTextsAsTheyStand) {
   frmgas& f = window();
   typeCase(f);
   f.cmbtemp.setListIndex(1);
   f.Text1.setText("20");
-  save("celsius.qvdg");
+  f.Text19.setText("");
+  save("case.qvdg");
   f.cmbtemp.setListIndex(0);
-  open("celsius.qvdg");
+  f.Text19.setText("800");
+  open("case.qvdg");
   EXPECT_EQ(f.Text1.text(), "20");
-  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 20);
+  EXPECT_EQ(f.inputState().ambientTemp, 20);
+  EXPECT_EQ(f.Text19.text(), "");
+  EXPECT_EQ(f.inputState().compDischTemp, 800);
 }
 
-TEST_F(GasCaseFile, AnEmptyBoxOpensEmptyAndKeepsTheStoredValue) {
+// An open fuel composition dialog transfers what its boxes show, which then
+// replaces the composition just read.
+TEST_F(GasCaseFile, AnOpenFuelDialogTransfersItsOwnBoxes) {
   frmgas& f = window();
   typeCase(f);
-  f.Text19.setText("");
-  save("empty.qvdg");
-  f.Text19.setText("800");
-  open("empty.qvdg");
-  EXPECT_EQ(f.Text19.text(), "");
-  EXPECT_DOUBLE_EQ(f.inputState().compDischTemp, 800);
+  save("case.qvdg");
+  vari().fuelComp.fill(0.0);
+  vari().fuelComp[2] = 100;
+  f.Command1.click();
+  open("case.qvdg");
+  EXPECT_EQ(vari().fuelComp[1], 0.0);
+  EXPECT_EQ(vari().fuelComp[2], 100.0);
+  EXPECT_EQ(f.Text12.text(), "30.07");  // ethane
 }
 
 TEST_F(GasCaseFile, ACommaCutsTheLineAfterTheBoxesBeforeIt) {
@@ -135,10 +115,7 @@ TEST_F(GasCaseFile, ACommaCutsTheLineAfterTheBoxesBeforeIt) {
                    "61^200^5,5^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
                    "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n");
   open("comma.qvdg");
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "Error importing data.");
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  expectOneError("Error importing data.");
   EXPECT_EQ(f.Text1.text(), "61");
   EXPECT_EQ(f.Text2.text(), "200");
   EXPECT_EQ(f.Text4.text(), "5");
@@ -153,7 +130,7 @@ TEST_F(GasCaseFile, ACompositionThatIsNoNumberFailsAfterTheBoxes) {
                    "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
                    "^0^90^ten^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n");
   open("bad.qvdg");
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error importing data."});
+  expectOneError("Error importing data.");
   EXPECT_EQ(f.Text20.text(), "220");
   EXPECT_EQ(vari().fuelComp[1], 90.0);
   EXPECT_EQ(app.find<frmcomp>(), nullptr);
@@ -188,22 +165,17 @@ TEST_P(UnreadableText, IsRefusedWithTheSaveMessage) {
   save("case.qvdg");
   f.Text17.setText(GetParam());
   save("case.qvdg");
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "Error exporting data.");
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  expectOneError("Error exporting data.");
   EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
   EXPECT_EQ(services.fileDialogs.size(), 1u);  // not asked for a file
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText,
-                         ::testing::Values("1^2", "300,5", "300\n", "\r300", "^"));
+INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText, ::testing::Values("1^2", "300,5", "300\n", "\r"));
 
 TEST_F(GasCaseFile, AFailedWriteShowsTheSaveMessage) {
-  frmgas& f = window();
-  typeCase(f);
+  typeCase(window());
   save("no-such-folder/case.qvdg");
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error exporting data."});
+  expectOneError("Error exporting data.");
 }
 
 }  // namespace

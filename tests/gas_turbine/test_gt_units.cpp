@@ -2,18 +2,13 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "gas_turbine/frm_gtunits.h"
-#include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_test_support.h"
 #include "gas_turbine/gt_units_file.h"
-#include "runtime/controls.h"
-#include "shell/vari.h"
-#include "support/fake_services.h"
 
 namespace corvasine::gas {
 namespace {
@@ -27,28 +22,18 @@ constexpr const char* kNotWritable =
     "items in application folder.";
 constexpr const char* kZerosLine = "0*0*0*0*0*0*0*0*0*0\r\n";
 
-class DefaultUnits : public ::testing::Test {
+class DefaultUnits : public FrmgasTest {
  protected:
-  std::string filePath() const { return services.programFolder + "/gtunits.qvd"; }
-  void writeFile(const std::string& bytes) const {
-    std::ofstream(filePath(), std::ios::binary) << bytes;
-  }
-  std::string fileBytes() const {
-    std::ifstream in(filePath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  // A path that cannot be written as a file.
-  void blockFile() const { std::filesystem::create_directory(filePath()); }
+  DefaultUnits() { std::filesystem::remove(path("gtunits.qvd")); }
 
-  std::array<short, 11>& gtUnits() { return shell::vari(app).gtUnits; }
+  // A path that cannot be written as a file.
+  void blockFile() const { std::filesystem::create_directory(path("gtunits.qvd")); }
+  std::string fileBytes() const { return readProgramFile("gtunits.qvd"); }
   Units firstTen() {
     Units units{};
-    for (std::size_t i = 0; i < units.size(); ++i) units[i] = gtUnits()[i];
+    for (std::size_t i = 0; i < units.size(); ++i) units[i] = vari().gtUnits[i];
     return units;
   }
-
-  testing::FakeServices services;
-  runtime::Application app{services};
 };
 
 // File content -> the positions read, or nullopt for a file treated as bad.
@@ -60,8 +45,8 @@ struct FileCase {
 class UnitsFileReading : public DefaultUnits, public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(UnitsFileReading, ReadsGoodFilesAndReplacesBadOnes) {
-  if (GetParam().content) writeFile(*GetParam().content);
-  gtUnits().fill(1);  // whatever stood before
+  if (GetParam().content) writeProgramFile("gtunits.qvd", *GetParam().content);
+  vari().gtUnits.fill(1);  // whatever stood before
   loadUnits(app);
   if (const auto& read = GetParam().read) {
     EXPECT_EQ(firstTen(), *read);
@@ -75,7 +60,7 @@ TEST_P(UnitsFileReading, ReadsGoodFilesAndReplacesBadOnes) {
     EXPECT_EQ(services.messages[0].title, "Corvasine");
     EXPECT_EQ(fileBytes(), kZerosLine);
   }
-  EXPECT_EQ(gtUnits()[10], 1);  // never stored
+  EXPECT_EQ(vari().gtUnits[10], 1);  // never stored
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,24 +93,8 @@ TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
   EXPECT_EQ(firstTen(), Units{});
 }
 
-TEST_F(DefaultUnits, GasWindowStartsOnTheFileUnitsAndKeepsThemAfterOk) {
-  writeFile("1*1*0*0*0*0*0*0*0*0\r\n");
-  auto& gas = app.form<frmgas>();
-  EXPECT_TRUE(services.messages.empty());
-  for (const auto* list : {&gas.cmbtemp, &gas.Combo6, &gas.Combo9, &gas.Combo11})
-    EXPECT_EQ(list->text(), "°C") << list->name();
-  for (const auto* list : {&gas.cmdpress1, &gas.Combo3, &gas.Combo7, &gas.Combo10})
-    EXPECT_EQ(list->text(), "atm") << list->name();
-
-  auto& dialog = app.form<frm_gtunits>();
-  dialog.cmbtemp.setListIndex(0);
-  dialog.cmd_ok.click();
-  EXPECT_EQ(fileBytes(), "0*1*0*0*0*0*0*0*0*0\r\n");
-  EXPECT_EQ(gas.cmbtemp.text(), "°C");  // an open window keeps its lists
-}
-
 TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
-  gtUnits() = {1, 3, 2, 4, 1, 3, 4, 4, 2, 0, 0};
+  vari().gtUnits = {1, 3, 2, 4, 1, 3, 4, 3, 2, 0, 0};
   auto& dialog = app.form<frm_gtunits>();
   EXPECT_EQ(dialog.caption(), "Gas Turbine - Corvasine - Default units");
   EXPECT_EQ(dialog.clientWidth(), 3450);
@@ -133,46 +102,41 @@ TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
   const std::array<runtime::ComboBox*, 9> lists = {
       &dialog.cmbtemp, &dialog.cmdpress1, &dialog.cmdsite, &dialog.Combo2, &dialog.Combo4,
       &dialog.Combo8,  &dialog.Combo12,   &dialog.Combo1,  &dialog.Combo5};
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    EXPECT_EQ(lists[i]->listIndex(), gtUnits()[i]) << lists[i]->name();
-    // The file check accepts exactly the positions these lists can show.
-    EXPECT_EQ(static_cast<int>(lists[i]->items().size()), kUnitListSizes[i]) << lists[i]->name();
-  }
+  for (std::size_t i = 0; i < lists.size(); ++i)
+    EXPECT_EQ(lists[i]->listIndex(), vari().gtUnits[i]) << lists[i]->name();
+  EXPECT_EQ(dialog.Combo1.text(), "MW");
+  EXPECT_EQ(dialog.Combo5.text(), "kJ/kWh");
   EXPECT_TRUE(dialog.cmd_ok.isDefault());
   EXPECT_TRUE(dialog.cmd_cancel.isCancel());
 }
 
+// OK stores the lists in gtUnits and writes them with the tenth value as it
+// stands; an open gas window keeps its lists, the next one reads the file.
 TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
-  gtUnits()[9] = 7;
-  auto& dialog = app.form<frm_gtunits>();
-  dialog.cmbtemp.setListIndex(1);    // °C
-  dialog.cmdpress1.setListIndex(2);  // bar
-  dialog.cmd_ok.click();
-  EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*7\r\n");
-  EXPECT_EQ(gtUnits()[0], 1);
-  EXPECT_EQ(gtUnits()[1], 2);
-  EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
+  writeProgramFile("gtunits.qvd", "1*1*0*0*0*0*0*0*0*0\r\n");
+  frmgas& gas = window();
+  for (short tenth : {0, 7}) {
+    vari().gtUnits[9] = tenth;
+    auto& dialog = app.form<frm_gtunits>();
+    dialog.cmbtemp.setListIndex(1);    // °C
+    dialog.cmdpress1.setListIndex(2);  // bar
+    dialog.cmd_ok.click();
+    EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*" + std::to_string(tenth) + "\r\n");
+    EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
+  }
   EXPECT_TRUE(services.messages.empty());
-
-  loadUnits(app);  // what the next gas window reads
+  EXPECT_EQ(gas.cmdpress1.text(), "atm");
+  loadUnits(app);
   EXPECT_EQ(firstTen(), (Units{1, 2, 0, 0, 0, 0, 0, 0, 0, 7}));
 }
 
-TEST_F(DefaultUnits, OkWithTheTenthValueZeroWritesTheShortLine) {
-  auto& dialog = app.form<frm_gtunits>();
-  dialog.cmbtemp.setListIndex(1);
-  dialog.cmdpress1.setListIndex(2);
-  dialog.cmd_ok.click();
-  EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*0\r\n");
-}
-
 TEST_F(DefaultUnits, CancelDoesNothing) {
-  writeFile(kZerosLine);
+  writeProgramFile("gtunits.qvd", kZerosLine);
   auto& dialog = app.form<frm_gtunits>();
   dialog.cmbtemp.setListIndex(1);
   dialog.cmd_cancel.click();
   EXPECT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(gtUnits()[0], 0);
+  EXPECT_EQ(vari().gtUnits[0], 0);
   EXPECT_EQ(fileBytes(), kZerosLine);
 }
 
@@ -185,9 +149,9 @@ TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
   EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(services.messages[0].title, "Corvasine");
   ASSERT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(gtUnits()[8], 2);  // the new positions stay
+  EXPECT_EQ(vari().gtUnits[8], 2);  // the new positions stay
 
-  std::filesystem::remove(filePath());
+  std::filesystem::remove(path("gtunits.qvd"));
   dialog.cmd_ok.click();
   EXPECT_EQ(fileBytes(), "0*0*0*0*0*0*0*0*2*0\r\n");
   EXPECT_EQ(app.find<frm_gtunits>(), nullptr);

@@ -55,6 +55,15 @@ class FrmgasTest : public ::testing::Test {
   runtime::Application app{services};
 };
 
+// The messages shown so far, each as "kind|title|text".
+inline std::vector<std::string> shownMessages(const corvasine::testing::FakeServices& services) {
+  static const char* const kKinds[] = {"error", "warning", "question", "plain"};
+  std::vector<std::string> shown;
+  for (const auto& m : services.messages)
+    shown.push_back(std::string(kKinds[static_cast<int>(m.kind)]) + "|" + m.title + "|" + m.text);
+  return shown;
+}
+
 // The lines that a script of reference/ printed under "# <section>", up to the
 // next blank line; an empty section reads from the top of the file.
 inline std::vector<std::string> referenceLines(const std::string& file,

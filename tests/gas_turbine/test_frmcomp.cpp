@@ -11,11 +11,10 @@ namespace corvasine::gas {
 namespace {
 
 using runtime::MessageAnswer;
-using runtime::MessageKind;
 using Composition = std::map<std::size_t, double>;  // component index -> mole %
 
-constexpr const char* kTitle = "Corvasine - Fuel composition";
-constexpr const char* kQuestion = "Sum is not equal to 100%. Normalize?";
+constexpr const char* kQuestion =
+    "question|Corvasine - Fuel composition|Sum is not equal to 100%. Normalize?";
 
 class FuelComposition : public FrmgasTest {
  protected:
@@ -97,10 +96,7 @@ TEST_P(TransferBand, AsksOnlyOutsideTheBand) {
   services.answers.push_back(MessageAnswer::No);
   dialog.Command1.click();
   if (GetParam().asks) {
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, kQuestion);
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Question);
-    EXPECT_EQ(services.messages[0].title, kTitle);
+    EXPECT_EQ(shownMessages(services), std::vector<std::string>{kQuestion});
     // No: nothing is transferred and nothing changes.
     EXPECT_TRUE(dialogOpen());
     EXPECT_EQ(app.find<frmgas>(), nullptr);
@@ -175,7 +171,7 @@ TEST_F(FuelComposition, NormalisingNinetyEndsOnFiftyFiftyAndTransfers) {
   auto& dialog = openWith({{1, 45}, {2, 45}});
   services.answers.push_back(MessageAnswer::Yes);
   dialog.Command1.click();
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kQuestion});
+  EXPECT_EQ(shownMessages(services), std::vector<std::string>{kQuestion});
   EXPECT_EQ(vari().fuelComp[1], 50.0);
   EXPECT_EQ(vari().fuelComp[2], 50.0);
   EXPECT_FALSE(dialogOpen());
@@ -202,11 +198,10 @@ TEST_P(NormaliseRefusal, LeavesTheCompositionAndTheDialog) {
   const auto before = vari().fuelComp;
   services.answers.push_back(MessageAnswer::Yes);
   dialog.Command1.click();
-  const auto& shown = services.messages;
-  ASSERT_FALSE(shown.empty());
-  EXPECT_EQ(shown.back().text, GetParam().message);
-  EXPECT_EQ(shown.back().kind, MessageKind::Error);
-  EXPECT_EQ(shown.back().title, kTitle);
+  EXPECT_EQ(
+      shownMessages(services),
+      (std::vector<std::string>{
+          kQuestion, std::string("error|Corvasine - Fuel composition|") + GetParam().message}));
   EXPECT_EQ(vari().fuelComp, before);
   EXPECT_TRUE(dialogOpen());
   EXPECT_EQ(app.find<frmgas>(), nullptr);

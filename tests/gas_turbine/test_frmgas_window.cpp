@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@ namespace corvasine::gas {
 namespace {
 
 using runtime::MessageAnswer;
-using runtime::MessageKind;
 
 using GasWindow = FrmgasTest;
 
@@ -91,15 +89,6 @@ TEST_F(GasWindow, LoadSetsTheListsFromTheUnitsFile) {
   for (auto [list, position] : positions) EXPECT_EQ(list->listIndex(), position) << list->name();
 }
 
-TEST_F(GasWindow, LoadWithoutUnitsFileWarnsAndStartsOnBaseUnits) {
-  std::remove(path("gtunits.qvd").c_str());
-  frmgas& f = window();
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
-  EXPECT_EQ(f.cmbtemp.listIndex(), 0);
-  EXPECT_EQ(f.Combo12.listIndex(), 0);
-}
-
 TEST_F(GasWindow, LoadPreparesTheWindow) {
   vari().fuelComp.fill(7.0);
   frmgas& f = window();
@@ -123,15 +112,17 @@ TEST_F(GasWindow, LoadPreparesTheWindow) {
   EXPECT_EQ(f.helpFile(), services.programFolder + "/corvasine.hlp");
 }
 
-TEST_F(GasWindow, NewAnsweredNoChangesNothing) {
+TEST_F(GasWindow, NewAndQuitAnsweredNoChangeNothing) {
   frmgas& f = window();
   typeCase(f);
-  services.answers = {MessageAnswer::No};
+  services.answers = {MessageAnswer::No, MessageAnswer::No};
   ASSERT_TRUE(f.clickMenuItem("m_new"));
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "Your current data will be lost. Do you want to continue?");
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Question);
-  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_FALSE(app.unload(f));
+  EXPECT_EQ(shownMessages(services),
+            (std::vector<std::string>{
+                "question|Corvasine|Your current data will be lost. Do you want to continue?",
+                "question|Corvasine - Gasturbine|Are you sure to quit?"}));
+  ASSERT_EQ(app.find<frmgas>(), &f);
   EXPECT_EQ(f.Text1.text(), "59");
   EXPECT_EQ(f.Text20.text(), "220");
   EXPECT_EQ(vari().fuelComp[1], 85.25);
@@ -170,19 +161,6 @@ TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
   // The evaluation reads the emptied Text1 itself.
   f.Command2.click();
   EXPECT_EQ(services.messageTexts().back(), "Check your values");
-}
-
-TEST_F(GasWindow, QuitAnsweredNoKeepsTheWindow) {
-  frmgas& f = window();
-  typeCase(f);
-  services.answers = {MessageAnswer::No};
-  EXPECT_FALSE(app.unload(f));
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, "Are you sure to quit?");
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Question);
-  EXPECT_EQ(services.messages[0].title, "Corvasine - Gasturbine");
-  ASSERT_EQ(app.find<frmgas>(), &f);
-  EXPECT_EQ(f.Text1.text(), "59");
 }
 
 TEST_F(GasWindow, QuitAnsweredYesThenReopenGivesAFreshWindow) {
@@ -327,13 +305,9 @@ TEST_F(GasWindow, EvaluationFailuresShowTheirMessagesAndKeepTheResult) {
   f.balancetype.setListIndex(1);
   f.Text15.setText("100");  // below the stoichiometric exhaust flow
   f.Command2.click();
-  ASSERT_EQ(services.messages.size(), 2u);
-  EXPECT_EQ(services.messages[0].text, "Check your values");
-  EXPECT_EQ(services.messages[1].text, "Insufficient air.");
-  for (const auto& m : services.messages) {
-    EXPECT_EQ(m.kind, MessageKind::Error);
-    EXPECT_EQ(m.title, "Corvasine");
-  }
+  EXPECT_EQ(shownMessages(services),
+            (std::vector<std::string>{"error|Corvasine|Check your values",
+                                      "error|Corvasine|Insufficient air."}));
   EXPECT_EQ(f.rich_result.text(), kRightsNotice);
 }
 

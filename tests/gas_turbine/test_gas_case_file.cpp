@@ -11,7 +11,6 @@ namespace corvasine::gas {
 namespace {
 
 using runtime::MessageAnswer;
-using runtime::MessageKind;
 
 class GasCaseFile : public FrmgasTest {
  protected:
@@ -23,11 +22,8 @@ class GasCaseFile : public FrmgasTest {
     services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
     window().clickMenuItem("m_open");
   }
-  void expectOneError(const char* text) {
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, text);
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(services.messages[0].title, "Corvasine");
+  void expectOneError(const std::string& text) {
+    EXPECT_EQ(shownMessages(services), std::vector<std::string>{"error|Corvasine|" + text});
   }
 };
 

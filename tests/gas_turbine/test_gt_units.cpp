@@ -13,13 +13,13 @@
 namespace corvasine::gas {
 namespace {
 
-using runtime::MessageKind;
 using Units = std::array<short, 10>;
 
-constexpr const char* kNotFound = "Unit databse is not found; default units selected.";
+constexpr const char* kNotFound =
+    "warning|Corvasine|Unit databse is not found; default units selected.";
 constexpr const char* kNotWritable =
-    "Application directry is not accessible. Make sure you have sufficient writes to modify "
-    "items in application folder.";
+    "warning|Corvasine|Application directry is not accessible. Make sure you have sufficient "
+    "writes to modify items in application folder.";
 constexpr const char* kZerosLine = "0*0*0*0*0*0*0*0*0*0\r\n";
 
 class DefaultUnits : public FrmgasTest {
@@ -54,10 +54,7 @@ TEST_P(UnitsFileReading, ReadsGoodFilesAndReplacesBadOnes) {
     EXPECT_EQ(fileBytes(), *GetParam().content);  // left as it was
   } else {
     EXPECT_EQ(firstTen(), Units{});
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, kNotFound);
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(services.messages[0].title, "Corvasine");
+    EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotFound});
     EXPECT_EQ(fileBytes(), kZerosLine);
   }
   EXPECT_EQ(vari().gtUnits[10], 1);  // never stored
@@ -88,8 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
   blockFile();
   loadUnits(app);
-  EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{kNotFound, kNotWritable}));
-  EXPECT_EQ(services.messages[1].kind, MessageKind::Warning);
+  EXPECT_EQ(shownMessages(services), (std::vector<std::string>{kNotFound, kNotWritable}));
   EXPECT_EQ(firstTen(), Units{});
 }
 
@@ -145,9 +141,7 @@ TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
   auto& dialog = app.form<frm_gtunits>();
   dialog.Combo5.setListIndex(2);
   dialog.cmd_ok.click();
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kNotWritable});
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
-  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotWritable});
   ASSERT_NE(app.find<frm_gtunits>(), nullptr);
   EXPECT_EQ(vari().gtUnits[8], 2);  // the new positions stay
 

@@ -18,14 +18,17 @@ constexpr double nB(int k) { return fieldsBound[static_cast<unsigned>(k - 1)]; }
 
 inline bool within(double x, double lo, double hi) { return x >= lo && x <= hi; }
 
-// Equation 30; 273.15 K <= T <= 647.096 K.
+// Equation 30; 273.15 K <= T <= 647.096 K. The fourth power is taken by two squarings (and the
+// fourth root in equation 31 by two square roots): several times faster than std::pow, within
+// two units in the last place of it.
 inline double saturationPressure(double t) {
   using namespace if97;
   if (!within(t, kTripleTemperature, kCriticalTemperature)) return kOutOfRange;
   const double theta = t + n4(9) / (t - n4(10));
-  const double a = theta * theta + n4(1) * theta + n4(2);
-  const double b = n4(3) * theta * theta + n4(4) * theta + n4(5);
-  const double c = n4(6) * theta * theta + n4(7) * theta + n4(8);
+  const double theta2 = theta * theta;
+  const double a = theta2 + n4(1) * theta + n4(2);
+  const double b = n4(3) * theta2 + n4(4) * theta + n4(5);
+  const double c = n4(6) * theta2 + n4(7) * theta + n4(8);
   const double x = 2.0 * c / (-b + std::sqrt(b * b - 4.0 * a * c));
   return kBarPerMpa * (x * x) * (x * x);
 }
@@ -35,9 +38,10 @@ inline double saturationTemperature(double p) {
   using namespace if97;
   if (!within(p, kLowestSatPressure, kCriticalPressure)) return kOutOfRange;
   const double beta = std::sqrt(std::sqrt(kMpaPerBar * p));
-  const double e = beta * beta + n4(3) * beta + n4(6);
-  const double f = n4(1) * beta * beta + n4(4) * beta + n4(7);
-  const double g = n4(2) * beta * beta + n4(5) * beta + n4(8);
+  const double beta2 = beta * beta;
+  const double e = beta2 + n4(3) * beta + n4(6);
+  const double f = n4(1) * beta2 + n4(4) * beta + n4(7);
+  const double g = n4(2) * beta2 + n4(5) * beta + n4(8);
   const double d = 2.0 * g / (-f - std::sqrt(f * f - 4.0 * e * g));
   const double s = n4(10) + d;
   return 0.5 * (s - std::sqrt(s * s - 4.0 * (n4(9) + n4(10) * d)));
@@ -47,7 +51,7 @@ inline double saturationTemperature(double p) {
 inline double boundary23Pressure(double t) {
   using namespace if97;
   if (!within(t, kBound13Temperature, kBound23TopTemperature)) return kOutOfRange;
-  return kBarPerMpa * ((nB(1) + nB(2) * t) + nB(3) * t * t);
+  return kBarPerMpa * ((nB(1) + nB(2) * t) + nB(3) * (t * t));
 }
 
 // Equation 6; 165.292 bar <= p <= 1000 bar.

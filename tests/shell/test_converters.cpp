@@ -14,9 +14,44 @@ namespace {
 
 using runtime::Application;
 using runtime::ControlRef;
-using runtime::MessageKind;
 using runtime::OptionButton;
 using runtime::TextBox;
+
+// The five dialogs as the converters' design describes them.
+struct Dialog {
+  const char* name;
+  ConverterDialog& (*open)(Application&);
+  ControlRef<TextBox> Vari::*target;
+  const char* errorText;
+  const char* quantity;
+  int height;
+  const char* firstInTab;
+  const char* optionsTopDown;  // "name caption|..."
+};
+
+template <class D>
+ConverterDialog& openDialog(Application& app) {
+  return app.form<D>();
+}
+
+const Dialog kDialogs[] = {
+    {"frmtemp1", openDialog<frmtemp1>, &Vari::tempTarget, "Error 4567", "Temperature:", 1095,
+     "Text1", "Option1 Centigrade (C)|Option3 Kelvin (K)|Option2 Rankine (R)"},
+    {"frmpress", openDialog<frmpress>, &Vari::pressTarget, "Error 8879", "Pressure:", 1260,
+     "Command1",
+     "Option1 Kg(f)/cm2 (abs)|Option3 Bar (abs)|Option2 K-Pascal (abs)|Option4 Atm (abs)"},
+    {"frmMole", openDialog<frmMole>, &Vari::moleTarget, "Error 5609", "Molar Flow:", 1290,
+     "Command1", "Option1 NMCH |Option3 MMSCFD|Option2 lb-mole/hr|Option4 Kg-mole/hr"},
+    {"frmAlt", openDialog<frmAlt>, &Vari::altTarget, "Error 7887", "Height / Altitude:", 1125,
+     "Command1", "Option1 Meters|Option3 Kilometers|Option2 Miles"},
+    {"frmMass", openDialog<frmMass>, &Vari::massTarget, "Error 7441", "Mass Flow:", 1155, "Text1",
+     "Option1 Kg/hr|Option3 Tons/hr"},
+};
+
+const Dialog& dialogNamed(const std::string& name) {
+  return *std::find_if(std::begin(kDialogs), std::end(kDialogs),
+                       [&name](const Dialog& d) { return d.name == name; });
+}
 
 // A calculator field with a unit list, whose change handler records the text
 // and the unit it read it in.
@@ -24,30 +59,13 @@ class TargetForm : public runtime::Form {
  public:
   explicit TargetForm(Application& app) : Form(app, "TargetForm") {
     Text1.onChange = [this] { reads.push_back(Text1.text() + " " + Combo1.text()); };
-    Text2.onChange = [this] { reads.push_back(Text2.text() + " in Text2"); };
+    Combo1.setListIndex(0);
   }
   runtime::TextBox Text1{*this, "Text1", {0, 0, 1000, 300}};
   runtime::TextBox Text2{*this, "Text2", {0, 400, 1000, 300}};
   runtime::ComboBox Combo1{*this, "Combo1", {1100, 0, 800, 300}, nullptr, {"°F", "°C"}};
   std::vector<std::string> reads;
 };
-
-ConverterDialog& openDialog(Application& app, const std::string& name) {
-  if (name == "frmtemp1") return app.form<frmtemp1>();
-  if (name == "frmpress") return app.form<frmpress>();
-  if (name == "frmMole") return app.form<frmMole>();
-  if (name == "frmAlt") return app.form<frmAlt>();
-  return app.form<frmMass>();
-}
-
-bool isLoaded(const Application& app, const std::string& name) {
-  const auto forms = app.loadedForms();
-  return std::any_of(forms.begin(), forms.end(), [&](auto* f) { return f->name() == name; });
-}
-
-OptionButton& option(ConverterDialog& dialog, const std::string& name) {
-  return *static_cast<OptionButton*>(dialog.findControl(name));
-}
 
 class ConverterTest : public ::testing::Test {
  protected:
@@ -56,14 +74,15 @@ class ConverterTest : public ::testing::Test {
   TargetForm& target = app.form<TargetForm>();
 
   // Opens the dialog as the steam window does: target first, then show.
-  ConverterDialog& openFor(const std::string& name, TextBox& field) {
-    const ConverterSpec* specs[] = {&kTemperatureConverter, &kPressureConverter,
-                                    &kMolarFlowConverter, &kHeightConverter, &kMassFlowConverter};
-    for (const ConverterSpec* spec : specs)
-      if (spec->formName == name) vari(app).*(spec->target) = ControlRef<TextBox>(field);
-    ConverterDialog& dialog = openDialog(app, name);
+  ConverterDialog& openFor(const Dialog& d, TextBox& field) {
+    vari(app).*(d.target) = ControlRef<TextBox>(field);
+    ConverterDialog& dialog = d.open(app);
     dialog.show();
     return dialog;
+  }
+  bool isLoaded(const std::string& name) const {
+    const auto forms = app.loadedForms();
+    return std::any_of(forms.begin(), forms.end(), [&](auto* f) { return f->name() == name; });
   }
 };
 
@@ -71,31 +90,44 @@ struct Conversion {
   const char* dialog;
   const char* option;
   const char* input;
-  const char* written;  // hand-calculated, rounded half-even to 2 decimals
+  const char* written;  // hand-calculated, rounded half-even to 2 decimals; nullptr: refused
 };
 
-class ConversionTest : public ConverterTest, public ::testing::WithParamInterface<Conversion> {};
+class Conversions : public ConverterTest, public ::testing::WithParamInterface<Conversion> {};
 
-TEST_P(ConversionTest, WritesTheRoundedBaseValueAndCloses) {
+// A number is written, in the base unit, into the target field, whose change
+// handler runs; the dialog closes. Anything else shows the dialog's error text
+// and leaves the dialog open with its input, and the target untouched.
+TEST_P(Conversions, WriteTheRoundedBaseValueOrRefuse) {
   const Conversion& c = GetParam();
-  ConverterDialog& dialog = openFor(c.dialog, target.Text1);
+  const Dialog& d = dialogNamed(c.dialog);
+  ConverterDialog& dialog = openFor(d, target.Text1);
   dialog.Text1.setText(c.input);
-  option(dialog, c.option).setValue(true);
+  static_cast<OptionButton*>(dialog.findControl(c.option))->setValue(true);
   dialog.Command1.click();
-  EXPECT_EQ(target.Text1.text(), c.written);
-  EXPECT_EQ(target.reads, std::vector<std::string>{std::string(c.written) + " "});
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_FALSE(isLoaded(app, c.dialog));
+  if (c.written != nullptr) {
+    EXPECT_EQ(target.reads, std::vector<std::string>{std::string(c.written) + " °F"});
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_FALSE(isLoaded(c.dialog));
+  } else {
+    EXPECT_TRUE(target.reads.empty());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, d.errorText);
+    EXPECT_EQ(services.messages[0].kind, runtime::MessageKind::Plain);
+    EXPECT_EQ(services.messages[0].title, "Corvasine");
+    ASSERT_TRUE(isLoaded(c.dialog));
+    EXPECT_EQ(dialog.Text1.text(), c.input);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllDialogs, ConversionTest,
+INSTANTIATE_TEST_SUITE_P(AllDialogs, Conversions,
                          ::testing::Values(Conversion{"frmtemp1", "Option1", "100", "212"},
                                            Conversion{"frmtemp1", "Option1", "37", "98.6"},
                                            Conversion{"frmtemp1", "Option1", "0.625",
                                                       "33.12"},  // 33.125, tie to even
                                            Conversion{"frmtemp1", "Option2", "0", "-460"},
-                                           Conversion{"frmtemp1", "Option3", "0", "-459.67"},
                                            Conversion{"frmtemp1", "Option3", " 373.15 ", "212"},
+                                           Conversion{"frmtemp1", "Option3", "0", "-459.67"},
                                            Conversion{"frmpress", "Option1", "1", "14.22"},
                                            Conversion{"frmpress", "Option3", "10", "145.04"},
                                            Conversion{"frmpress", "Option2", "100", "14.5"},
@@ -108,71 +140,41 @@ INSTANTIATE_TEST_SUITE_P(AllDialogs, ConversionTest,
                                            Conversion{"frmAlt", "Option3", "-0.5", "-1640.42"},
                                            Conversion{"frmAlt", "Option2", "1", "5280"},
                                            Conversion{"frmMass", "Option1", "1000", "2.2"},
-                                           Conversion{"frmMass", "Option3", "3", "6.61"}));
+                                           Conversion{"frmMass", "Option3", "3", "6.61"},
+                                           Conversion{"frmtemp1", "Option1", "", nullptr},
+                                           Conversion{"frmtemp1", "Option1", "1e308",
+                                                      nullptr},  // beyond the Double range
+                                           Conversion{"frmpress", "Option1", "1,5", nullptr},
+                                           Conversion{"frmMole", "Option1", "abc", nullptr},
+                                           Conversion{"frmAlt", "Option3", "1e308", nullptr},
+                                           Conversion{"frmMass", "Option1", "-", nullptr}));
 
-struct Refusal {
-  const char* dialog;
-  const char* errorText;
-  const char* input;
-};
-
-class RefusalTest : public ConverterTest, public ::testing::WithParamInterface<Refusal> {};
-
-TEST_P(RefusalTest, ShowsItsErrorTextAndStaysOpen) {
-  const Refusal& r = GetParam();
-  target.Text1.setText("untouched");
-  target.reads.clear();
-  ConverterDialog& dialog = openFor(r.dialog, target.Text1);
-  dialog.Text1.setText(r.input);
-  dialog.Command1.click();
-  ASSERT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(services.messages[0].text, r.errorText);
-  EXPECT_EQ(services.messages[0].kind, MessageKind::Plain);
-  EXPECT_EQ(services.messages[0].title, "Corvasine");
-  EXPECT_EQ(target.Text1.text(), "untouched");
-  EXPECT_TRUE(target.reads.empty());
-  ASSERT_TRUE(isLoaded(app, r.dialog));
-  EXPECT_EQ(dialog.Text1.text(), r.input);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllDialogs, RefusalTest,
-                         ::testing::Values(Refusal{"frmtemp1", "Error 4567", ""},
-                                           Refusal{"frmtemp1", "Error 4567", "1e308"},  // overflow
-                                           Refusal{"frmpress", "Error 8879", "1,5"},
-                                           Refusal{"frmMole", "Error 5609", "abc"},
-                                           Refusal{"frmAlt", "Error 7887", "1e308"},
-                                           Refusal{"frmMass", "Error 7441", "-"}));
-
-TEST_F(ConverterTest, TargetNeverSetIsReportedWithTheErrorText) {
-  frmMole& dialog = app.form<frmMole>();
-  dialog.Text1.setText("5");
-  dialog.Command1.click();
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error 5609"});
-  EXPECT_NE(app.find<frmMole>(), nullptr);
-}
-
-TEST_F(ConverterTest, TargetWhoseWindowClosedIsReportedNotWritten) {
-  ConverterDialog& dialog = openFor("frmtemp1", target.Text1);
+TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
+  frmMole& mole = app.form<frmMole>();
+  mole.Text1.setText("5");
+  mole.Command1.click();
+  ConverterDialog& temp = openFor(dialogNamed("frmtemp1"), target.Text1);
   app.unload(target);
-  dialog.Text1.setText("100");
-  dialog.Command1.click();  // the sanitizers catch any write through the old field
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error 4567"});
+  temp.Text1.setText("100");
+  temp.Command1.click();  // the sanitizers catch any write through the old field
+  EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{"Error 5609", "Error 4567"}));
+  EXPECT_NE(app.find<frmMole>(), nullptr);
   EXPECT_NE(app.find<frmtemp1>(), nullptr);
 }
 
 TEST_F(ConverterTest, FieldShowingCelsiusReceivesFahrenheitText) {
   target.Combo1.setListIndex(1);
-  ConverterDialog& dialog = openFor("frmtemp1", target.Text1);
+  ConverterDialog& dialog = openFor(dialogNamed("frmtemp1"), target.Text1);
   dialog.Text1.setText("100");
   dialog.Command1.click();
   EXPECT_EQ(target.reads, std::vector<std::string>{"212 °C"});
 }
 
 TEST_F(ConverterTest, ShownAgainKeepsInputAndSelectionAndWritesToTheLastTarget) {
-  frmtemp1& first = static_cast<frmtemp1&>(openFor("frmtemp1", target.Text1));
+  auto& first = static_cast<frmtemp1&>(openFor(dialogNamed("frmtemp1"), target.Text1));
   first.Text1.setText("0");
   first.Option3.setValue(true);
-  frmtemp1& again = static_cast<frmtemp1&>(openFor("frmtemp1", target.Text2));
+  auto& again = static_cast<frmtemp1&>(openFor(dialogNamed("frmtemp1"), target.Text2));
   EXPECT_EQ(&again, &first);
   EXPECT_EQ(again.Text1.text(), "0");
   EXPECT_TRUE(again.Option3.value());
@@ -187,79 +189,46 @@ TEST_F(ConverterTest, ShownAgainKeepsInputAndSelectionAndWritesToTheLastTarget) 
   EXPECT_FALSE(fresh.Option3.value());
 }
 
-struct Design {
-  const char* dialog;
-  const char* quantity;
-  std::vector<std::string> optionsTopDown;  // "name caption"
-  int height;
-  const char* firstInTab;
-};
+TEST_F(ConverterTest, EachDialogMatchesItsDesign) {
+  for (const Dialog& d : kDialogs) {
+    SCOPED_TRACE(d.name);
+    ConverterDialog& dialog = d.open(app);
+    EXPECT_EQ(dialog.caption(), "Corvasine");
+    EXPECT_EQ(dialog.clientWidth(), 4680);
+    EXPECT_EQ(dialog.clientHeight(), d.height);
+    EXPECT_EQ(dialog.Label1.caption(), d.quantity);
+    EXPECT_EQ(dialog.Command1.caption(), "Transfer and exit");
+    EXPECT_TRUE(dialog.Command1.isDefault());
+    EXPECT_EQ(dialog.tabOrder().front()->name(), d.firstInTab);
 
-class DesignTest : public ConverterTest, public ::testing::WithParamInterface<Design> {};
+    std::vector<const OptionButton*> options;
+    for (const auto* c : dialog.controls())
+      if (c->kind() == runtime::ControlKind::OptionButton)
+        options.push_back(static_cast<const OptionButton*>(c));
+    std::sort(options.begin(), options.end(),
+              [](auto* a, auto* b) { return a->rect().top < b->rect().top; });
+    std::string topDown;
+    for (const auto* o : options)
+      topDown += (topDown.empty() ? "" : "|") + o->name() + " " + o->caption();
+    EXPECT_EQ(topDown, d.optionsTopDown);
+    EXPECT_TRUE(static_cast<OptionButton*>(dialog.findControl("Option1"))->value());
 
-TEST_P(DesignTest, MatchesTheDialogsLayout) {
-  const Design& d = GetParam();
-  ConverterDialog& dialog = openDialog(app, d.dialog);
-  EXPECT_EQ(dialog.caption(), "Corvasine");
-  EXPECT_EQ(dialog.clientWidth(), 4680);
-  EXPECT_EQ(dialog.clientHeight(), d.height);
-  EXPECT_EQ(dialog.Label1.caption(), d.quantity);
-  EXPECT_EQ(dialog.Command1.caption(), "Transfer and exit");
-  EXPECT_TRUE(dialog.Command1.isDefault());
-  EXPECT_EQ(dialog.tabOrder().front()->name(), d.firstInTab);
-
-  std::vector<const OptionButton*> options;
-  for (const auto* c : dialog.controls())
-    if (c->kind() == runtime::ControlKind::OptionButton)
-      options.push_back(static_cast<const OptionButton*>(c));
-  std::sort(options.begin(), options.end(),
-            [](auto* a, auto* b) { return a->rect().top < b->rect().top; });
-  std::vector<std::string> topDown;
-  for (const auto* o : options) topDown.push_back(o->name() + " " + o->caption());
-  EXPECT_EQ(topDown, d.optionsTopDown);
-  EXPECT_TRUE(option(dialog, "Option1").value());
-
-  // Every control inside the dialog, none overlapping another.
-  const auto& controls = dialog.controls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const runtime::Rect a = controls[i]->rect();
-    EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left + a.width <= 4680 &&
-                a.top + a.height <= d.height)
-        << controls[i]->name();
-    for (std::size_t j = i + 1; j < controls.size(); ++j) {
-      const runtime::Rect b = controls[j]->rect();
-      const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
-                         a.top + a.height <= b.top || b.top + b.height <= a.top;
-      EXPECT_TRUE(apart) << controls[i]->name() << " overlaps " << controls[j]->name();
+    // Every control inside the dialog, none overlapping another.
+    const auto& controls = dialog.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const runtime::Rect a = controls[i]->rect();
+      EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.left + a.width <= 4680 &&
+                  a.top + a.height <= d.height)
+          << controls[i]->name();
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const runtime::Rect b = controls[j]->rect();
+        const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                           a.top + a.height <= b.top || b.top + b.height <= a.top;
+        EXPECT_TRUE(apart) << controls[i]->name() << " overlaps " << controls[j]->name();
+      }
     }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllDialogs, DesignTest,
-    ::testing::Values(
-        Design{"frmtemp1",
-               "Temperature:",
-               {"Option1 Centigrade (C)", "Option3 Kelvin (K)", "Option2 Rankine (R)"},
-               1095,
-               "Text1"},
-        Design{"frmpress",
-               "Pressure:",
-               {"Option1 Kg(f)/cm2 (abs)", "Option3 Bar (abs)", "Option2 K-Pascal (abs)",
-                "Option4 Atm (abs)"},
-               1260,
-               "Command1"},
-        Design{"frmMole",
-               "Molar Flow:",
-               {"Option1 NMCH ", "Option3 MMSCFD", "Option2 lb-mole/hr", "Option4 Kg-mole/hr"},
-               1290,
-               "Command1"},
-        Design{"frmAlt",
-               "Height / Altitude:",
-               {"Option1 Meters", "Option3 Kilometers", "Option2 Miles"},
-               1125,
-               "Command1"},
-        Design{"frmMass", "Mass Flow:", {"Option1 Kg/hr", "Option3 Tons/hr"}, 1155, "Text1"}));
 
 }  // namespace
 }  // namespace corvasine::shell

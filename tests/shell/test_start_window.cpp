@@ -54,7 +54,6 @@ TEST_F(StartWindowTest, NamesProductAndMakerWithTheButtonsInTabOrder) {
   for (const auto* c : start.tabOrder())
     if (c->kind() == runtime::ControlKind::CommandButton) buttons.push_back(c->name());
   EXPECT_EQ(buttons, (std::vector<std::string>{"cmdgas", "cmdsteam", "cmdsupport"}));
-  EXPECT_EQ(start.tabOrder().front()->name(), "cmdgas");
 }
 
 TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
@@ -79,19 +78,15 @@ TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
   EXPECT_NE(app.find<SteamWindow>(), nullptr);
 }
 
+// A calculator that is not part of the build has its button disabled; a press
+// that slips through opens nothing and does not fail.
 TEST_F(StartWindowTest, CalculatorWithoutOpenerHasItsButtonDisabled) {
   registerGas();
   frmmain& start = app.form<frmmain>();
   EXPECT_TRUE(start.cmdgas.enabled());
   EXPECT_FALSE(start.cmdsteam.enabled());
   EXPECT_TRUE(start.cmdsupport.enabled());
-}
-
-TEST_F(StartWindowTest, NoCalculatorsLeavesOnlyTheSupportButton) {
-  frmmain& start = app.form<frmmain>();
-  EXPECT_FALSE(start.cmdgas.enabled());
-  EXPECT_FALSE(start.cmdsteam.enabled());
-  start.cmdgas.click();  // a press that slips through opens nothing and does not fail
+  start.cmdsteam.click();
   EXPECT_EQ(app.loadedForms().size(), 1u);
 }
 

@@ -32,8 +32,8 @@ inline Region singlePhaseRegion(double temperature, double pressure) {
         within(p, pBound, kTopPressure)) {
       return Region::kThree;
     }
-    return Region::kNone;
   }
+  // At 863.15 K the third range of region 2 applies as well.
   if (within(t, kBound23TopTemperature, kTopTemperature) && p > 0.0 && p <= kTopPressure) {
     return Region::kTwo;
   }

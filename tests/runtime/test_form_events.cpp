@@ -84,8 +84,8 @@ TEST_F(FormEvents, ChangeHandlersNestAndRunToTheirEnd) {
   auto& form = app.form<TestForm>();
   log.clear();
   form.Text1.setText("7");
-  EXPECT_EQ(log, (std::vector<std::string>{"Text1_Change begin", "Text2_Change 7!",
-                                           "Text3_Change", "Text1_Change end"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"Text1_Change begin", "Text2_Change 7!", "Text3_Change",
+                                           "Text1_Change end"}));
   EXPECT_EQ(form.Text3.text(), "from 2");
 }
 
@@ -109,8 +109,8 @@ TEST_F(FormEvents, LeavingAListValidatesAndMayKeepTheFocus) {
   form.refuseLeavingList = false;
   EXPECT_TRUE(form.setFocus(form.Text1));
   EXPECT_EQ(form.activeControl(), &form.Text1);
-  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate",
-                                           "Text1_GotFocus"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate", "Text1_GotFocus"}));
 }
 
 TEST_F(FormEvents, ValidateThatMovesTheFocusRunsOnce) {

@@ -68,8 +68,7 @@ TEST_F(TextFileTest, UnfinishedWriteLeavesTheOldFile) {
 
 TEST_F(TextFileTest, WriteIntoMissingFolderFailsWithoutHarm) {
   TextFile file;
-  EXPECT_THROW(file.openForWrite(services.ProgramFolder() + "/no/such/folder/x.txt"),
-               RuntimeError);
+  EXPECT_THROW(file.openForWrite(services.ProgramFolder() + "/no/such/folder/x.txt"), RuntimeError);
 }
 
 }  // namespace

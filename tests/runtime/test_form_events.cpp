@@ -10,15 +10,16 @@
 namespace corvasine::runtime {
 namespace {
 
-std::vector<std::string>* gLog = nullptr;
-void logLine(const std::string& line) {
-  if (gLog) gLog->push_back(line);
-}
+// What the handlers ran, in order; one per application, like any shared state.
+struct EventLog {
+  std::vector<std::string> lines;
+  bool unloadWhileLoading = false;  // the next TestForm unloads itself in Form_Load
+};
 
 // A small window whose handlers write into each other, as the calculators' do.
 class TestForm : public Form {
  public:
-  explicit TestForm(Application& app) : Form(app, "TestForm") {
+  explicit TestForm(Application& app) : Form(app, "TestForm"), events(app.shared<EventLog>()) {
     Text1.onChange = [this] {
       logLine("Text1_Change begin");
       Text2.setText(Text1.text() + "!");
@@ -28,16 +29,16 @@ class TestForm : public Form {
       logLine("Text2_Change " + Text2.text());
       Text3.setText("from 2");
     };
-    Text3.onChange = [] { logLine("Text3_Change"); };
+    Text3.onChange = [this] { logLine("Text3_Change"); };
     Combo1.onClick = [this] { logLine("Combo1_Click " + std::to_string(Combo1.listIndex())); };
     Combo1.onValidate = [this](bool& cancel) {
       logLine("Combo1_Validate");
       cancel = refuseLeavingList;
       if (validateMovesFocus) setFocus(Text3);
     };
-    Text1.onGotFocus = [] { logLine("Text1_GotFocus"); };
+    Text1.onGotFocus = [this] { logLine("Text1_GotFocus"); };
     Check1.onClick = [this] { logLine("Check1_Click " + std::to_string(Check1.value())); };
-    Option2.onClick = [] { logLine("Option2_Click"); };
+    Option2.onClick = [this] { logLine("Option2_Click"); };
     Exit.onClick = [this] {
       application().unload(*this);
       logLine("after unload, still running: " + Text1.text());
@@ -47,7 +48,7 @@ class TestForm : public Form {
   void Form_Load() override {
     ++loads;
     logLine("Form_Load");
-    if (unloadWhileLoading) application().unload(*this);
+    if (events.unloadWhileLoading) application().unload(*this);
   }
   void Form_Unload(int& cancel) override {
     logLine("Form_Unload");
@@ -64,20 +65,20 @@ class TestForm : public Form {
   OptionButton Option2{*this, "Option2", {0, 1800, 1500, 255}, nullptr, "Two"};
   CommandButton Exit{*this, "Exit", {0, 2100, 900, 375}, nullptr, "Exit"};
 
+  void logLine(const std::string& line) { events.lines.push_back(line); }
+
+  EventLog& events;
   int loads = 0;
   bool keepOpen = false;
   bool refuseLeavingList = false;
   bool validateMovesFocus = false;
-  static inline bool unloadWhileLoading = false;
 };
 
 class FormEvents : public ::testing::Test {
  protected:
-  FormEvents() { gLog = &log; }
-  ~FormEvents() override { gLog = nullptr; }
-  std::vector<std::string> log;
   testing::FakeServices services;
   Application app{services};
+  std::vector<std::string>& log = app.shared<EventLog>().lines;
 };
 
 TEST_F(FormEvents, ChangeHandlersNestAndRunToTheirEnd) {
@@ -172,9 +173,8 @@ TEST_F(FormEvents, UnloadInsideOwnHandlerFinishesTheHandler) {
 }
 
 TEST_F(FormEvents, FormThatUnloadsWhileLoadingStaysReadableByItsCaller) {
-  TestForm::unloadWhileLoading = true;
+  app.shared<EventLog>().unloadWhileLoading = true;
   auto& form = app.form<TestForm>();
-  TestForm::unloadWhileLoading = false;
   EXPECT_TRUE(form.isUnloaded());
   EXPECT_EQ(form.loads, 1);  // still a live object (checked under AddressSanitizer)
   EXPECT_EQ(app.find<TestForm>(), nullptr);

@@ -355,6 +355,13 @@ def main():
     print("interp(0) = %r" % interp(0))
     print("SatPressure(32) = %r (ice), SatPressure(32.01) = %r (water)"
           % (sat_pressure(32), sat_pressure(32.01)))
+    # The methane case as typed into the window: 59 °F at 0 ft, 60.6 % humidity, 10 inWC.
+    typed_inlet = R(interp(0), 2)
+    typed_final = R(typed_inlet - 10 / 27.6799, 2)
+    typed_text5 = N(R(humid_ratio(59, typed_inlet, 60.6 / 100), 4))
+    assert typed_final == CASES["methane_o2"]["finalInletPress"]
+    assert typed_text5 == CASES["methane_o2"]["Text5"]
+    print("methane case typed: finalInletPress %r, Text5 %s" % (typed_final, typed_text5))
     units, derived = case_units()
     print("units case: inletPress %r, finalInletPress %r, Text5 %s"
           % (derived["inletPress"], derived["finalInletPress"], derived["Text5"]))

@@ -58,18 +58,6 @@ TEST(Identities, GibbsEnergyEqualAcrossSaturation) {
   }
 }
 
-// Clausius-Clapeyron: the slope of the saturation line equals (s'' - s') / (v'' - v') of the
-// region equations, here to 0.05 % up to 640 K.
-TEST(Identities, SaturationSlopeFollowsClausiusClapeyron) {
-  constexpr double kStep = 1e-3;  // [K]
-  for (double t = 274.0; t <= 640.0; t += 2.0) {
-    const double slope = (pSatW(t + kStep) - pSatW(t - kStep)) / (2.0 * kStep);
-    const double ds = entropySatVapTW(t) - entropySatLiqTW(t);
-    const double dv = 1.0 / densSatVapTW(t) - 1.0 / densSatLiqTW(t);
-    EXPECT_NEAR(ds / (kKpaPerBar * dv) / slope, 1.0, 5e-4) << t << " K";
-  }
-}
-
 // Consistency of the region equations on their common boundaries as IAPWS-IF97 states it:
 // |dv/v| <= 0.05 %, |dh| <= 0.2 kJ/kg, |ds| <= 0.2 J/(kg K), |dcp/cp| <= 1 %.
 void expectConsistent(double t, double p, double vA, double hA, double sA, double cpA,

@@ -12,9 +12,8 @@
 namespace corvasine::steam {
 namespace {
 
-using testing::dens1;
-using testing::dens2;
-using testing::dens3;
+using testing::above;
+using testing::below;
 
 enum class Expected { kRegion1, kRegion2, kRegion3, kOutside };
 
@@ -27,43 +26,24 @@ struct RegionCase {
 
 void PrintTo(const RegionCase& c, std::ostream* os) { *os << c.what; }
 
-double below(double x) { return std::nextafter(x, 0.0); }
-double above(double x) { return std::nextafter(x, 2.0 * x); }
-
-struct PublicAndRegion {
-  double (*publicFunction)(double, double);
-  double (*reg1)(double, double);
-  double (*reg2)(double, double);
-  double (*reg3)(double, double);
-};
-
-const PublicAndRegion kFunctions[] = {
-    {densW, dens1, dens2, dens3},
-    {energyW, energyReg1, energyReg2, energyReg3},
-    {entropyW, entropyReg1, entropyReg2, entropyReg3},
-    {enthalpyW, enthalpyReg1, enthalpyReg2, enthalpyReg3},
-    {cpW, cpReg1, cpReg2, cpReg3},
-    {cvW, cvReg1, cvReg2, cvReg3},
-};
-
 class RegionSelection : public ::testing::TestWithParam<RegionCase> {};
 
 TEST_P(RegionSelection, EveryPropertyUsesTheRegionOfTheState) {
   const RegionCase c = GetParam();
   const double t = c.temperature, p = c.pressure;
-  for (const PublicAndRegion& f : kFunctions) {
+  for (const testing::Property& f : testing::kProperties) {
     switch (c.region) {
       case Expected::kRegion1:
-        EXPECT_EQ(f.publicFunction(t, p), f.reg1(t, p));
+        EXPECT_EQ(f.single(t, p), f.reg1(t, p));
         break;
       case Expected::kRegion2:
-        EXPECT_EQ(f.publicFunction(t, p), f.reg2(t, p));
+        EXPECT_EQ(f.single(t, p), f.reg2(t, p));
         break;
       case Expected::kRegion3:
-        EXPECT_EQ(f.publicFunction(t, p), f.reg3(t, densReg3(t, p)));
+        EXPECT_EQ(f.single(t, p), f.reg3(t, densReg3(t, p)));
         break;
       case Expected::kOutside:
-        EXPECT_EQ(f.publicFunction(t, p), -1.0);
+        EXPECT_EQ(f.single(t, p), -1.0);
         break;
     }
   }

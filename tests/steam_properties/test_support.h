@@ -5,8 +5,9 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
-#include "steam_properties/if97_regions.h"
+#include "steam_properties/water_steam.h"
 
 namespace corvasine::steam::testing {
 
@@ -26,10 +27,42 @@ inline ::testing::AssertionResult roundsTo(double computed, double printed) {
          << computed << " does not round to " << printed << " in nine significant digits";
 }
 
+// The neighbouring Doubles of a positive x.
+inline double below(double x) { return std::nextafter(x, 0.0); }
+inline double above(double x) { return std::nextafter(x, 2.0 * x); }
+
 // Density by region, in the shape of the other region property functions: regions 1 and 2
 // from (T, p), region 3 from (T, rho).
 inline double dens1(double t, double p) { return 1.0 / volumeReg1(t, p); }
 inline double dens2(double t, double p) { return 1.0 / volumeReg2(t, p); }
 inline double dens3(double /*t*/, double rho) { return rho; }
+
+// One thermodynamic property: its public functions (single-phase, saturated liquid and vapour by
+// temperature and by pressure) and its region functions.
+struct Property {
+  const char* name;
+  double (*single)(double, double);
+  double (*liqTW)(double);
+  double (*vapTW)(double);
+  double (*liqPW)(double&);
+  double (*vapPW)(double&);
+  double (*reg1)(double, double);
+  double (*reg2)(double, double);
+  double (*reg3)(double, double);
+};
+
+inline void PrintTo(const Property& q, std::ostream* os) { *os << q.name; }
+
+inline constexpr Property kProperties[] = {
+    {"density", densW, densSatLiqTW, densSatVapTW, densSatLiqPW, densSatVapPW, dens1, dens2, dens3},
+    {"energy", energyW, energySatLiqTW, energySatVapTW, energySatLiqPW, energySatVapPW, energyReg1,
+     energyReg2, energyReg3},
+    {"entropy", entropyW, entropySatLiqTW, entropySatVapTW, entropySatLiqPW, entropySatVapPW,
+     entropyReg1, entropyReg2, entropyReg3},
+    {"enthalpy", enthalpyW, enthalpySatLiqTW, enthalpySatVapTW, enthalpySatLiqPW, enthalpySatVapPW,
+     enthalpyReg1, enthalpyReg2, enthalpyReg3},
+    {"cp", cpW, cpSatLiqTW, cpSatVapTW, cpSatLiqPW, cpSatVapPW, cpReg1, cpReg2, cpReg3},
+    {"cv", cvW, cvSatLiqTW, cvSatVapTW, cvSatLiqPW, cvSatVapPW, cvReg1, cvReg2, cvReg3},
+};
 
 }  // namespace corvasine::steam::testing

@@ -10,6 +10,8 @@
 namespace corvasine::steam {
 namespace {
 
+using testing::above;
+using testing::below;
 using testing::roundsTo;
 
 constexpr double kBarPerMpa = 10.0;
@@ -108,9 +110,31 @@ TEST(SaturationLineVerification, Table36SaturationTemperature) {
 // at 863.15 K and 100 MPa.
 TEST(Boundary23Verification, Equations5And6) {
   EXPECT_TRUE(roundsTo(pBound23(623.15) / kBarPerMpa, 0.165291643e2));
-  EXPECT_EQ(tBound23(165.291643), -1.0);
   EXPECT_NEAR(tBound23(1000.0), 863.15, 1e-6);
   for (double t = 623.2; t <= 863.15; t += 10.0) EXPECT_NEAR(tBound23(pBound23(t)), t, 1e-9);
+}
+
+// The bounds are inclusive. Each end of the saturation line and of the 2-3 boundary maps just
+// outside the range of the inverse function, which then gives -1.
+TEST(BoundaryFunctionRanges, InclusiveBoundsAndTheEndsOfTheInverses) {
+  EXPECT_EQ(pSatW(273.149), -1.0);
+  EXPECT_EQ(pSatW(647.0961), -1.0);
+  EXPECT_LT(pSatW(273.15), 0.00611213);
+  EXPECT_EQ(tSatW(pSatW(273.15)), -1.0);
+  EXPECT_GT(pSatW(647.096), 220.64);
+  EXPECT_EQ(tSatW(pSatW(647.096)), -1.0);
+  EXPECT_NEAR(tSatW(0.00611213), 273.15, 1e-5);
+  EXPECT_NEAR(tSatW(220.64), 647.096, 1e-8);
+  EXPECT_EQ(tSatW(below(0.00611213)), -1.0);
+  EXPECT_EQ(tSatW(above(220.64)), -1.0);
+
+  EXPECT_EQ(pBound23(below(623.15)), -1.0);
+  EXPECT_EQ(pBound23(above(863.15)), -1.0);
+  EXPECT_LT(pBound23(623.15), 165.292);
+  EXPECT_EQ(tBound23(pBound23(623.15)), -1.0);
+  EXPECT_GT(tBound23(165.292), 623.15);
+  EXPECT_LT(tBound23(165.292), 623.151);
+  EXPECT_EQ(tBound23(above(1000.0)), -1.0);
 }
 
 }  // namespace

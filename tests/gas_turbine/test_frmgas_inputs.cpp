@@ -26,7 +26,8 @@ class UnitRule : public ::testing::TestWithParam<RuleCase> {};
 TEST_P(UnitRule, ConvertsToTheBaseUnit) {
   const RuleCase& c = GetParam();
   const int last = static_cast<int>(c.byPosition.size()) - 1;
-  for (int p = 0; p <= last; ++p) EXPECT_DOUBLE_EQ(c.convert(c.x, p), c.byPosition[p]) << p;
+  for (int p = 0; p <= last; ++p)
+    EXPECT_DOUBLE_EQ(c.convert(c.x, p), c.byPosition[p]) << c.rule << " at position " << p;
   EXPECT_DOUBLE_EQ(c.convert(c.x, last + 1), c.byPosition.back());
   EXPECT_DOUBLE_EQ(c.convert(c.x, -1), c.byPosition.back());  // no entry picked
 }

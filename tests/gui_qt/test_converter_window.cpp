@@ -29,7 +29,7 @@ TEST(ConverterWindow, TypedTemperatureArrivesInTheTargetField) {
   dialog.show();
   QPointer<FormWindow> window = view.windowOf(dialog);
   ASSERT_FALSE(window.isNull());
-  auto* edit = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+  auto* edit = testing::widgetOf<QLineEdit>(view, dialog, "Text1");
   ASSERT_NE(edit, nullptr);
 
   QTest::keyClicks(edit, QStringLiteral("37"));
@@ -37,8 +37,7 @@ TEST(ConverterWindow, TypedTemperatureArrivesInTheTargetField) {
 
   EXPECT_EQ(target.Text1.text(), "98.6");  // 37 °C = 98.6 °F
   EXPECT_EQ(target.changes, 1);
-  auto* targetEdit = view.windowOf(target)->findChild<QLineEdit*>(QStringLiteral("Text1"));
-  EXPECT_EQ(targetEdit->text(), QStringLiteral("98.6"));
+  EXPECT_EQ(testing::widgetOf<QLineEdit>(view, target, "Text1")->text(), QStringLiteral("98.6"));
   EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
   EXPECT_FALSE(window->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -33,8 +33,7 @@ class FormWindowTest : public ::testing::Test {
   }
   template <class W>
   W* widget(const runtime::Form& form, const char* name) {
-    FormWindow* window = view.windowOf(form);
-    return window != nullptr ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    return testing::widgetOf<W>(view, form, name);
   }
 
   corvasine::testing::FakeServices services;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -10,10 +11,10 @@
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_test_support.h"
-#include "gui_qt/form_view.h"
 #include "runtime/application.h"
 #include "runtime/number.h"
 #include "support/fake_services.h"
+#include "view_test_form.h"
 
 namespace corvasine::gui {
 namespace {
@@ -28,20 +29,19 @@ TEST(GasWindow, TypedCaseEvaluatesToTheReferenceFigures) {
   runtime::Application app(services);
   FormView view(app);
   gas::frmgas& gas = app.form<gas::frmgas>();
-  FormWindow* window = view.windowOf(gas);
-  ASSERT_NE(window, nullptr);
-  const auto edit = [](FormWindow* w, const char* name) {
-    auto* found = w->findChild<QLineEdit*>(QString::fromLatin1(name));
+  const auto edit = [&view](const runtime::Form& form, const char* name) {
+    auto* found = testing::widgetOf<QLineEdit>(view, form, name);
     EXPECT_NE(found, nullptr) << name;
     return found;
   };
 
-  QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Command1")), Qt::LeftButton);
-  FormWindow* fuel = view.windowOf(*app.find<gas::frmcomp>());
-  ASSERT_NE(fuel, nullptr);
-  edit(fuel, "Text1")->selectAll();
-  QTest::keyClicks(edit(fuel, "Text1"), QStringLiteral("100"));
-  QTest::keyClick(edit(fuel, "Text1"), Qt::Key_Return);  // transfer values and exit
+  QTest::mouseClick(testing::widgetOf<QWidget>(view, gas, "Command1"), Qt::LeftButton);
+  ASSERT_NE(app.find<gas::frmcomp>(), nullptr);
+  QLineEdit* methane = edit(*app.find<gas::frmcomp>(), "Text1");
+  ASSERT_NE(methane, nullptr);
+  methane->selectAll();
+  QTest::keyClicks(methane, QStringLiteral("100"));
+  QTest::keyClick(methane, Qt::Key_Return);  // transfer values and exit
   ASSERT_EQ(app.find<gas::frmcomp>(), nullptr);
 
   const std::pair<const char*, const char*> typed[] = {
@@ -49,20 +49,24 @@ TEST(GasWindow, TypedCaseEvaluatesToTheReferenceFigures) {
       {"Text18", "80"},  {"Text16", "1000"}, {"Text10", "1050"}, {"Text15", "15"},
       {"Text19", "720"}, {"Text20", "220"},  {"Text26", "1.5"}};
   for (auto [name, text] : typed) {
-    edit(window, name)->selectAll();
-    QTest::keyClicks(edit(window, name), QString::fromUtf8(text));
+    QLineEdit* box = edit(gas, name);
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    QTest::keyClicks(box, QString::fromUtf8(text));
   }
-  for (const std::string& line : gas::referenceLines("gas_reference.txt", "kernels")) {
-    if (line.rfind("methane case typed:", 0) != 0) continue;
-    EXPECT_EQ(runtime::NumberText(gas.inputState().finalInletPress),
-              gas::figure(line, "finalInletPress "));
-    EXPECT_EQ(gas.Text5.text(), gas::figure(line, "Text5 "));
-  }
-  QTest::keyClick(edit(window, "Text20"), Qt::Key_Return);  // Evaluate is the default button
+  const auto kernels = gas::referenceLines("gas_reference.txt", "kernels");
+  const auto derived = std::find_if(kernels.begin(), kernels.end(), [](const std::string& l) {
+    return l.rfind("methane case typed:", 0) == 0;
+  });
+  ASSERT_NE(derived, kernels.end());
+  EXPECT_EQ(runtime::NumberText(gas.inputState().finalInletPress),
+            gas::figure(*derived, "finalInletPress "));
+  EXPECT_EQ(gas.Text5.text(), gas::figure(*derived, "Text5 "));
+  QTest::keyClick(edit(gas, "Text20"), Qt::Key_Return);  // Evaluate is the default button
 
   std::vector<std::string> expected = gas::referenceLines("gas_reference.txt", "methane_o2");
   expected.erase(expected.begin());
-  auto* result = window->findChild<QPlainTextEdit*>(QStringLiteral("rich_result"));
+  auto* result = testing::widgetOf<QPlainTextEdit>(view, gas, "rich_result");
   ASSERT_NE(result, nullptr);
   std::vector<std::string> shown;
   for (const QString& line : result->toPlainText().split(QLatin1Char('\n')))

@@ -1,12 +1,22 @@
 #pragma once
 
+#include <QString>
 #include <stdexcept>
 #include <string>
 
+#include "gui_qt/form_view.h"
 #include "runtime/application.h"
 #include "runtime/form.h"
 
 namespace corvasine::gui::testing {
+
+// The widget of a form's control, found by the control's name; nullptr while
+// the form has no window or no such widget.
+template <class W>
+W* widgetOf(const FormView& view, const runtime::Form& form, const char* name) {
+  FormWindow* window = view.windowOf(form);
+  return window != nullptr ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+}
 
 // A small window with one control of each kind that the view tests drive.
 class ViewTestForm : public runtime::Form {

@@ -64,27 +64,24 @@ const ReferenceCase kReferenceCases[] = {
     {"MethaneAt20p9PercentO2", methane, "methane_o2_20.9", "20.9", 59.0},
 };
 
-class GasReference : public ::testing::TestWithParam<ReferenceCase> {};
+TEST(GasReference, ResultTextLineByLine) {
+  for (const ReferenceCase& ref : kReferenceCases) {
+    SCOPED_TRACE(ref.name);
+    std::vector<std::string> expected = referenceLines("gas_reference.txt", ref.section);
+    ASSERT_GE(expected.size(), 9u);
+    const std::string figures = expected.front();  // the search, then the result lines
+    expected.erase(expected.begin());
 
-TEST_P(GasReference, ResultTextLineByLine) {
-  const ReferenceCase& ref = GetParam();
-  std::vector<std::string> expected = referenceLines("gas_reference.txt", ref.section);
-  ASSERT_GE(expected.size(), 9u);
-  const std::string figures = expected.front();  // the search, then the result lines
-  expected.erase(expected.begin());
-
-  GasCase c = ref.make();
-  if (ref.o2Target != nullptr) c.boxes.Text15 = ref.o2Target;
-  ASSERT_EQ(c.evaluate(), Outcome::Done);
-  EXPECT_EQ(c.state.ambientTemp, ref.ambientTemp);
-  EXPECT_EQ(c.lines(), expected);
-  // The exact air flow shows that the search took the same number of steps.
-  EXPECT_EQ(c.record.dryAirFlow, ParseNumber(figure(figures, ", dryAirFlow ")));
-  EXPECT_EQ(c.record.o2DryPercent, ParseNumber(figure(figures, "o2DryPercent ")));
+    GasCase c = ref.make();
+    if (ref.o2Target != nullptr) c.boxes.Text15 = ref.o2Target;
+    ASSERT_EQ(c.evaluate(), Outcome::Done);
+    EXPECT_EQ(c.state.ambientTemp, ref.ambientTemp);
+    EXPECT_EQ(c.lines(), expected);
+    // The exact air flow shows that the search took the same number of steps.
+    EXPECT_EQ(c.record.dryAirFlow, ParseNumber(figure(figures, ", dryAirFlow ")));
+    EXPECT_EQ(c.record.o2DryPercent, ParseNumber(figure(figures, "o2DryPercent ")));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, GasReference, ::testing::ValuesIn(kReferenceCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GasEvaluation, PureMethaneStoichiometry) {
   GasCase c = methane();
@@ -195,19 +192,16 @@ const Edge kEdges[] = {
      Outcome::CheckValues},
 };
 
-class GasEdges : public ::testing::TestWithParam<Edge> {};
-
-TEST_P(GasEdges, Outcome) {
-  GasCase c = methane();
-  GetParam().change(c);
-  EXPECT_EQ(c.evaluate(), GetParam().outcome);
-  if (GetParam().outcome != Outcome::Done) {
-    EXPECT_EQ(c.result, kPreviousResult);
+TEST(GasEvaluation, EdgesOfTheMethaneCase) {
+  for (const Edge& edge : kEdges) {
+    GasCase c = methane();
+    edge.change(c);
+    EXPECT_EQ(c.evaluate(), edge.outcome) << edge.name;
+    if (edge.outcome != Outcome::Done) {
+      EXPECT_EQ(c.result, kPreviousResult) << edge.name;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Edges, GasEdges, ::testing::ValuesIn(kEdges),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace corvasine::gas

@@ -36,51 +36,51 @@ class DefaultUnits : public FrmgasTest {
   }
 };
 
-// File content -> the positions read, or nullopt for a file treated as bad.
-struct FileCase {
-  const char* name;
-  std::optional<std::string> content;  // nullopt: no file
-  std::optional<Units> read;
-};
-class UnitsFileReading : public DefaultUnits, public ::testing::WithParamInterface<FileCase> {};
-
-TEST_P(UnitsFileReading, ReadsGoodFilesAndReplacesBadOnes) {
-  if (GetParam().content) writeProgramFile("gtunits.qvd", *GetParam().content);
-  vari().gtUnits.fill(1);  // whatever stood before
-  loadUnits(app);
-  if (const auto& read = GetParam().read) {
-    EXPECT_EQ(firstTen(), *read);
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(fileBytes(), *GetParam().content);  // left as it was
-  } else {
-    EXPECT_EQ(firstTen(), Units{});
-    EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotFound});
-    EXPECT_EQ(fileBytes(), kZerosLine);
+// Each file content gives the positions read, or, for a file treated as bad, a
+// warning, all zeros and a rewritten file.
+TEST_F(DefaultUnits, ReadsGoodFilesAndReplacesBadOnes) {
+  struct FileCase {
+    const char* name;
+    std::optional<std::string> content;  // nullopt: no file
+    std::optional<Units> read;
+  };
+  const FileCase cases[] = {
+      {"CelsiusAndAtm", "1*1*0*0*0*0*0*0*0*0\r\n", Units{1, 1}},
+      // The last position of every list, and a tenth value kept as read.
+      {"LastEntries", "1*3*3*4*3*3*4*4*2*7\r\n", Units{1, 3, 3, 4, 3, 3, 4, 4, 2, 7}},
+      {"MoreThanTen", "0*2*0*0*0*0*0*0*0*0*9*9\r\n", Units{0, 2}},
+      {"HalvesToEven", "0*1.5*2.5*0*0*0*0*0*0*0\r\n", Units{0, 2, 2}},
+      {"BlanksAndNoLineEnd", "  1* 2 *0*0*0*0*0*0*0*0", Units{1, 2}},
+      {"NoFile", std::nullopt, std::nullopt},
+      {"EmptyFile", "", std::nullopt},
+      {"EmptyLine", "\r\n", std::nullopt},
+      {"ThreeValues", "1*1*0\r\n", std::nullopt},
+      {"AWord", "1*1*0*0*deg*0*0*0*0*0\r\n", std::nullopt},
+      {"CommaCutsTheLine", "1*1*0*0*0,0*0*0*0*0\r\n", std::nullopt},
+      {"TemperatureOutOfList", "2*0*0*0*0*0*0*0*0*0\r\n", std::nullopt},
+      {"HeatRateOutOfList", "0*0*0*0*0*0*0*0*3*0\r\n", std::nullopt},
+      {"Negative", "0*-1*0*0*0*0*0*0*0*0\r\n", std::nullopt},
+      {"NegativeTenth", "0*0*0*0*0*0*0*0*0*-1\r\n", std::nullopt},
+      {"BeyondSixteenBits", "0*0*0*0*0*0*0*0*0*40000\r\n", std::nullopt}};
+  for (const FileCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(path("gtunits.qvd"));
+    if (c.content) writeProgramFile("gtunits.qvd", *c.content);
+    services.messages.clear();
+    vari().gtUnits.fill(1);  // whatever stood before
+    loadUnits(app);
+    if (c.read) {
+      EXPECT_EQ(firstTen(), *c.read);
+      EXPECT_TRUE(services.messages.empty());
+      EXPECT_EQ(fileBytes(), *c.content);  // left as it was
+    } else {
+      EXPECT_EQ(firstTen(), Units{});
+      EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotFound});
+      EXPECT_EQ(fileBytes(), kZerosLine);
+    }
+    EXPECT_EQ(vari().gtUnits[10], 1);  // never stored
   }
-  EXPECT_EQ(vari().gtUnits[10], 1);  // never stored
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, UnitsFileReading,
-    ::testing::Values(FileCase{"CelsiusAndAtm", "1*1*0*0*0*0*0*0*0*0\r\n", Units{1, 1}},
-                      // The last position of every list, and a tenth value kept as read.
-                      FileCase{"LastEntries", "1*3*3*4*3*3*4*4*2*7\r\n",
-                               Units{1, 3, 3, 4, 3, 3, 4, 4, 2, 7}},
-                      FileCase{"MoreThanTen", "0*2*0*0*0*0*0*0*0*0*9*9\r\n", Units{0, 2}},
-                      FileCase{"HalvesToEven", "0*1.5*2.5*0*0*0*0*0*0*0\r\n", Units{0, 2, 2}},
-                      FileCase{"BlanksAndNoLineEnd", "  1* 2 *0*0*0*0*0*0*0*0", Units{1, 2}},
-                      FileCase{"NoFile", std::nullopt, std::nullopt},
-                      FileCase{"EmptyFile", "", std::nullopt},
-                      FileCase{"EmptyLine", "\r\n", std::nullopt},
-                      FileCase{"ThreeValues", "1*1*0\r\n", std::nullopt},
-                      FileCase{"AWord", "1*1*0*0*deg*0*0*0*0*0\r\n", std::nullopt},
-                      FileCase{"CommaCutsTheLine", "1*1*0*0*0,0*0*0*0*0\r\n", std::nullopt},
-                      FileCase{"TemperatureOutOfList", "2*0*0*0*0*0*0*0*0*0\r\n", std::nullopt},
-                      FileCase{"HeatRateOutOfList", "0*0*0*0*0*0*0*0*3*0\r\n", std::nullopt},
-                      FileCase{"Negative", "0*-1*0*0*0*0*0*0*0*0\r\n", std::nullopt},
-                      FileCase{"NegativeTenth", "0*0*0*0*0*0*0*0*0*-1\r\n", std::nullopt},
-                      FileCase{"BeyondSixteenBits", "0*0*0*0*0*0*0*0*0*40000\r\n", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
   blockFile();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <ostream>
 
 #include "gui_qt/qt_services.h"
 
@@ -17,31 +16,23 @@ TEST(FileDialogFilters, PairsBecomeQtNameFilters) {
   EXPECT_TRUE(nameFilters("Name without pattern").isEmpty());
 }
 
-struct ExtensionCase {
-  const char* chosen;
-  const char* defaultExt;
-  const char* expected;
-};
-
-void PrintTo(const ExtensionCase& c, std::ostream* out) {
-  *out << '"' << c.chosen << "\" + \"" << c.defaultExt << '"';
+TEST(FileDialogNames, DefaultExtensionIsAppendedOnlyToANameWithoutOne) {
+  struct ExtensionCase {
+    const char* chosen;
+    const char* defaultExt;
+    const char* expected;
+  };
+  const ExtensionCase cases[] = {{"/tmp/case", "qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case", ".qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case.qvdg", "qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case.txt", "qvdg", "/tmp/case.txt"},
+                                 {"/tmp/v1.2/case", "qvdg", "/tmp/v1.2/case.qvdg"},
+                                 {"/tmp/case", "", "/tmp/case"},
+                                 {"", "qvdg", ""}};
+  for (const ExtensionCase& c : cases)
+    EXPECT_EQ(withDefaultExtension(c.chosen, c.defaultExt), c.expected)
+        << '"' << c.chosen << "\" + \"" << c.defaultExt << '"';
 }
-
-class DefaultExtension : public ::testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(DefaultExtension, IsAppendedOnlyToANameWithoutOne) {
-  const ExtensionCase& c = GetParam();
-  EXPECT_EQ(withDefaultExtension(c.chosen, c.defaultExt), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, DefaultExtension,
-    ::testing::Values(ExtensionCase{"/tmp/case", "qvdg", "/tmp/case.qvdg"},
-                      ExtensionCase{"/tmp/case", ".qvdg", "/tmp/case.qvdg"},
-                      ExtensionCase{"/tmp/case.qvdg", "qvdg", "/tmp/case.qvdg"},
-                      ExtensionCase{"/tmp/case.txt", "qvdg", "/tmp/case.txt"},
-                      ExtensionCase{"/tmp/v1.2/case", "qvdg", "/tmp/v1.2/case.qvdg"},
-                      ExtensionCase{"/tmp/case", "", "/tmp/case"}, ExtensionCase{"", "qvdg", ""}));
 
 }  // namespace
 }  // namespace corvasine::gui

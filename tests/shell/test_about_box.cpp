@@ -61,39 +61,34 @@ FakeRegistry::Value text(const std::string& s, bool withNul) {
   return {runtime::kRegSz, data};
 }
 
-class GetKeyValueTest : public AboutBoxTest, public ::testing::WithParamInterface<Lookup> {};
-
-TEST_P(GetKeyValueTest, ReadsOneValueAndClosesTheKey) {
-  const Lookup& c = GetParam();
-  if (c.stored) registry.setValue(kHklm, "Key", c.storedAs, *c.stored);
-  if (c.denied) registry.denyAccess(kHklm, "Key");
-  std::string value = "before";
-  EXPECT_EQ(about.GetKeyValue(kHklm, "Key", "Value", value), c.found);
-  EXPECT_EQ(value, c.expected);
-  EXPECT_EQ(registry.lastAccess, 0x2003Fu);
-  EXPECT_EQ(registry.openHandles(), 0);
+TEST_F(AboutBoxTest, GetKeyValueReadsOneValueAndClosesTheKey) {
+  const Lookup cases[] = {
+      {"TextWithNul", text("C:\\Tools\\msinfo.exe", true), false, true, "C:\\Tools\\msinfo.exe"},
+      {"TextWithoutNul", text("C:\\Tools", false), false, true, "C:\\Tools"},
+      {"EmptyText", text("", true), false, true, ""},
+      {"FillsTheBuffer", text(std::string(1024, 'x'), false), false, true, std::string(1024, 'x')},
+      {"LongerThanTheBuffer", text(std::string(1024, 'x'), true), false, false, ""},
+      {"DwordLowBytes", bytes(runtime::kRegDword, {0x05, 0x01, 0x00, 0x00}), false, true, "261"},
+      {"DwordAllBytes", bytes(runtime::kRegDword, {0x78, 0x56, 0x34, 0x12}), false, true,
+       "305419896"},
+      {"OtherTypeKeepsTheText", bytes(3, {1, 2, 3}), false, true, "before"},
+      {"MissingKey", std::nullopt, false, false, ""},
+      {"MissingValue", text("x", true), false, false, "", "Other"},
+      {"AccessDenied", text("x", true), true, false, ""}};
+  for (const Lookup& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string key = std::string("Key\\") + c.name;
+    if (c.stored) registry.setValue(kHklm, key, c.storedAs, *c.stored);
+    if (c.denied) registry.denyAccess(kHklm, key);
+    registry.lastAccess = 0;
+    std::string value = "before";
+    EXPECT_EQ(about.GetKeyValue(kHklm, key, "Value", value), c.found);
+    EXPECT_EQ(value, c.expected);
+    EXPECT_EQ(registry.lastAccess, 0x2003Fu);  // all access
+    EXPECT_EQ(registry.openHandles(), 0);
+  }
   EXPECT_TRUE(services.messages.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GetKeyValueTest,
-    ::testing::Values(Lookup{"TextWithNul", text("C:\\Tools\\msinfo.exe", true), false, true,
-                             "C:\\Tools\\msinfo.exe"},
-                      Lookup{"TextWithoutNul", text("C:\\Tools", false), false, true, "C:\\Tools"},
-                      Lookup{"EmptyText", text("", true), false, true, ""},
-                      Lookup{"FillsTheBuffer", text(std::string(1024, 'x'), false), false, true,
-                             std::string(1024, 'x')},
-                      Lookup{"LongerThanTheBuffer", text(std::string(1024, 'x'), true), false,
-                             false, ""},
-                      Lookup{"DwordLowBytes", bytes(runtime::kRegDword, {0x05, 0x01, 0x00, 0x00}),
-                             false, true, "261"},
-                      Lookup{"DwordAllBytes", bytes(runtime::kRegDword, {0x78, 0x56, 0x34, 0x12}),
-                             false, true, "305419896"},
-                      Lookup{"OtherTypeKeepsTheText", bytes(3, {1, 2, 3}), false, true, "before"},
-                      Lookup{"MissingKey", std::nullopt, false, false, ""},
-                      Lookup{"MissingValue", text("x", true), false, false, "", "Other"},
-                      Lookup{"AccessDenied", text("x", true), true, false, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The tool's full name is started unchanged, without testing that it exists;
 // else the folder of the second key, when it holds the program.

@@ -86,68 +86,66 @@ class ConverterTest : public ::testing::Test {
   }
 };
 
-struct Conversion {
-  const char* dialog;
-  const char* option;
-  const char* input;
-  const char* written;  // hand-calculated, rounded half-even to 2 decimals; nullptr: refused
-};
-
-class Conversions : public ConverterTest, public ::testing::WithParamInterface<Conversion> {};
-
 // A number is written, in the base unit, into the target field, whose change
 // handler runs; the dialog closes. Anything else shows the dialog's error text
 // and leaves the dialog open with its input, and the target untouched.
-TEST_P(Conversions, WriteTheRoundedBaseValueOrRefuse) {
-  const Conversion& c = GetParam();
-  const Dialog& d = dialogNamed(c.dialog);
-  ConverterDialog& dialog = openFor(d, target.Text1);
-  dialog.Text1.setText(c.input);
-  static_cast<OptionButton*>(dialog.findControl(c.option))->setValue(true);
-  dialog.Command1.click();
-  if (c.written != nullptr) {
-    EXPECT_EQ(target.reads, std::vector<std::string>{std::string(c.written) + " °F"});
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_FALSE(isLoaded(c.dialog));
-  } else {
-    EXPECT_TRUE(target.reads.empty());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, d.errorText);
-    EXPECT_EQ(services.messages[0].kind, runtime::MessageKind::Plain);
-    EXPECT_EQ(services.messages[0].title, "Corvasine");
-    ASSERT_TRUE(isLoaded(c.dialog));
-    EXPECT_EQ(dialog.Text1.text(), c.input);
+TEST_F(ConverterTest, WritesTheRoundedBaseValueOrRefuses) {
+  struct Conversion {
+    const char* dialog;
+    const char* option;
+    const char* input;
+    const char* written;  // hand-calculated, rounded half-even to 2 decimals; nullptr: refused
+  };
+  const Conversion conversions[] = {
+      {"frmtemp1", "Option1", "100", "212"},
+      {"frmtemp1", "Option1", "37", "98.6"},
+      {"frmtemp1", "Option1", "0.625", "33.12"},  // 33.125, tie to even
+      {"frmtemp1", "Option2", "0", "-460"},
+      {"frmtemp1", "Option3", " 373.15 ", "212"},
+      {"frmtemp1", "Option3", "0", "-459.67"},
+      {"frmpress", "Option1", "1", "14.22"},
+      {"frmpress", "Option3", "10", "145.04"},
+      {"frmpress", "Option2", "100", "14.5"},
+      {"frmpress", "Option4", "1", "14.7"},
+      {"frmMole", "Option1", "267.8964143", "10"},
+      {"frmMole", "Option3", "2.4", "100"},
+      {"frmMole", "Option2", "100", "37.95"},
+      {"frmMole", "Option4", "11.96310935", "10"},
+      {"frmAlt", "Option1", "1000", "3280.84"},
+      {"frmAlt", "Option3", "-0.5", "-1640.42"},
+      {"frmAlt", "Option2", "1", "5280"},
+      {"frmMass", "Option1", "1000", "2.2"},
+      {"frmMass", "Option3", "3", "6.61"},
+      {"frmtemp1", "Option1", "", nullptr},
+      {"frmtemp1", "Option1", "1e308", nullptr},  // beyond the Double range
+      {"frmpress", "Option1", "1,5", nullptr},
+      {"frmMole", "Option1", "abc", nullptr},
+      {"frmAlt", "Option3", "1e308", nullptr},
+      {"frmMass", "Option1", "-", nullptr}};
+  for (const Conversion& c : conversions) {
+    SCOPED_TRACE(std::string(c.dialog) + " " + c.option + " \"" + c.input + '"');
+    services.messages.clear();
+    target.reads.clear();
+    const Dialog& d = dialogNamed(c.dialog);
+    ConverterDialog& dialog = openFor(d, target.Text1);
+    dialog.Text1.setText(c.input);
+    static_cast<OptionButton*>(dialog.findControl(c.option))->setValue(true);
+    dialog.Command1.click();
+    if (c.written != nullptr) {
+      EXPECT_EQ(target.reads, std::vector<std::string>{std::string(c.written) + " °F"});
+      EXPECT_TRUE(services.messages.empty());
+      EXPECT_FALSE(isLoaded(c.dialog));
+    } else {
+      EXPECT_TRUE(target.reads.empty());
+      ASSERT_EQ(services.messages.size(), 1u);
+      EXPECT_EQ(services.messages[0].text, d.errorText);
+      EXPECT_EQ(services.messages[0].kind, runtime::MessageKind::Plain);
+      EXPECT_EQ(services.messages[0].title, "Corvasine");
+      ASSERT_TRUE(isLoaded(c.dialog));
+      EXPECT_EQ(dialog.Text1.text(), c.input);
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllDialogs, Conversions,
-                         ::testing::Values(Conversion{"frmtemp1", "Option1", "100", "212"},
-                                           Conversion{"frmtemp1", "Option1", "37", "98.6"},
-                                           Conversion{"frmtemp1", "Option1", "0.625",
-                                                      "33.12"},  // 33.125, tie to even
-                                           Conversion{"frmtemp1", "Option2", "0", "-460"},
-                                           Conversion{"frmtemp1", "Option3", " 373.15 ", "212"},
-                                           Conversion{"frmtemp1", "Option3", "0", "-459.67"},
-                                           Conversion{"frmpress", "Option1", "1", "14.22"},
-                                           Conversion{"frmpress", "Option3", "10", "145.04"},
-                                           Conversion{"frmpress", "Option2", "100", "14.5"},
-                                           Conversion{"frmpress", "Option4", "1", "14.7"},
-                                           Conversion{"frmMole", "Option1", "267.8964143", "10"},
-                                           Conversion{"frmMole", "Option3", "2.4", "100"},
-                                           Conversion{"frmMole", "Option2", "100", "37.95"},
-                                           Conversion{"frmMole", "Option4", "11.96310935", "10"},
-                                           Conversion{"frmAlt", "Option1", "1000", "3280.84"},
-                                           Conversion{"frmAlt", "Option3", "-0.5", "-1640.42"},
-                                           Conversion{"frmAlt", "Option2", "1", "5280"},
-                                           Conversion{"frmMass", "Option1", "1000", "2.2"},
-                                           Conversion{"frmMass", "Option3", "3", "6.61"},
-                                           Conversion{"frmtemp1", "Option1", "", nullptr},
-                                           Conversion{"frmtemp1", "Option1", "1e308",
-                                                      nullptr},  // beyond the Double range
-                                           Conversion{"frmpress", "Option1", "1,5", nullptr},
-                                           Conversion{"frmMole", "Option1", "abc", nullptr},
-                                           Conversion{"frmAlt", "Option3", "1e308", nullptr},
-                                           Conversion{"frmMass", "Option1", "-", nullptr}));
 
 TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
   frmMole& mole = app.form<frmMole>();

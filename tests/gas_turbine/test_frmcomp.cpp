@@ -2,10 +2,12 @@
 
 #include <array>
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_test_support.h"
+#include "runtime/number.h"
 
 namespace corvasine::gas {
 namespace {
@@ -89,6 +91,9 @@ struct BandCase {
   double methane;
   bool asks;
 };
+void PrintTo(const BandCase& c, std::ostream* out) {
+  *out << runtime::NumberText(c.methane) << (c.asks ? " % asks" : " % transfers");
+}
 class TransferBand : public FuelComposition, public ::testing::WithParamInterface<BandCase> {};
 
 TEST_P(TransferBand, AsksOnlyOutsideTheBand) {
@@ -124,6 +129,7 @@ struct Transfer {
   const char* hhv;
   const char* lhv;
 };
+void PrintTo(const Transfer& t, std::ostream* out) { *out << t.name; }
 class Transferred : public FuelComposition, public ::testing::WithParamInterface<Transfer> {};
 
 TEST_P(Transferred, IntoTheGasWindow) {
@@ -190,6 +196,7 @@ struct RefusalCase {
   Composition composition;
   const char* message;
 };
+void PrintTo(const RefusalCase& r, std::ostream* out) { *out << r.name; }
 class NormaliseRefusal : public FuelComposition,
                          public ::testing::WithParamInterface<RefusalCase> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,8 @@ struct Unavailable {
   const char* name;
   void (*arrange)(testing::FakeServices&);
 };
+
+void PrintTo(const Unavailable& u, std::ostream* out) { *out << u.name; }
 
 class SysInfoUnavailableTest : public AboutBoxTest,
                                public ::testing::WithParamInterface<Unavailable> {};

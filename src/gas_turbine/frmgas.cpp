@@ -267,13 +267,8 @@ void frmgas::Command2_Click() {
   mix.airCO2 = shared.airCO2;
 
   std::string result;
-  GasEvaluationOutcome outcome = GasEvaluationOutcome::CheckValues;
-  try {
-    outcome = evaluateGasTurbine(input_, boxes, mix, evaluation_, result);
-  } catch (const runtime::RuntimeError&) {
-    outcome = GasEvaluationOutcome::CheckValues;
-  }
-  switch (outcome) {
+  // The evaluation ends every run-time error itself with CheckValues.
+  switch (evaluateGasTurbine(input_, boxes, mix, evaluation_, result)) {
     case GasEvaluationOutcome::Done:
       rich_result.setText(result);
       break;

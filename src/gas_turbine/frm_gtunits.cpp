@@ -3,9 +3,9 @@
 #include <array>
 #include <cstddef>
 
+#include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/runtime_error.h"
-#include "shell/vari.h"
 
 namespace corvasine::gas {
 namespace {
@@ -31,13 +31,13 @@ frm_gtunits::frm_gtunits(runtime::Application& app) : Form(app, "frm_gtunits") {
 }
 
 void frm_gtunits::Form_Load() {
-  const auto& gtUnits = shell::vari(application()).gtUnits;
+  const auto& gtUnits = gasShared(application()).gtUnits;
   const auto lists = unitLists(*this);
   for (std::size_t i = 0; i < lists.size(); ++i) lists[i]->setListIndex(gtUnits[i]);
 }
 
 void frm_gtunits::cmd_ok_Click() {
-  auto& gtUnits = shell::vari(application()).gtUnits;
+  auto& gtUnits = gasShared(application()).gtUnits;
   const auto lists = unitLists(*this);
   for (std::size_t i = 0; i < lists.size(); ++i)
     gtUnits[i] = static_cast<short>(lists[i]->listIndex());

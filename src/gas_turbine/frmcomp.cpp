@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_shared.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
-#include "shell/vari.h"
 
 namespace corvasine::gas {
 namespace {
@@ -149,7 +149,7 @@ void frmcomp::Form_Load() {
   mixMW = 0.0;
   mixLHV = 0.0;
   mixHHV = 0.0;
-  auto& shared = shell::vari(application());
+  auto& shared = gasShared(application());
   for (std::size_t n = kFirst; n <= kLast; ++n) {
     shared.compMW[n] = kFuelComponents[n].molarMass;
     lhvTable[n] = kFuelComponents[n].lhv;
@@ -161,7 +161,7 @@ void frmcomp::Form_Load() {
 }
 
 void frmcomp::getTot() {
-  auto& fuelComp = shell::vari(application()).fuelComp;
+  auto& fuelComp = gasShared(application()).fuelComp;
   for (std::size_t n = kFirst; n <= kLast; ++n) {
     const std::string& text = componentBox(n).text();
     if (IsNumber(text)) fuelComp[n] = ParseNumber(text);
@@ -179,7 +179,7 @@ void frmcomp::SelectAllText(runtime::TextBox& box) {
 
 void frmcomp::Command1_Click() {
   auto& services = application().services();
-  auto& fuelComp = shell::vari(application()).fuelComp;
+  auto& fuelComp = gasShared(application()).fuelComp;
   try {
     getTot();
     if (!std::isfinite(compTotal)) {
@@ -207,7 +207,7 @@ void frmcomp::Command1_Click() {
 
     // Summed apart and stored only when every figure is good, so that a failed
     // transfer does not leave partial sums for the next try to add to.
-    const auto& compMW = shell::vari(application()).compMW;
+    const auto& compMW = gasShared(application()).compMW;
     double sumMW = mixMW;
     double sumLHV = mixLHV;
     double sumHHV = mixHHV;

@@ -3,12 +3,11 @@
 #include "gas_turbine/frm_gtunits.h"
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_case_file.h"
+#include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gas_tables.h"
 #include "gas_turbine/gt_units_file.h"
+#include "runtime/binding.h"
 #include "runtime/runtime_error.h"
-#include "shell/frmboota.h"
-#include "shell/maker.h"
-#include "shell/vari.h"
 
 namespace corvasine::gas {
 
@@ -20,8 +19,6 @@ namespace {
 constexpr int kClientWidth = 10050;  // twips
 constexpr int kClientHeight = 7830;  // twips
 constexpr const char* kCaption = "Gas Turbine - Corvasine";
-constexpr const char* kHelpFileName = "corvasine.hlp";
-constexpr const char* kQuitQuestion = "Are you sure to quit?";
 constexpr const char* kQuitTitle = "Corvasine - Gasturbine";
 constexpr const char* kNewQuestion = "Your current data will be lost. Do you want to continue?";
 constexpr const char* kMechanicalLossesDesign = "2";      // %
@@ -36,7 +33,7 @@ void setDefaultPosition(runtime::ComboBox& list, short position) {
 
 }  // namespace
 
-frmgas::frmgas(runtime::Application& app) : Form(app, "frmgas") {
+frmgas::frmgas(runtime::Application& app) : CalculatorWindow(app, "frmgas", kQuitTitle) {
   setCaption(kCaption);
   setClientSize(kClientWidth, kClientHeight);
   setFixedSize(true);
@@ -46,31 +43,31 @@ frmgas::frmgas(runtime::Application& app) : Form(app, "frmgas") {
   Text9.setVisible(false);
   Combo13.setVisible(false);
   bindHandlers();
-  buildMenus();
+  buildMenus({{"exporty", "&Export", "", [this] { exporty_Click(); }},
+              {"printoo", "&Print", "Ctrl+P", [this] { printoo_Click(); }}},
+             {{"m_units", "&Default Units", "Ctrl+U", [this] { m_units_Click(); }}});
 }
 
 void frmgas::bindHandlers() {
-  Text1.onChange = [this] { Text1_Change(); };
-  Text2.onChange = [this] { Text2_Change(); };
-  Text3.onChange = [this] { Text3_Change(); };
-  Text4.onChange = [this] { Text4_Change(); };
-  Text6.onChange = [this] { Text6_Change(); };
-  Text8.onChange = [this] { Text8_Change(); };
-  Text9.onChange = [this] { Text9_Change(); };
-  Text10.onChange = [this] { Text10_Change(); };
-  Text11.onChange = [this] { Text11_Change(); };
-  Text15.onChange = [this] { Text15_Change(); };
-  Text16.onChange = [this] { Text16_Change(); };
-  Text17.onChange = [this] { Text17_Change(); };
-  Text18.onChange = [this] { Text18_Change(); };
-  Text19.onChange = [this] { Text19_Change(); };
-  Text20.onChange = [this] { Text20_Change(); };
+  using runtime::bindChange;
+  using runtime::bindClick;
+  using runtime::bindList;
+  bindChange(Text1, this, &frmgas::Text1_Change);
+  bindChange(Text2, this, &frmgas::Text2_Change);
+  bindChange(Text3, this, &frmgas::Text3_Change);
+  bindChange(Text4, this, &frmgas::Text4_Change);
+  bindChange(Text6, this, &frmgas::Text6_Change);
+  bindChange(Text8, this, &frmgas::Text8_Change);
+  bindChange(Text9, this, &frmgas::Text9_Change);
+  bindChange(Text10, this, &frmgas::Text10_Change);
+  bindChange(Text11, this, &frmgas::Text11_Change);
+  bindChange(Text15, this, &frmgas::Text15_Change);
+  bindChange(Text16, this, &frmgas::Text16_Change);
+  bindChange(Text17, this, &frmgas::Text17_Change);
+  bindChange(Text18, this, &frmgas::Text18_Change);
+  bindChange(Text19, this, &frmgas::Text19_Change);
+  bindChange(Text20, this, &frmgas::Text20_Change);
 
-  const auto bindList = [](runtime::ComboBox& list, frmgas* form, void (frmgas::*click)(),
-                           void (frmgas::*validate)(bool&)) {
-    list.onClick = [form, click] { (form->*click)(); };
-    list.onValidate = [form, validate](bool& cancel) { (form->*validate)(cancel); };
-  };
   bindList(cmbtemp, this, &frmgas::cmbtemp_Click, &frmgas::cmbtemp_Validate);
   bindList(cmdsite, this, &frmgas::cmdsite_Click, &frmgas::cmdsite_Validate);
   bindList(cmdpress1, this, &frmgas::cmdpress1_Click, &frmgas::cmdpress1_Validate);
@@ -89,47 +86,20 @@ void frmgas::bindHandlers() {
   bindList(Combo13, this, &frmgas::Combo13_Click, &frmgas::Combo13_Validate);
   bindList(balancetype, this, &frmgas::balancetype_Click, &frmgas::balancetype_Validate);
 
-  Check1.onClick = [this] { Check1_Click(); };
-  Command1.onClick = [this] { Command1_Click(); };
-  Command2.onClick = [this] { Command2_Click(); };
-  Command3.onClick = [this] { Command3_Click(); };
-  Label15.onClick = [this] { Label15_Click(); };
-}
-
-void frmgas::buildMenus() {
-  menus() = {
-      {"mm_file",
-       "&File",
-       {{"m_new", "&New", "Ctrl+N", [this] { m_new_Click(); }},
-        {"m_save", "&Save", "Ctrl+S", [this] { m_save_Click(); }},
-        {"m_open", "&Open", "Ctrl+O", [this] { m_open_Click(); }},
-        {"mnu_sep1", "-", "", {}},
-        {"exporty", "&Export", "", [this] { exporty_Click(); }},
-        {"printoo", "&Print", "Ctrl+P", [this] { printoo_Click(); }},
-        {"mnu_sep2", "-", "", {}},
-        {"m_exit", "&Exit", "", [this] { m_exit_Click(); }}}},
-      {"mm_edit",
-       "&Edit",
-       {{"m_copy", "&Copy", "Ctrl+C", [this] { m_copy_Click(); }},
-        {"m_cut", "&Cut", "Ctrl+X", [this] { m_cut_Click(); }},
-        {"m_paste", "&Paste", "Ctrl+V", [this] { m_paste_Click(); }},
-        {"mnu_sep3", "-", "", {}},
-        {"m_units", "&Default Units", "Ctrl+U", [this] { m_units_Click(); }}}},
-      {"mm_help",
-       "&Help",
-       {{"m_help", "&Help", "F1", [this] { m_help_Click(); }},
-        {"m_about", "&About", "Ctrl+A", [this] { m_about_Click(); }}}},
-  };
+  bindClick(Check1, this, &frmgas::Check1_Click);
+  bindClick(Command1, this, &frmgas::Command1_Click);
+  bindClick(Command2, this, &frmgas::Command2_Click);
+  bindClick(Command3, this, &frmgas::Command3_Click);
+  bindClick(Label15, this, &frmgas::Label15_Click);
 }
 
 // Every assignment below runs the target's handler at once, so the order is
 // part of the behaviour: the balance type shows the window before the unit
 // lists are set, and the lists re-read their (still empty) boxes.
 void frmgas::Form_Load() {
-  auto& services = application().services();
-  auto& shared = shell::vari(application());
+  auto& shared = gasShared(application());
 
-  helpFile_ = services.ProgramFolder() + "/" + kHelpFileName;
+  nameHelpFile();
   input_.balanceMode = kBalanceExhaustO2;
   Text3.setEnabled(false);
   Text5.setEnabled(false);
@@ -157,7 +127,7 @@ void frmgas::Form_Load() {
 }
 
 void frmgas::setUnitListsFromDefaults() {
-  const auto& units = shell::vari(application()).gtUnits;
+  const auto& units = gasShared(application()).gtUnits;
   setDefaultPosition(cmbtemp, units[0]);
   setDefaultPosition(cmdsite, units[2]);
   setDefaultPosition(cmdpress1, units[1]);
@@ -176,12 +146,6 @@ void frmgas::setUnitListsFromDefaults() {
   setDefaultPosition(Combo13, units[5]);
 }
 
-void frmgas::Form_Unload(int& cancel) {
-  const MessageAnswer answer =
-      application().services().ShowMessage(kQuitQuestion, MessageKind::Question, kQuitTitle);
-  cancel = answer == MessageAnswer::Yes ? 0 : 1;
-}
-
 // New empties the inputs (their handlers then store nothing, so the stored
 // values stay) and the fuel composition; lists, mode and results stay.
 void frmgas::m_new_Click() {
@@ -194,7 +158,7 @@ void frmgas::m_new_Click() {
   Text26.setText(kMechanicalLossesDesign);
   Text25.setText(kGeneratorEfficiencyDesign);
   for (runtime::TextBox* box : {&Text10, &Text11, &Text15, &Text19, &Text20}) box->setText("");
-  shell::vari(application()).fuelComp.fill(0.0);
+  gasShared(application()).fuelComp.fill(0.0);
 }
 
 void frmgas::m_save_Click() { saveGasCase(*this); }
@@ -205,50 +169,15 @@ void frmgas::exporty_Click() {}
 void frmgas::printoo_Click() {}
 void frmgas::Command3_Click() {}
 
-void frmgas::m_exit_Click() { application().unload(*this); }
-
-runtime::TextBox* frmgas::activeTextBox() const {
-  runtime::Control* active = activeControl();
-  if (active == nullptr || active->kind() != runtime::ControlKind::TextBox) return nullptr;
-  return static_cast<runtime::TextBox*>(active);
-}
-
-void frmgas::m_copy_Click() {
-  runtime::TextBox* box = activeTextBox();
-  if (box == nullptr) return;
-  auto& services = application().services();
-  services.clearClipboard();
-  services.setClipboardText(box->selectedText());
-}
-
-// Cut and Paste edit only a box the user can type into; computed boxes stay
-// as their handlers wrote them.
-void frmgas::m_cut_Click() {
-  runtime::TextBox* box = activeTextBox();
-  if (box == nullptr) return;
-  m_copy_Click();
-  if (box->acceptsInput()) box->replaceSelection("");
-}
-
-void frmgas::m_paste_Click() {
-  runtime::TextBox* box = activeTextBox();
-  if (box == nullptr || !box->acceptsInput()) return;
-  box->replaceSelection(application().services().clipboardText());
-}
-
 void frmgas::m_units_Click() { application().form<frm_gtunits>().show(); }
-
-void frmgas::m_help_Click() { application().services().showHelpContents(helpFile_); }
-
-void frmgas::m_about_Click() { application().form<shell::frmboota>().show(); }
 
 void frmgas::Command1_Click() { application().form<frmcomp>().show(); }
 
-void frmgas::Label15_Click() { application().services().openWebPage(shell::kHomePage); }
+void frmgas::Label15_Click() { openHomePage(); }
 
 void frmgas::Command2_Click() {
   auto& services = application().services();
-  const auto& shared = shell::vari(application());
+  const auto& shared = gasShared(application());
 
   GasEvaluationBoxes boxes;
   boxes.Text1 = Text1.text();

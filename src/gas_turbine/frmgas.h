@@ -11,44 +11,44 @@
 #include "runtime/application.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
+#include "runtime/layout.h"
+#include "shell/calculator_window.h"
+#include "shell/unit_lists.h"
 
 namespace corvasine::gas {
 
-// Design layout, twips. Inside a frame every row has its caption at
-// kCaptionLeft, its field at kFieldLeft and its unit list at kUnitLeft.
-inline constexpr int kCaptionLeft = 120;
-inline constexpr int kCaptionWidth = 2175;
-inline constexpr int kFieldLeft = 2400;
-inline constexpr int kFieldWidth = 1095;
-inline constexpr int kFieldHeight = 285;
-inline constexpr int kUnitLeft = 3600;
-inline constexpr int kUnitWidth = 975;
-inline constexpr int kUnitHeight = 315;
-inline constexpr int kFirstRowTop = 300;
-inline constexpr int kRowStepAir = 345;  // seven rows in the air frame
-inline constexpr int kRowStep = 360;
-
-// Row tops in the frames.
-constexpr int airRowTop(int row) { return kFirstRowTop + row * kRowStepAir; }
-constexpr int rowTop(int n) { return kFirstRowTop + n * kRowStep; }
+// Design layout, twips: caption, field and unit list of every row of a
+// frame; the air frame's seven rows lie closer together.
+inline constexpr runtime::RowLayout kRows{.captionLeft = 120,
+                                          .captionWidth = 2175,
+                                          .fieldLeft = 2400,
+                                          .fieldWidth = 1095,
+                                          .unitLeft = 3600,
+                                          .unitWidth = 975,
+                                          .unitLabelLeft = 3600,
+                                          .firstTop = 300,
+                                          .step = 360,
+                                          .fieldHeight = 285,
+                                          .listHeight = 315};
+inline constexpr runtime::RowLayout kAirRows = [] {
+  runtime::RowLayout rows = kRows;
+  rows.step = 345;
+  return rows;
+}();
 
 // Picture of the window, a file of the program folder, 472 × 131 pixels.
 inline constexpr const char* kBannerFile = "gas_turbine_banner.png";
-// Rights notice under the result box and in the result box at load.
-inline constexpr const char* kRightsNotice = "Copyright © Brennovask. All rights reserved.";
+using shell::kRightsNotice;  // under the result box and in the result box at load
 
-class frmgas : public runtime::Form {
+class frmgas : public shell::CalculatorWindow {
  public:
   explicit frmgas(runtime::Application& app);
 
   void Form_Load() override;
-  void Form_Unload(int& cancel) override;
 
   // The stored inputs in their base units.
   GasInputState& inputState() { return input_; }
   const GasInputState& inputState() const { return input_; }
-  // The help file that Help shows, set at load.
-  const std::string& helpFile() const { return helpFile_; }
   // The record of the last evaluation, zero before the first.
   GasEvaluation& evaluation() { return evaluation_; }
   const GasEvaluation& evaluation() const { return evaluation_; }
@@ -61,252 +61,127 @@ class frmgas : public runtime::Form {
       *this, "Frame3", {5160, 2280, 4695, 2535}, "Turbine and exhaust conditions:"};
 
   // --- Air inlet conditions -----------------------------------------------
-  runtime::Label Label1{*this,
-                        "Label1",
-                        {kCaptionLeft, airRowTop(0), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Ambient temperature:"};
-  runtime::TextBox Text1{
-      *this, "Text1", {kFieldLeft, airRowTop(0), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox cmbtemp{
-      *this, "cmbtemp", {kUnitLeft, airRowTop(0), kUnitWidth, kUnitHeight}, &Frame1, {"°F", "°C"}};
+  runtime::Label Label1{*this, "Label1", kAirRows.caption(0), &Frame1, "Ambient temperature:"};
+  runtime::TextBox Text1{*this, "Text1", kAirRows.field(0), &Frame1};
+  runtime::ComboBox cmbtemp{*this, "cmbtemp", kAirRows.unitList(0), &Frame1,
+                            shell::temperatureUnitItems()};
 
-  runtime::Label Label2{*this,
-                        "Label2",
-                        {kCaptionLeft, airRowTop(1), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Site altitude:"};
-  runtime::TextBox Text2{
-      *this, "Text2", {kFieldLeft, airRowTop(1), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox cmdsite{*this,
-                            "cmdsite",
-                            {kUnitLeft, airRowTop(1), kUnitWidth, kUnitHeight},
-                            &Frame1,
-                            {"ft", "m", "km", "miles"}};
+  runtime::Label Label2{*this, "Label2", kAirRows.caption(1), &Frame1, "Site altitude:"};
+  runtime::TextBox Text2{*this, "Text2", kAirRows.field(1), &Frame1};
+  runtime::ComboBox cmdsite{
+      *this, "cmdsite", kAirRows.unitList(1), &Frame1, {"ft", "m", "km", "miles"}};
 
-  runtime::Label Label3{*this,
-                        "Label3",
-                        {kCaptionLeft, airRowTop(2), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Inlet pressure:"};
-  runtime::TextBox Text3{
-      *this, "Text3", {kFieldLeft, airRowTop(2), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox cmdpress1{*this,
-                              "cmdpress1",
-                              {kUnitLeft, airRowTop(2), kUnitWidth, kUnitHeight},
-                              &Frame1,
-                              {"psia", "atm", "bar", "kg/cm2"}};
+  runtime::Label Label3{*this, "Label3", kAirRows.caption(2), &Frame1, "Inlet pressure:"};
+  runtime::TextBox Text3{*this, "Text3", kAirRows.field(2), &Frame1};
+  runtime::ComboBox cmdpress1{*this, "cmdpress1", kAirRows.unitList(2), &Frame1,
+                              shell::pressureUnitItems()};
 
-  runtime::Label Label4{*this,
-                        "Label4",
-                        {kCaptionLeft, airRowTop(3), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Relative humidity:"};
-  runtime::TextBox Text4{
-      *this, "Text4", {kFieldLeft, airRowTop(3), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::Label Label5{
-      *this, "Label5", {kUnitLeft, airRowTop(3), kUnitWidth, kFieldHeight}, &Frame1, "%"};
+  runtime::Label Label4{*this, "Label4", kAirRows.caption(3), &Frame1, "Relative humidity:"};
+  runtime::TextBox Text4{*this, "Text4", kAirRows.field(3), &Frame1};
+  runtime::Label Label5{*this, "Label5", kAirRows.unitLabel(3), &Frame1, "%"};
 
-  runtime::Label Label6{*this,
-                        "Label6",
-                        {kCaptionLeft, airRowTop(4), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Absolute water content:"};
-  runtime::TextBox Text5{
-      *this, "Text5", {kFieldLeft, airRowTop(4), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox Combo1{*this,
-                           "Combo1",
-                           {kUnitLeft, airRowTop(4), kUnitWidth, kUnitHeight},
-                           &Frame1,
-                           {"lb/lb", "g/g", "kg/kg"}};
+  runtime::Label Label6{*this, "Label6", kAirRows.caption(4), &Frame1, "Absolute water content:"};
+  runtime::TextBox Text5{*this, "Text5", kAirRows.field(4), &Frame1};
+  runtime::ComboBox Combo1{
+      *this, "Combo1", kAirRows.unitList(4), &Frame1, {"lb/lb", "g/g", "kg/kg"}};
 
-  runtime::Label Label7{*this,
-                        "Label7",
-                        {kCaptionLeft, airRowTop(5), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Inlet system dP:"};
-  runtime::TextBox Text6{
-      *this, "Text6", {kFieldLeft, airRowTop(5), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox Combo2{*this,
-                           "Combo2",
-                           {kUnitLeft, airRowTop(5), kUnitWidth, kUnitHeight},
-                           &Frame1,
-                           {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
+  runtime::Label Label7{*this, "Label7", kAirRows.caption(5), &Frame1, "Inlet system dP:"};
+  runtime::TextBox Text6{*this, "Text6", kAirRows.field(5), &Frame1};
+  runtime::ComboBox Combo2{
+      *this, "Combo2", kAirRows.unitList(5), &Frame1, {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
 
-  runtime::Label Label8{*this,
-                        "Label8",
-                        {kCaptionLeft, airRowTop(6), kCaptionWidth, kFieldHeight},
-                        &Frame1,
-                        "Final inlet pressure:"};
-  runtime::TextBox Text7{
-      *this, "Text7", {kFieldLeft, airRowTop(6), kFieldWidth, kFieldHeight}, &Frame1};
-  runtime::ComboBox Combo3{*this,
-                           "Combo3",
-                           {kUnitLeft, airRowTop(6), kUnitWidth, kUnitHeight},
-                           &Frame1,
-                           {"psia", "atm", "bar", "kg/cm2"}};
+  runtime::Label Label8{*this, "Label8", kAirRows.caption(6), &Frame1, "Final inlet pressure:"};
+  runtime::TextBox Text7{*this, "Text7", kAirRows.field(6), &Frame1};
+  runtime::ComboBox Combo3{*this, "Combo3", kAirRows.unitList(6), &Frame1,
+                           shell::pressureUnitItems()};
 
   // --- Fuel conditions ----------------------------------------------------
-  runtime::Label Label9{*this,
-                        "Label9",
-                        {kCaptionLeft, rowTop(0), kCaptionWidth, kFieldHeight},
-                        &Frame2,
-                        "Temperature:"};
-  runtime::TextBox Text18{
-      *this, "Text18", {kFieldLeft, rowTop(0), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::ComboBox Combo6{
-      *this, "Combo6", {kUnitLeft, rowTop(0), kUnitWidth, kUnitHeight}, &Frame2, {"°F", "°C"}};
+  runtime::Label Label9{*this, "Label9", kRows.caption(0), &Frame2, "Temperature:"};
+  runtime::TextBox Text18{*this, "Text18", kRows.field(0), &Frame2};
+  runtime::ComboBox Combo6{*this, "Combo6", kRows.unitList(0), &Frame2,
+                           shell::temperatureUnitItems()};
 
-  runtime::Label Label10{*this,
-                         "Label10",
-                         {kCaptionLeft, rowTop(1), kCaptionWidth, kFieldHeight},
-                         &Frame2,
-                         "Pressure:"};
-  runtime::TextBox Text17{
-      *this, "Text17", {kFieldLeft, rowTop(1), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::ComboBox Combo7{*this,
-                           "Combo7",
-                           {kUnitLeft, rowTop(1), kUnitWidth, kUnitHeight},
-                           &Frame2,
-                           {"psia", "atm", "bar", "kg/cm2"}};
+  runtime::Label Label10{*this, "Label10", kRows.caption(1), &Frame2, "Pressure:"};
+  runtime::TextBox Text17{*this, "Text17", kRows.field(1), &Frame2};
+  runtime::ComboBox Combo7{*this, "Combo7", kRows.unitList(1), &Frame2, shell::pressureUnitItems()};
 
-  runtime::Label Label11{
-      *this, "Label11", {kCaptionLeft, rowTop(2), kCaptionWidth, kFieldHeight}, &Frame2, "Flow:"};
-  runtime::TextBox Text16{
-      *this, "Text16", {kFieldLeft, rowTop(2), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::ComboBox Combo8{*this,
-                           "Combo8",
-                           {kUnitLeft, rowTop(2), kUnitWidth, kUnitHeight},
-                           &Frame2,
-                           {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
+  runtime::Label Label11{*this, "Label11", kRows.caption(2), &Frame2, "Flow:"};
+  runtime::TextBox Text16{*this, "Text16", kRows.field(2), &Frame2};
+  runtime::ComboBox Combo8{
+      *this, "Combo8", kRows.unitList(2), &Frame2, {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
 
-  runtime::CommandButton Command1{
-      *this, "Command1", {kFieldLeft, rowTop(3) - 30, 2175, 345}, &Frame2, "&Fuel Composition"};
+  runtime::CommandButton Command1{*this,
+                                  "Command1",
+                                  {kRows.fieldLeft, kRows.top(3) - 30, 2175, 345},
+                                  &Frame2,
+                                  "&Fuel Composition"};
 
-  runtime::Label Label12{
-      *this, "Label12", {kCaptionLeft, rowTop(4), kCaptionWidth, kFieldHeight}, &Frame2, "LHV:"};
-  runtime::TextBox Text14{
-      *this, "Text14", {kFieldLeft, rowTop(4), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::ComboBox Combo4{*this,
-                           "Combo4",
-                           {kUnitLeft, rowTop(4), kUnitWidth, kUnitHeight},
-                           &Frame2,
-                           {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
+  runtime::Label Label12{*this, "Label12", kRows.caption(4), &Frame2, "LHV:"};
+  runtime::TextBox Text14{*this, "Text14", kRows.field(4), &Frame2};
+  runtime::ComboBox Combo4{
+      *this, "Combo4", kRows.unitList(4), &Frame2, {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
 
-  runtime::Label Label13{
-      *this, "Label13", {kCaptionLeft, rowTop(5), kCaptionWidth, kFieldHeight}, &Frame2, "HHV:"};
-  runtime::TextBox Text13{
-      *this, "Text13", {kFieldLeft, rowTop(5), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::ComboBox Combo5{*this,
-                           "Combo5",
-                           {kUnitLeft, rowTop(5), kUnitWidth, kUnitHeight},
-                           &Frame2,
-                           {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
+  runtime::Label Label13{*this, "Label13", kRows.caption(5), &Frame2, "HHV:"};
+  runtime::TextBox Text13{*this, "Text13", kRows.field(5), &Frame2};
+  runtime::ComboBox Combo5{
+      *this, "Combo5", kRows.unitList(5), &Frame2, {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
 
-  runtime::Label Label14{*this,
-                         "Label14",
-                         {kCaptionLeft, rowTop(6), kCaptionWidth, kFieldHeight},
-                         &Frame2,
-                         "Molecular Weight:"};
-  runtime::TextBox Text12{
-      *this, "Text12", {kFieldLeft, rowTop(6), kFieldWidth, kFieldHeight}, &Frame2};
-  runtime::Label Label16{
-      *this, "Label16", {kUnitLeft, rowTop(6), kUnitWidth, kFieldHeight}, &Frame2, "-"};
+  runtime::Label Label14{*this, "Label14", kRows.caption(6), &Frame2, "Molecular Weight:"};
+  runtime::TextBox Text12{*this, "Text12", kRows.field(6), &Frame2};
+  runtime::Label Label16{*this, "Label16", kRows.unitLabel(6), &Frame2, "-"};
 
   // Hidden heating values in Btu/scf, written by the fuel composition dialog.
-  runtime::TextBox Text8{*this, "Text8", {kCaptionLeft, rowTop(3), 975, kFieldHeight}, &Frame2};
+  runtime::TextBox Text8{
+      *this, "Text8", {kRows.captionLeft, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
   runtime::TextBox Text9{
-      *this, "Text9", {kCaptionLeft + 1080, rowTop(3), 975, kFieldHeight}, &Frame2};
+      *this, "Text9", {kRows.captionLeft + 1080, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
 
   // --- Efficiencies -------------------------------------------------------
-  runtime::Label Label17{*this,
-                         "Label17",
-                         {kCaptionLeft, rowTop(0), kCaptionWidth, kFieldHeight},
-                         &Frame4,
-                         "Mechanical losses:"};
-  runtime::TextBox Text26{
-      *this, "Text26", {kFieldLeft, rowTop(0), kFieldWidth, kFieldHeight}, &Frame4, "2"};
-  runtime::Label Label18{
-      *this, "Label18", {kUnitLeft, rowTop(0), kUnitWidth, kFieldHeight}, &Frame4, "%"};
+  runtime::Label Label17{*this, "Label17", kRows.caption(0), &Frame4, "Mechanical losses:"};
+  runtime::TextBox Text26{*this, "Text26", kRows.field(0), &Frame4, "2"};
+  runtime::Label Label18{*this, "Label18", kRows.unitLabel(0), &Frame4, "%"};
 
-  runtime::CheckBox Check1{*this,
-                           "Check1",
-                           {kCaptionLeft, rowTop(1), kCaptionWidth, kFieldHeight},
-                           &Frame4,
-                           "Generator efficiency:"};
-  runtime::TextBox Text25{
-      *this, "Text25", {kFieldLeft, rowTop(1), kFieldWidth, kFieldHeight}, &Frame4, "98"};
-  runtime::Label Label19{
-      *this, "Label19", {kUnitLeft, rowTop(1), kUnitWidth, kFieldHeight}, &Frame4, "%"};
+  runtime::CheckBox Check1{*this, "Check1", kRows.caption(1), &Frame4, "Generator efficiency:"};
+  runtime::TextBox Text25{*this, "Text25", kRows.field(1), &Frame4, "98"};
+  runtime::Label Label19{*this, "Label19", kRows.unitLabel(1), &Frame4, "%"};
 
   // --- Turbine and exhaust conditions -------------------------------------
-  runtime::Label Label20{*this,
-                         "Label20",
-                         {kCaptionLeft, rowTop(0), kCaptionWidth, kFieldHeight},
-                         &Frame3,
-                         "Temperature:"};
-  runtime::TextBox Text10{
-      *this, "Text10", {kFieldLeft, rowTop(0), kFieldWidth, kFieldHeight}, &Frame3};
-  runtime::ComboBox Combo11{
-      *this, "Combo11", {kUnitLeft, rowTop(0), kUnitWidth, kUnitHeight}, &Frame3, {"°F", "°C"}};
+  runtime::Label Label20{*this, "Label20", kRows.caption(0), &Frame3, "Temperature:"};
+  runtime::TextBox Text10{*this, "Text10", kRows.field(0), &Frame3};
+  runtime::ComboBox Combo11{*this, "Combo11", kRows.unitList(0), &Frame3,
+                            shell::temperatureUnitItems()};
 
-  runtime::Label Label21{*this,
-                         "Label21",
-                         {kCaptionLeft, rowTop(1), kCaptionWidth, kFieldHeight},
-                         &Frame3,
-                         "Exhaust pressure loss:"};
-  runtime::TextBox Text11{
-      *this, "Text11", {kFieldLeft, rowTop(1), kFieldWidth, kFieldHeight}, &Frame3};
-  runtime::ComboBox Combo12{*this,
-                            "Combo12",
-                            {kUnitLeft, rowTop(1), kUnitWidth, kUnitHeight},
-                            &Frame3,
-                            {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
+  runtime::Label Label21{*this, "Label21", kRows.caption(1), &Frame3, "Exhaust pressure loss:"};
+  runtime::TextBox Text11{*this, "Text11", kRows.field(1), &Frame3};
+  runtime::ComboBox Combo12{
+      *this, "Combo12", kRows.unitList(1), &Frame3, {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
 
   runtime::ComboBox balancetype{*this,
                                 "balancetype",
-                                {kCaptionLeft, rowTop(2), 2175, kUnitHeight},
+                                {kRows.captionLeft, kRows.top(2), 2175, kRows.listHeight},
                                 &Frame3,
                                 {"Exhaust O2", "Exhaust Flow"}};
-  runtime::TextBox Text15{
-      *this, "Text15", {kFieldLeft, rowTop(2), kFieldWidth, kFieldHeight}, &Frame3};
-  runtime::Label Label40{
-      *this, "Label40", {kUnitLeft, rowTop(2), kUnitWidth, kFieldHeight}, &Frame3, "%"};
+  runtime::TextBox Text15{*this, "Text15", kRows.field(2), &Frame3};
+  runtime::Label Label40{*this, "Label40", kRows.unitLabel(2), &Frame3, "%"};
   // Made after Label40 so that it lies over it.
-  runtime::ComboBox Combo13{*this,
-                            "Combo13",
-                            {kUnitLeft, rowTop(2), kUnitWidth, kUnitHeight},
-                            &Frame3,
-                            {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
+  runtime::ComboBox Combo13{
+      *this, "Combo13", kRows.unitList(2), &Frame3, {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
 
   runtime::Label Label22{*this,
                          "Label22",
-                         {kCaptionLeft, rowTop(3), 4455, kFieldHeight},
+                         {kRows.captionLeft, kRows.top(3), 4455, kRows.fieldHeight},
                          &Frame3,
                          "Axial compressor discharge conditions:"};
 
-  runtime::Label Label23{*this,
-                         "Label23",
-                         {kCaptionLeft, rowTop(4), kCaptionWidth, kFieldHeight},
-                         &Frame3,
-                         "Temperature (CDT):"};
-  runtime::TextBox Text19{
-      *this, "Text19", {kFieldLeft, rowTop(4), kFieldWidth, kFieldHeight}, &Frame3};
-  runtime::ComboBox Combo9{
-      *this, "Combo9", {kUnitLeft, rowTop(4), kUnitWidth, kUnitHeight}, &Frame3, {"°F", "°C"}};
+  runtime::Label Label23{*this, "Label23", kRows.caption(4), &Frame3, "Temperature (CDT):"};
+  runtime::TextBox Text19{*this, "Text19", kRows.field(4), &Frame3};
+  runtime::ComboBox Combo9{*this, "Combo9", kRows.unitList(4), &Frame3,
+                           shell::temperatureUnitItems()};
 
-  runtime::Label Label24{*this,
-                         "Label24",
-                         {kCaptionLeft, rowTop(5), kCaptionWidth, kFieldHeight},
-                         &Frame3,
-                         "Pressure (CDP):"};
-  runtime::TextBox Text20{
-      *this, "Text20", {kFieldLeft, rowTop(5), kFieldWidth, kFieldHeight}, &Frame3};
-  runtime::ComboBox Combo10{*this,
-                            "Combo10",
-                            {kUnitLeft, rowTop(5), kUnitWidth, kUnitHeight},
-                            &Frame3,
-                            {"psia", "atm", "bar", "kg/cm2"}};
+  runtime::Label Label24{*this, "Label24", kRows.caption(5), &Frame3, "Pressure (CDP):"};
+  runtime::TextBox Text20{*this, "Text20", kRows.field(5), &Frame3};
+  runtime::ComboBox Combo10{*this, "Combo10", kRows.unitList(5), &Frame3,
+                            shell::pressureUnitItems()};
 
   // --- Evaluation and result ----------------------------------------------
   runtime::CommandButton Command2{*this, "Command2", {5160, 5040, 4695, 375}, nullptr, "&Evaluate"};
@@ -375,33 +250,23 @@ class frmgas : public runtime::Form {
   void Command2_Click();
   void Command3_Click();
   void Label15_Click();
-  void m_new_Click();
-  void m_save_Click();
-  void m_open_Click();
+  void m_new_Click() override;
+  void m_save_Click() override;
+  void m_open_Click() override;
   void exporty_Click();
   void printoo_Click();
-  void m_exit_Click();
-  void m_copy_Click();
-  void m_cut_Click();
-  void m_paste_Click();
   void m_units_Click();
-  void m_help_Click();
-  void m_about_Click();
 
  private:
   void bindHandlers();
-  void buildMenus();
   void setUnitListsFromDefaults();
   // The humidity block that the air-inlet change handlers run at their end.
   void refreshWaterContent();
   // A unit list's click: re-run its box's handler, show the window, move the focus.
   void unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo);
-  // A unit list's validate; re-entry from its own focus move is ignored.
-  runtime::TextBox* activeTextBox() const;
 
   GasInputState input_;
   GasEvaluation evaluation_;
-  std::string helpFile_;  // set at load: corvasine.hlp in the program folder
 };
 
 }  // namespace corvasine::gas

@@ -4,16 +4,15 @@
 
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_shared.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
-#include "runtime/text.h"
-#include "runtime/text_file.h"
-#include "shell/vari.h"
 
 namespace corvasine::gas {
 
 using runtime::MessageKind;
 using runtime::RuntimeError;
+using shell::casePiece;
 
 namespace {
 
@@ -23,33 +22,13 @@ std::array<runtime::TextBox*, kCaseBoxFields> caseBoxes(frmgas& f) {
           &f.Text26, &f.Text25, &f.Text10, &f.Text11, &f.Text15, &f.Text19, &f.Text20};
 }
 
-runtime::FileDialogOptions caseDialog(runtime::Services& services, const char* title) {
-  runtime::FileDialogOptions options;
-  options.title = title;
-  options.initialFolder = services.ProgramFolder();
-  options.fileName = "";
-  options.defaultExt = kCaseFileDefaultExt;
-  options.filter = kCaseFileFilter;
-  return options;
-}
-
-const std::string& piece(const std::vector<std::string>& pieces, std::size_t index) {
-  if (index >= pieces.size()) throw RuntimeError("subscript out of range");
-  return pieces[index];
-}
-
 }  // namespace
-
-bool isStorableCaseText(std::string_view text) {
-  return text.find_first_of("^,\r\n") == std::string_view::npos;
-}
 
 std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
                      const std::array<double, kCaseCompositionFields>& fuelComp) {
-  std::string line = boxTexts[0];
-  for (std::size_t k = 1; k < kCaseBoxFields; ++k) line.append(kCaseFieldSeparator).append(boxTexts[k]);
-  for (double share : fuelComp) line.append(kCaseFieldSeparator).append(runtime::NumberText(share));
-  return line;
+  std::vector<std::string> fields(boxTexts.begin(), boxTexts.end());
+  for (double share : fuelComp) fields.push_back(runtime::NumberText(share));
+  return shell::joinCaseFields(fields);
 }
 
 void saveGasCase(frmgas& form) {
@@ -59,21 +38,18 @@ void saveGasCase(frmgas& form) {
   for (std::size_t k = 0; k < kCaseBoxFields; ++k) texts[k] = boxes[k]->text();
   // A text that would not read back is refused before the user picks a file,
   // so a saved case always opens as it was saved.
-  if (!std::all_of(texts.begin(), texts.end(), isStorableCaseText)) {
-    services.ShowMessage(kSaveFailedMessage, MessageKind::Error);
+  if (!std::all_of(texts.begin(), texts.end(), shell::isStorableCaseText)) {
+    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
     return;
   }
-  const std::string line = caseLine(texts, shell::vari(form.application()).fuelComp);
+  const std::string line = caseLine(texts, gasShared(form.application()).fuelComp);
 
-  const std::string path = services.saveFileDialog(caseDialog(services, kSaveDialogTitle));
+  const std::string path = shell::askCaseFileToSave(services, kGasCaseFile);
   if (path.empty()) return;
   try {
-    runtime::TextFile file;
-    file.openForWrite(path);
-    file.WriteTextLine(line);
-    file.close();
+    shell::writeCaseLine(path, line);
   } catch (const RuntimeError&) {
-    services.ShowMessage(kSaveFailedMessage, MessageKind::Error);
+    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
   }
 }
 
@@ -82,24 +58,17 @@ void saveGasCase(frmgas& form) {
 void openGasCase(frmgas& form) {
   runtime::Application& app = form.application();
   auto& services = app.services();
-  const std::string path = services.openFileDialog(caseDialog(services, kOpenDialogTitle));
+  const std::string path = shell::askCaseFileToOpen(services, kGasCaseFile);
   if (path.empty()) return;
   try {
-    std::string text;
-    {
-      runtime::TextFile file;
-      file.openForRead(path);
-      text = file.ReadTextField();
-      file.close();
-    }
-    const std::vector<std::string> pieces = runtime::SplitText(text, kCaseFieldSeparator);
+    const std::vector<std::string> pieces = shell::readCasePieces(path);
     const auto boxes = caseBoxes(form);
-    for (std::size_t k = 0; k < kCaseBoxFields; ++k) boxes[k]->setText(piece(pieces, k));
-    auto& fuelComp = shell::vari(app).fuelComp;
+    for (std::size_t k = 0; k < kCaseBoxFields; ++k) boxes[k]->setText(casePiece(pieces, k));
+    auto& fuelComp = gasShared(app).fuelComp;
     for (std::size_t i = 0; i < kCaseCompositionFieldsRead; ++i)
-      fuelComp[i] = runtime::ParseNumber(piece(pieces, kCaseBoxFields + i));
+      fuelComp[i] = runtime::ParseNumber(casePiece(pieces, kCaseBoxFields + i));
   } catch (const RuntimeError&) {
-    services.ShowMessage(kOpenFailedMessage, MessageKind::Error);
+    services.ShowMessage(shell::kOpenFailedMessage, MessageKind::Error);
     return;
   }
   app.form<frmcomp>().Command1.click();

@@ -9,28 +9,21 @@
 #include <string>
 #include <string_view>
 
+#include "shell/case_file.h"
+
 namespace corvasine::gas {
 
 class frmgas;
 
-inline constexpr const char* kCaseFileFilter =
-    "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*";
-inline constexpr const char* kCaseFileDefaultExt = "qvdg";
-inline constexpr const char* kSaveDialogTitle = "Corvasine - Save file";
-inline constexpr const char* kOpenDialogTitle = "Corvasine - Open file";
-inline constexpr const char* kSaveFailedMessage = "Error exporting data.";
-inline constexpr const char* kOpenFailedMessage = "Error importing data.";
-inline constexpr const char* kCaseFieldSeparator = "^";
+// The gas case: its extension and dialog filter.
+inline constexpr shell::CaseFileKind kGasCaseFile{
+    "qvdg", "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*"};
 
 inline constexpr std::size_t kCaseBoxFields = 14;
 inline constexpr std::size_t kCaseCompositionFields = 21;
 inline constexpr std::size_t kCaseFields = kCaseBoxFields + kCaseCompositionFields;
 // The last composition entry is written but not read back.
 inline constexpr std::size_t kCaseCompositionFieldsRead = 20;
-
-// Whether a box text can be written into the line and read back as it stands:
-// "^" would shift the later fields, a comma or a line break would cut the line.
-bool isStorableCaseText(std::string_view text);
 
 // The case line from the 14 box texts (in file order) and the composition.
 std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,

@@ -11,11 +11,6 @@ using runtime::NumberText;
 using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 
-double temperatureToF(double x, int unit) {
-  if (unit == 0) return x;
-  return checked(x * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius);
-}
-
 double heightToFt(double x, int unit) {
   switch (unit) {
     case 0:
@@ -26,19 +21,6 @@ double heightToFt(double x, int unit) {
       return checked(x * kFeetPerKilometre);
     default:
       return checked(x * kFeetPerMile);
-  }
-}
-
-double pressureToPsia(double x, int unit) {
-  switch (unit) {
-    case 0:
-      return x;
-    case 1:
-      return checked(x * kPsiaPerAtm);
-    case 2:
-      return checked(x * kPsiaPerBar);
-    default:
-      return checked(x * kPsiaPerKgPerCm2);
   }
 }
 

@@ -9,18 +9,21 @@
 #include <string>
 
 #include "gas_turbine/gas_tables.h"  // kKscfhPerLbmolH
+#include "shell/unit_lists.h"
 
 namespace corvasine::gas {
 
-// Factors of the unit lists, each from the named unit to the base unit.
-inline constexpr double kFahrenheitPerCelsius = 1.8;      // °F per °C (difference)
-inline constexpr double kFahrenheitAtZeroCelsius = 32.0;  // °F
+// The temperature and pressure lists are the ones both calculators show.
+using shell::kPsiaPerAtm;
+using shell::kPsiaPerBar;
+using shell::kPsiaPerKgPerCm2;
+using shell::pressureToPsia;  // psia, atm, bar, kg/cm2
+using shell::temperatureToF;  // °F, °C
+
+// Factors of the gas window's own unit lists, each from the named unit to the base unit.
 inline constexpr double kFeetPerMetre = 3.28084;
 inline constexpr double kFeetPerKilometre = 3280.84;
 inline constexpr double kFeetPerMile = 5280.0;
-inline constexpr double kPsiaPerAtm = 14.6959;
-inline constexpr double kPsiaPerBar = 14.5038;
-inline constexpr double kPsiaPerKgPerCm2 = 14.2233;
 inline constexpr double kInWCPerMmWC = 0.0393701;
 inline constexpr double kInWCPerInHg = 13.5951;
 inline constexpr double kInWCPerMmHg = 0.535239;
@@ -38,9 +41,7 @@ inline constexpr int kPressureDisplayDecimals = 4;
 inline constexpr int kHeatingValueDecimals = 2;
 
 // x in the unit at list position `unit` to the field's base unit.
-double temperatureToF(double x, int unit);     // °F, °C
 double heightToFt(double x, int unit);         // ft, m, km, miles
-double pressureToPsia(double x, int unit);     // psia, atm, bar, kg/cm2
 double lowPressureToInWC(double x, int unit);  // inWC, mmWC, inHg, mmHg, psia
 double molarFlowToKscfh(double x, int unit);   // kscfh, mmscfd, lbmol/h, kgmol/h
 

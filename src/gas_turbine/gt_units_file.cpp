@@ -3,11 +3,11 @@
 #include <limits>
 #include <optional>
 
+#include "gas_turbine/gas_shared.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text.h"
 #include "runtime/text_file.h"
-#include "shell/vari.h"
 
 namespace corvasine::gas {
 namespace {
@@ -53,7 +53,7 @@ std::string unitsFilePath(const std::string& programFolder) {
 
 void loadUnits(runtime::Application& app) {
   auto& services = app.services();
-  auto& gtUnits = shell::vari(app).gtUnits;
+  auto& gtUnits = gasShared(app).gtUnits;
   const std::string folder = services.ProgramFolder();
   if (const auto positions = readUnitsFile(unitsFilePath(folder))) {
     for (std::size_t i = 0; i < kUnitsInFile; ++i) gtUnits[i] = (*positions)[i];
@@ -70,7 +70,8 @@ void loadUnits(runtime::Application& app) {
 
 std::string unitsLine(const std::array<short, 11>& gtUnits) {
   std::string line = runtime::NumberText(gtUnits[0]);
-  for (std::size_t i = 1; i < kUnitsInFile; ++i) line.append("*").append(runtime::NumberText(gtUnits[i]));
+  for (std::size_t i = 1; i < kUnitsInFile; ++i)
+    line.append("*").append(runtime::NumberText(gtUnits[i]));
   return line;
 }
 

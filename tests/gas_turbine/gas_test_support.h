@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_shared.h"
 #include "runtime/application.h"
-#include "shell/vari.h"
 #include "support/fake_services.h"
 
 namespace corvasine::gas {
@@ -32,7 +32,7 @@ class FrmgasTest : public ::testing::Test {
   }
 
   frmgas& window() { return app.form<frmgas>(); }
-  shell::Vari& vari() { return shell::vari(app); }
+  GasShared& gasState() { return gasShared(app); }
 
   // The 14 boxes of a case file and a natural gas that sums to 100 %.
   void typeCase(frmgas& f) {
@@ -42,7 +42,7 @@ class FrmgasTest : public ::testing::Test {
         {&f.Text25, "98.5"}, {&f.Text10, "1050"}, {&f.Text11, "5.5"},  {&f.Text15, "15"},
         {&f.Text19, "720"},  {&f.Text20, "220"}};
     for (auto [box, text] : texts) box->setText(text);
-    auto& comp = vari().fuelComp;
+    auto& comp = gasState().fuelComp;
     comp.fill(0.0);
     comp[1] = 85.25;
     comp[2] = 6;

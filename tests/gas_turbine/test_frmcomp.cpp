@@ -22,8 +22,8 @@ class FuelComposition : public FrmgasTest {
  protected:
   // Opens the dialog on the given composition (everything else 0).
   frmcomp& openWith(const Composition& composition) {
-    vari().fuelComp.fill(0.0);
-    for (const auto& [index, share] : composition) vari().fuelComp[index] = share;
+    gasState().fuelComp.fill(0.0);
+    for (const auto& [index, share] : composition) gasState().fuelComp[index] = share;
     return app.form<frmcomp>();
   }
   bool dialogOpen() const { return app.find<frmcomp>() != nullptr; }
@@ -79,7 +79,7 @@ TEST_F(FuelComposition, BoxesTakeNumbersAndKeepTheLastValueOtherwise) {
   EXPECT_EQ(dialog.Text17.text(), "100");
   for (const char* text : {"", "4x"}) {
     dialog.Text2.setText(text);
-    EXPECT_EQ(vari().fuelComp[2], 40.0);
+    EXPECT_EQ(gasState().fuelComp[2], 40.0);
     EXPECT_EQ(dialog.Text17.text(), "100");
   }
   dialog.Text2.setText("39.99951");
@@ -105,7 +105,7 @@ TEST_P(TransferBand, AsksOnlyOutsideTheBand) {
     // No: nothing is transferred and nothing changes.
     EXPECT_TRUE(dialogOpen());
     EXPECT_EQ(app.find<frmgas>(), nullptr);
-    EXPECT_EQ(vari().fuelComp[1], GetParam().methane);
+    EXPECT_EQ(gasState().fuelComp[1], GetParam().methane);
   } else {
     EXPECT_TRUE(services.messages.empty());
     EXPECT_FALSE(dialogOpen());
@@ -144,7 +144,7 @@ TEST_P(Transferred, IntoTheGasWindow) {
   EXPECT_EQ(gas->Text9.text(), t.hhv);
   EXPECT_EQ(gas->Text8.text(), t.lhv);
   EXPECT_EQ(gas->Text14.text(), t.lhv);  // the lower heating value list at Btu/scf
-  for (const auto& [index, share] : t.composition) EXPECT_EQ(vari().fuelComp[index], share);
+  for (const auto& [index, share] : t.composition) EXPECT_EQ(gasState().fuelComp[index], share);
   if (opened != nullptr) {
     EXPECT_EQ(gas, opened);
     EXPECT_EQ(gas->Text1.text(), "59");
@@ -178,8 +178,8 @@ TEST_F(FuelComposition, NormalisingNinetyEndsOnFiftyFiftyAndTransfers) {
   services.answers.push_back(MessageAnswer::Yes);
   dialog.Command1.click();
   EXPECT_EQ(shownMessages(services), std::vector<std::string>{kQuestion});
-  EXPECT_EQ(vari().fuelComp[1], 50.0);
-  EXPECT_EQ(vari().fuelComp[2], 50.0);
+  EXPECT_EQ(gasState().fuelComp[1], 50.0);
+  EXPECT_EQ(gasState().fuelComp[2], 50.0);
   EXPECT_FALSE(dialogOpen());
   auto* gas = app.find<frmgas>();
   ASSERT_NE(gas, nullptr);
@@ -202,14 +202,14 @@ class NormaliseRefusal : public FuelComposition,
 
 TEST_P(NormaliseRefusal, LeavesTheCompositionAndTheDialog) {
   auto& dialog = openWith(GetParam().composition);
-  const auto before = vari().fuelComp;
+  const auto before = gasState().fuelComp;
   services.answers.push_back(MessageAnswer::Yes);
   dialog.Command1.click();
   EXPECT_EQ(
       shownMessages(services),
       (std::vector<std::string>{
           kQuestion, std::string("error|Corvasine - Fuel composition|") + GetParam().message}));
-  EXPECT_EQ(vari().fuelComp, before);
+  EXPECT_EQ(gasState().fuelComp, before);
   EXPECT_TRUE(dialogOpen());
   EXPECT_EQ(app.find<frmgas>(), nullptr);
 }

@@ -149,7 +149,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
         if (frmcomp* comp = app.find<frmcomp>()) {
           comp->componentBox(static_cast<std::size_t>(1 + pick(16))).setText(randomText());
         } else {
-          vari().fuelComp[static_cast<std::size_t>(1 + pick(16))] = uniform(0, 100);
+          gasState().fuelComp[static_cast<std::size_t>(1 + pick(16))] = uniform(0, 100);
         }
         break;
     }

@@ -90,7 +90,7 @@ TEST_F(GasWindow, LoadSetsTheListsFromTheUnitsFile) {
 }
 
 TEST_F(GasWindow, LoadPreparesTheWindow) {
-  vari().fuelComp.fill(7.0);
+  gasState().fuelComp.fill(7.0);
   frmgas& f = window();
   EXPECT_TRUE(f.visible());
   EXPECT_EQ(f.activeControl(), &f.Text1);
@@ -104,11 +104,11 @@ TEST_F(GasWindow, LoadPreparesTheWindow) {
   EXPECT_EQ(f.Text25.text(), "98");
   EXPECT_EQ(f.Check1.value(), 0);
   for (std::size_t i = 0; i <= 20; ++i)
-    EXPECT_EQ(vari().fuelComp[i], i >= 1 && i <= 18 ? 0.0 : 7.0) << i;
-  EXPECT_EQ(vari().airO2, 20.95);
-  EXPECT_EQ(vari().airN2, 78.09);
-  EXPECT_EQ(vari().airAr, 0.93);
-  EXPECT_EQ(vari().airCO2, 0.03);
+    EXPECT_EQ(gasState().fuelComp[i], i >= 1 && i <= 18 ? 0.0 : 7.0) << i;
+  EXPECT_EQ(gasState().airO2, 20.95);
+  EXPECT_EQ(gasState().airN2, 78.09);
+  EXPECT_EQ(gasState().airAr, 0.93);
+  EXPECT_EQ(gasState().airCO2, 0.03);
   EXPECT_EQ(f.helpFile(), services.programFolder + "/corvasine.hlp");
 }
 
@@ -125,7 +125,7 @@ TEST_F(GasWindow, NewAndQuitAnsweredNoChangeNothing) {
   ASSERT_EQ(app.find<frmgas>(), &f);
   EXPECT_EQ(f.Text1.text(), "59");
   EXPECT_EQ(f.Text20.text(), "220");
-  EXPECT_EQ(vari().fuelComp[1], 85.25);
+  EXPECT_EQ(gasState().fuelComp[1], 85.25);
 }
 
 TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
@@ -146,7 +146,7 @@ TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
     EXPECT_EQ(box->text(), "") << box->name();
   EXPECT_EQ(f.Text26.text(), "2");
   EXPECT_EQ(f.Text25.text(), "98");
-  for (double share : vari().fuelComp) EXPECT_EQ(share, 0.0);
+  for (double share : gasState().fuelComp) EXPECT_EQ(share, 0.0);
   // Lists, mode, check box, hidden boxes, result and stored inputs stay.
   EXPECT_EQ(f.cmbtemp.listIndex(), 1);
   EXPECT_EQ(f.balancetype.listIndex(), 1);

@@ -35,12 +35,12 @@ constexpr const char* kCaseLine =
 TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
   frmgas& f = window();
   typeCase(f);
-  const auto savedComp = vari().fuelComp;
+  const auto savedComp = gasState().fuelComp;
   save("case.qvdg");
   EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
   services.answers = {MessageAnswer::Yes};
   f.clickMenuItem("m_new");
-  vari().fuelComp[20] = 3.5;
+  gasState().fuelComp[20] = 3.5;
 
   open("case.qvdg");
   EXPECT_EQ(services.messages.size(), 1u);  // the New question only
@@ -50,8 +50,8 @@ TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
       {&f.Text25, "98.5"}, {&f.Text10, "1050"}, {&f.Text11, "5.5"},  {&f.Text15, "15"},
       {&f.Text19, "720"},  {&f.Text20, "220"}};
   for (auto [box, text] : texts) EXPECT_EQ(box->text(), text) << box->name();
-  for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(vari().fuelComp[i], savedComp[i]) << i;
-  EXPECT_EQ(vari().fuelComp[20], 3.5);  // not read back
+  for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(gasState().fuelComp[i], savedComp[i]) << i;
+  EXPECT_EQ(gasState().fuelComp[20], 3.5);  // not read back
   // The handlers ran and the fuel dialog transferred the mixture, unseen.
   EXPECT_EQ(f.inputState().siteAltitude, 150);
   EXPECT_EQ(f.inputState().compDischPress, 220);
@@ -94,19 +94,19 @@ TEST_F(GasCaseFile, AnOpenFuelDialogTransfersItsOwnBoxes) {
   frmgas& f = window();
   typeCase(f);
   save("case.qvdg");
-  vari().fuelComp.fill(0.0);
-  vari().fuelComp[2] = 100;
+  gasState().fuelComp.fill(0.0);
+  gasState().fuelComp[2] = 100;
   f.Command1.click();
   open("case.qvdg");
-  EXPECT_EQ(vari().fuelComp[1], 0.0);
-  EXPECT_EQ(vari().fuelComp[2], 100.0);
+  EXPECT_EQ(gasState().fuelComp[1], 0.0);
+  EXPECT_EQ(gasState().fuelComp[2], 100.0);
   EXPECT_EQ(f.Text12.text(), "30.07");  // ethane
 }
 
 TEST_F(GasCaseFile, ACommaCutsTheLineAfterTheBoxesBeforeIt) {
   frmgas& f = window();
   typeCase(f);
-  const auto compBefore = vari().fuelComp;
+  const auto compBefore = gasState().fuelComp;
   writeProgramFile("comma.qvdg",
                    "61^200^5,5^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
                    "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n");
@@ -116,7 +116,7 @@ TEST_F(GasCaseFile, ACommaCutsTheLineAfterTheBoxesBeforeIt) {
   EXPECT_EQ(f.Text2.text(), "200");
   EXPECT_EQ(f.Text4.text(), "5");
   EXPECT_EQ(f.Text6.text(), "4");  // not reached
-  EXPECT_EQ(vari().fuelComp, compBefore);
+  EXPECT_EQ(gasState().fuelComp, compBefore);
   EXPECT_EQ(app.find<frmcomp>(), nullptr);
 }
 
@@ -128,7 +128,7 @@ TEST_F(GasCaseFile, ACompositionThatIsNoNumberFailsAfterTheBoxes) {
   open("bad.qvdg");
   expectOneError("Error importing data.");
   EXPECT_EQ(f.Text20.text(), "220");
-  EXPECT_EQ(vari().fuelComp[1], 90.0);
+  EXPECT_EQ(gasState().fuelComp[1], 90.0);
   EXPECT_EQ(app.find<frmcomp>(), nullptr);
 }
 

@@ -31,7 +31,7 @@ class DefaultUnits : public FrmgasTest {
   std::string fileBytes() const { return readProgramFile("gtunits.qvd"); }
   Units firstTen() {
     Units units{};
-    for (std::size_t i = 0; i < units.size(); ++i) units[i] = vari().gtUnits[i];
+    for (std::size_t i = 0; i < units.size(); ++i) units[i] = gasState().gtUnits[i];
     return units;
   }
 };
@@ -67,7 +67,7 @@ TEST_F(DefaultUnits, ReadsGoodFilesAndReplacesBadOnes) {
     std::filesystem::remove(path("gtunits.qvd"));
     if (c.content) writeProgramFile("gtunits.qvd", *c.content);
     services.messages.clear();
-    vari().gtUnits.fill(1);  // whatever stood before
+    gasState().gtUnits.fill(1);  // whatever stood before
     loadUnits(app);
     if (c.read) {
       EXPECT_EQ(firstTen(), *c.read);
@@ -78,7 +78,7 @@ TEST_F(DefaultUnits, ReadsGoodFilesAndReplacesBadOnes) {
       EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotFound});
       EXPECT_EQ(fileBytes(), kZerosLine);
     }
-    EXPECT_EQ(vari().gtUnits[10], 1);  // never stored
+    EXPECT_EQ(gasState().gtUnits[10], 1);  // never stored
   }
 }
 
@@ -90,7 +90,7 @@ TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
 }
 
 TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
-  vari().gtUnits = {1, 3, 2, 4, 1, 3, 4, 3, 2, 0, 0};
+  gasState().gtUnits = {1, 3, 2, 4, 1, 3, 4, 3, 2, 0, 0};
   auto& dialog = app.form<frm_gtunits>();
   EXPECT_EQ(dialog.caption(), "Gas Turbine - Corvasine - Default units");
   EXPECT_EQ(dialog.clientWidth(), 3450);
@@ -99,7 +99,7 @@ TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
       &dialog.cmbtemp, &dialog.cmdpress1, &dialog.cmdsite, &dialog.Combo2, &dialog.Combo4,
       &dialog.Combo8,  &dialog.Combo12,   &dialog.Combo1,  &dialog.Combo5};
   for (std::size_t i = 0; i < lists.size(); ++i)
-    EXPECT_EQ(lists[i]->listIndex(), vari().gtUnits[i]) << lists[i]->name();
+    EXPECT_EQ(lists[i]->listIndex(), gasState().gtUnits[i]) << lists[i]->name();
   EXPECT_EQ(dialog.Combo1.text(), "MW");
   EXPECT_EQ(dialog.Combo5.text(), "kJ/kWh");
   EXPECT_TRUE(dialog.cmd_ok.isDefault());
@@ -112,7 +112,7 @@ TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
   writeProgramFile("gtunits.qvd", "1*1*0*0*0*0*0*0*0*0\r\n");
   frmgas& gas = window();
   for (short tenth : {0, 7}) {
-    vari().gtUnits[9] = tenth;
+    gasState().gtUnits[9] = tenth;
     auto& dialog = app.form<frm_gtunits>();
     dialog.cmbtemp.setListIndex(1);    // °C
     dialog.cmdpress1.setListIndex(2);  // bar
@@ -132,7 +132,7 @@ TEST_F(DefaultUnits, CancelDoesNothing) {
   dialog.cmbtemp.setListIndex(1);
   dialog.cmd_cancel.click();
   EXPECT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(vari().gtUnits[0], 0);
+  EXPECT_EQ(gasState().gtUnits[0], 0);
   EXPECT_EQ(fileBytes(), kZerosLine);
 }
 
@@ -143,7 +143,7 @@ TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
   dialog.cmd_ok.click();
   EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotWritable});
   ASSERT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(vari().gtUnits[8], 2);  // the new positions stay
+  EXPECT_EQ(gasState().gtUnits[8], 2);  // the new positions stay
 
   std::filesystem::remove(path("gtunits.qvd"));
   dialog.cmd_ok.click();

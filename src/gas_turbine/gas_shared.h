@@ -1,0 +1,29 @@
+#pragma once
+
+// The gas calculator's state shared by its windows (the gas window, the fuel
+// composition and default units dialogs). It has no initial values of its
+// own: the windows set every variable at run time (zero until then).
+
+#include <array>
+
+#include "runtime/application.h"
+
+namespace corvasine::gas {
+
+struct GasShared {
+  // Fuel composition, mole % on a wet basis, by component index 0..20.
+  std::array<double, 21> fuelComp{};
+  // Dry-air composition, mole %.
+  double airO2 = 0.0;
+  double airN2 = 0.0;
+  double airAr = 0.0;
+  double airCO2 = 0.0;
+  // Molar mass of each component, g/mol, by component index.
+  std::array<double, 21> compMW{};
+  // Default unit-list position of each quantity of the gas turbine window.
+  std::array<short, 11> gtUnits{};
+};
+
+inline GasShared& gasShared(runtime::Application& app) { return app.shared<GasShared>(); }
+
+}  // namespace corvasine::gas

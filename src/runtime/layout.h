@@ -1,0 +1,36 @@
+#pragma once
+
+// Rows of a frame: every row has a caption on the left, a field and either a
+// unit list or a unit label, at fixed lefts and widths; rows are a fixed step
+// apart. A window declares one RowLayout per kind of frame and places each
+// control of a row with one call.
+
+#include "runtime/controls.h"
+
+namespace corvasine::runtime {
+
+struct RowLayout {
+  int captionLeft;
+  int captionWidth;
+  int fieldLeft;
+  int fieldWidth;
+  int unitLeft;
+  int unitWidth;
+  int unitLabelLeft;  // a unit label may sit a little right of a list's left
+  int firstTop;
+  int step;
+  int fieldHeight;
+  int listHeight;
+
+  constexpr int top(int row) const { return firstTop + row * step; }
+  constexpr Rect caption(int row) const {
+    return {captionLeft, top(row), captionWidth, fieldHeight};
+  }
+  constexpr Rect field(int row) const { return {fieldLeft, top(row), fieldWidth, fieldHeight}; }
+  constexpr Rect unitList(int row) const { return {unitLeft, top(row), unitWidth, listHeight}; }
+  constexpr Rect unitLabel(int row) const {
+    return {unitLabelLeft, top(row), unitWidth - (unitLabelLeft - unitLeft), fieldHeight};
+  }
+};
+
+}  // namespace corvasine::runtime

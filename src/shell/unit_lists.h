@@ -1,0 +1,26 @@
+#pragma once
+
+// The unit lists that both calculators show: temperature and pressure. A
+// unit is its position in the list, 0 being the base unit (°F, psia); a
+// position that names no entry takes the last rule. The conversions raise
+// runtime::RuntimeError on an arithmetic fault.
+
+#include <string>
+#include <vector>
+
+namespace corvasine::shell {
+
+inline constexpr double kFahrenheitPerCelsiusDegree = 1.8;  // °F per °C (difference)
+inline constexpr double kFahrenheitAtZeroCelsius = 32.0;    // °F
+inline constexpr double kPsiaPerAtm = 14.6959;
+inline constexpr double kPsiaPerBar = 14.5038;
+inline constexpr double kPsiaPerKgPerCm2 = 14.2233;
+
+std::vector<std::string> temperatureUnitItems();  // "°F", "°C"
+std::vector<std::string> pressureUnitItems();     // "psia", "atm", "bar", "kg/cm2"
+
+// x in the unit at list position `unit` to °F or psia.
+double temperatureToF(double x, int unit);
+double pressureToPsia(double x, int unit);
+
+}  // namespace corvasine::shell

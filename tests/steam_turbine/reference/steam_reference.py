@@ -606,7 +606,10 @@ FIELD_EXAMPLES = [
     ("condensing exhaust 14.5 psia at 90 %", "Combo1=1 Text23=14.5 Text22=90"),
     ("condensing exhaust 1 bar at 50 % C list", "Combo1=1 Combo21=1 Combo20=2 Text23=1 Text22=50"),
     ("condensing exhaust 100 %", "Combo1=1 Text23=2 Text22=100"),
+    ("inlet pressure 0", "Text1=500 Text2=0"),
     ("flows lb/h in, kg/h out", "Combo4=1 Combo19=3 Text3=100"),
+    ("flow balance, mixed units", "Check1=1 Check2=1 Combo4=1 Combo9=3 Combo14=5 Combo19=4 "
+     "Text3=250000 Text10=30000 Text19=40"),
 ]
 
 CASES = [
@@ -692,6 +695,7 @@ def run_case(name, typed, out):
 
 
 def main():
+    sys.stdout.reconfigure(encoding="utf-8", newline="\n")
     only = sys.argv[1:]
     out = []
     if not only:

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "steam_turbine/isentropic_search.h"
 #include "steam_turbine/stream_state.h"
 
 namespace corvasine::steam_turbine {
@@ -44,11 +45,11 @@ class SteamEvaluationWindow {
 };
 
 enum class SteamOutcome {
-  Done,                // resultText holds the result
-  CheckValues,         // "Check your values"
-  NegativeExhaust,     // "Exhaust flow must be positive value"
-  SearchAborted,       // "Recheck your values... Calculation aborted.", then "Calculation terminated"
-  WrongValues,         // "Wrong values" from the isentropic search; the evaluation ends there
+  Done,             // resultText holds the result
+  CheckValues,      // "Check your values"
+  NegativeExhaust,  // "Exhaust flow must be positive value"
+  SearchAborted,    // "Recheck your values... Calculation aborted.", then "Calculation terminated"
+  WrongValues,      // "Wrong values" from the isentropic search; the evaluation ends there
 };
 
 inline constexpr const char* kCheckValuesMessage = "Check your values";
@@ -62,9 +63,18 @@ struct SteamResult {
   std::string resultText;  // lines joined by CR LF
 };
 
+// Passes of the induction-point search after which it ends like its abort:
+// far beyond any search that converges (a few hundred passes).
+inline constexpr long kMaxInductionSearchPasses = 100000;
+
 // Runs the evaluation of the case that the stream flags choose. The caller
 // has checked the shown values (CheckValues) and shows the outcome's message.
 SteamResult evaluateSteamTurbine(const StreamState& state, EvaluationState& evaluation,
                                  SteamEvaluationWindow& window);
+
+// The same with a given isentropic search (every search gives the same
+// answers; the tests compare the fast one with stepping one step at a time).
+SteamResult evaluateSteamTurbine(const StreamState& state, EvaluationState& evaluation,
+                                 SteamEvaluationWindow& window, IsentropicSearch& search);
 
 }  // namespace corvasine::steam_turbine

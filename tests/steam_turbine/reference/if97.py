@@ -1,0 +1,434 @@
+#!/usr/bin/env python3
+"""IAPWS-IF97 water and steam properties (regions 1, 2, 3, the saturation line
+and the 2-3 boundary), written independently for the steam turbine reference
+figures. Units: K, bar absolute, kJ/kg, kJ/(kg K). -1 outside a function's
+range, -2 from the region-3 density search when it does not converge.
+
+The saturated functions by pressure take a one-element list as their pressure
+argument: near the critical point they shift the pressure stored in it, and the
+caller keeps the shifted value for its next call, as the calculator does.
+
+Run: python3 if97.py   (prints the comparison with the IF97 verification values)
+"""
+
+import math
+
+# ---------------------------------------------------------------- tables
+
+# Region 1: I, J, n.
+REG1 = [
+    (0, -2, 0.14632971213167), (0, -1, -0.84548187169114), (0, 0, -0.37563603672040e1),
+    (0, 1, 0.33855169168385e1), (0, 2, -0.95791963387872), (0, 3, 0.15772038513228),
+    (0, 4, -0.16616417199501e-1), (0, 5, 0.81214629983568e-3), (1, -9, 0.28319080123804e-3),
+    (1, -7, -0.60706301565874e-3), (1, -1, -0.18990068218419e-1), (1, 0, -0.32529748770505e-1),
+    (1, 1, -0.21841717175414e-1), (1, 3, -0.52838357969930e-4), (2, -3, -0.47184321073267e-3),
+    (2, 0, -0.30001780793026e-3), (2, 1, 0.47661393906987e-4), (2, 3, -0.44141845330846e-5),
+    (2, 17, -0.72694996297594e-15), (3, -4, -0.31679644845054e-4), (3, 0, -0.28270797985312e-5),
+    (3, 6, -0.85205128120103e-9), (4, -5, -0.22425281908000e-5), (4, -2, -0.65171222895601e-6),
+    (4, 10, -0.14341729937924e-12), (5, -8, -0.40516996860117e-6), (8, -11, -0.12734301741641e-8),
+    (8, -6, -0.17424871230634e-9), (21, -29, -0.68762131295531e-18),
+    (23, -31, 0.14478307828521e-19), (29, -38, 0.26335781662795e-22),
+    (30, -39, -0.11947622640071e-22), (31, -40, 0.18228094581404e-23),
+    (32, -41, -0.93537087292458e-25),
+]
+
+# Region 2, ideal-gas part: J0, n0.
+REG2_IDEAL = [
+    (0, -0.96927686500217e1), (1, 0.10086655968018e2), (-5, -0.56087911283020e-2),
+    (-4, 0.71452738081455e-1), (-3, -0.40710498223928), (-2, 0.14240819171444e1),
+    (-1, -0.43839511319450e1), (2, -0.28408632460772), (3, 0.21268463753307e-1),
+]
+
+# Region 2, residual part: I, J, n.
+REG2_RES = [
+    (1, 0, -0.17731742473213e-2), (1, 1, -0.17834862292358e-1), (1, 2, -0.45996013696365e-1),
+    (1, 3, -0.57581259083432e-1), (1, 6, -0.50325278727930e-1), (2, 1, -0.33032641670203e-4),
+    (2, 2, -0.18948987516315e-3), (2, 4, -0.39392777243355e-2), (2, 7, -0.43797295650573e-1),
+    (2, 36, -0.26674547914087e-4), (3, 0, 0.20481737692309e-7), (3, 1, 0.43870667284435e-6),
+    (3, 3, -0.32277677238570e-4), (3, 6, -0.15033924542148e-2), (3, 35, -0.40668253562649e-1),
+    (4, 1, -0.78847309559367e-9), (4, 2, 0.12790717852285e-7), (4, 3, 0.48225372718507e-6),
+    (5, 7, 0.22922076337661e-5), (6, 3, -0.16714766451061e-10), (6, 16, -0.21171472321355e-2),
+    (6, 35, -0.23895741934104e2), (7, 0, -0.59059564324270e-17), (7, 11, -0.12621808899101e-5),
+    (7, 25, -0.38946842435739e-1), (8, 8, 0.11256211360459e-10), (8, 36, -0.82311340897998e1),
+    (9, 13, 0.19809712802088e-7), (10, 4, 0.10406965210174e-18),
+    (10, 10, -0.10234747095929e-12), (10, 14, -0.10018179379511e-8),
+    (16, 29, -0.80882908646985e-10), (16, 50, 0.10693031879409), (18, 57, -0.33662250574171),
+    (20, 20, 0.89185845355421e-24), (20, 35, 0.30629316876232e-12),
+    (20, 48, -0.42002467698208e-5), (21, 21, -0.59056029685639e-25),
+    (22, 53, 0.37826947613457e-5), (23, 39, -0.12768608934681e-14),
+    (24, 26, 0.73087610595061e-28), (24, 40, 0.55414715350778e-16),
+    (24, 58, -0.94369707241210e-6),
+]
+
+# Region 3: I, J, n; row 1 is the coefficient of ln(delta).
+REG3 = [
+    (0, 0, 0.10658070028513e1), (0, 0, -0.15732845290239e2), (0, 1, 0.20944396974307e2),
+    (0, 2, -0.76867707878716e1), (0, 7, 0.26185947787954e1), (0, 10, -0.28080781148620e1),
+    (0, 12, 0.12053369696517e1), (0, 23, -0.84566812812502e-2), (1, 2, -0.12654315477714e1),
+    (1, 6, -0.11524407806681e1), (1, 15, 0.88521043984318), (1, 17, -0.64207765181607),
+    (2, 0, 0.38493460186671), (2, 2, -0.85214708824206), (2, 6, 0.48972281541877e1),
+    (2, 7, -0.30502617256965e1), (2, 22, 0.39420536879154e-1), (2, 26, 0.12558408424308),
+    (3, 0, -0.27999329698710), (3, 2, 0.13899799569460e1), (3, 4, -0.20189915023570e1),
+    (3, 16, -0.82147637173963e-2), (3, 26, -0.47596035734923), (4, 0, 0.43984074473500e-1),
+    (4, 2, -0.44476435428739), (4, 4, 0.90572070719733), (4, 26, 0.70522450087967),
+    (5, 1, 0.10770512626332), (5, 3, -0.32913623258954), (5, 26, -0.50871062041158),
+    (6, 0, -0.22175400873096e-1), (6, 2, 0.94260751665092e-1), (6, 26, 0.16436278447961),
+    (7, 2, -0.13503372241348e-1), (8, 26, -0.14834345352472e-1), (9, 2, 0.57922953628084e-3),
+    (9, 26, 0.32308904703711e-2), (10, 0, 0.80964802996215e-4), (10, 1, -0.16557679795037e-3),
+    (11, 26, -0.44923899061815e-4),
+]
+
+REG4 = [None, 0.11670521452767e4, -0.72421316703206e6, -0.17073846940092e2,
+        0.12020824702470e5, -0.32325550322333e7, 0.14915108613530e2, -0.48232657361591e4,
+        0.40511340542057e6, -0.23855557567849, 0.65017534844798e3]
+
+B23 = [None, 0.34805185628969e3, -0.11671859879975e1, 0.10192970039326e-2,
+       0.57254459862746e3, 0.13918839778870e2]
+
+R_SI = 461.526  # J/(kg K), in the specific volume and the density search
+R_KJ = 461.526 * 0.001  # kJ/(kg K), one ulp above 0.461526
+assert R_KJ == 0.46152600000000005
+
+
+def pw(base, exponent):
+    """General power of a Double and an integer exponent (the C library pow)."""
+    return base ** float(exponent)
+
+
+# ---------------------------------------------------------------- basic equations
+
+
+def gamma1(tau, pi):
+    s = 0.0
+    for i, j, n in REG1:
+        s += n * pw(7.1 - pi, i) * pw(tau - 1.222, j)
+    return s
+
+
+def gamma1_pi(tau, pi):
+    s = 0.0
+    for i, j, n in REG1:
+        s -= n * i * pw(7.1 - pi, i - 1) * pw(tau - 1.222, j)
+    return s
+
+
+def gamma1_tau(tau, pi):
+    s = 0.0
+    for i, j, n in REG1:
+        s += n * pw(7.1 - pi, i) * j * pw(tau - 1.222, j - 1)
+    return s
+
+
+def gamma0_2(tau, pi):
+    s = math.log(pi)
+    for j, n in REG2_IDEAL:
+        s += n * pw(tau, j)
+    return s
+
+
+def gamma0_2_pi(tau, pi):
+    return 1 / pi
+
+
+def gamma0_2_tau(tau, pi):
+    s = 0.0
+    for j, n in REG2_IDEAL:
+        s += n * j * pw(tau, j - 1)
+    return s
+
+
+def gammar_2(tau, pi):
+    s = 0.0
+    for i, j, n in REG2_RES:
+        s += n * pw(pi, i) * pw(tau - 0.5, j)
+    return s
+
+
+def gammar_2_pi(tau, pi):
+    s = 0.0
+    for i, j, n in REG2_RES:
+        s += n * i * pw(pi, i - 1) * pw(tau - 0.5, j)
+    return s
+
+
+def gammar_2_tau(tau, pi):
+    s = 0.0
+    for i, j, n in REG2_RES:
+        s += n * pw(pi, i) * j * pw(tau - 0.5, j - 1)
+    return s
+
+
+def phi3(tau, delta):
+    s = REG3[0][2] * math.log(delta)
+    for i, j, n in REG3[1:]:
+        s += n * pw(delta, i) * pw(tau, j)
+    return s
+
+
+def phi3_delta(tau, delta):
+    s = REG3[0][2] / delta
+    for i, j, n in REG3[1:]:
+        s += n * i * pw(delta, i - 1) * pw(tau, j)
+    return s
+
+
+def phi3_deltadelta(tau, delta):
+    s = -REG3[0][2] / pw(delta, 2)
+    for i, j, n in REG3[1:]:
+        s += n * i * (i - 1) * pw(delta, i - 2) * pw(tau, j)
+    return s
+
+
+def phi3_tau(tau, delta):
+    s = 0.0
+    for i, j, n in REG3[1:]:
+        s += n * pw(delta, i) * j * pw(tau, j - 1)
+    return s
+
+
+# ---------------------------------------------------------------- lines
+
+
+def pSatW(t):
+    if t < 273.15 or t > 647.096:
+        return -1.0
+    n = REG4
+    theta = t + n[9] / (t - n[10])
+    a = pw(theta, 2) + n[1] * theta + n[2]
+    b = n[3] * pw(theta, 2) + n[4] * theta + n[5]
+    c = n[6] * pw(theta, 2) + n[7] * theta + n[8]
+    return 10 * pw(2 * c / (-b + (pw(b, 2) - 4 * a * c) ** 0.5), 4)
+
+
+def tSatW(p):
+    if p < 0.00611213 or p > 220.64:
+        return -1.0
+    n = REG4
+    beta = (0.1 * p) ** 0.25
+    e = pw(beta, 2) + n[3] * beta + n[6]
+    f = n[1] * pw(beta, 2) + n[4] * beta + n[7]
+    g = n[2] * pw(beta, 2) + n[5] * beta + n[8]
+    d = 2 * g / (-f - (pw(f, 2) - 4 * e * g) ** 0.5)
+    return 0.5 * (n[10] + d - (pw(n[10] + d, 2) - 4 * (n[9] + n[10] * d)) ** 0.5)
+
+
+def pBound23(t):
+    if t < 623.15 or t > 863.15:
+        return -1.0
+    return 10 * ((B23[1] + B23[2] * t) + B23[3] * pw(t, 2))
+
+
+def tBound23(p):
+    if p < 165.292 or p > 1000:
+        return -1.0
+    return B23[4] + ((0.1 * p - B23[5]) / B23[3]) ** 0.5
+
+
+# ---------------------------------------------------------------- regions
+
+
+def volume1(t, p):
+    tau, pi = 1386 / t, 0.1 * p / 16.53
+    return R_SI * t * pi * gamma1_pi(tau, pi) / (100000 * p)
+
+
+def entropy1(t, p):
+    tau, pi = 1386 / t, 0.1 * p / 16.53
+    return R_KJ * (tau * gamma1_tau(tau, pi) - gamma1(tau, pi))
+
+
+def enthalpy1(t, p):
+    tau, pi = 1386 / t, 0.1 * p / 16.53
+    return R_KJ * t * tau * gamma1_tau(tau, pi)
+
+
+def volume2(t, p):
+    tau, pi = 540 / t, 0.1 * p
+    return R_SI * t * pi * (gamma0_2_pi(tau, pi) + gammar_2_pi(tau, pi)) / (100000 * p)
+
+
+def entropy2(t, p):
+    tau, pi = 540 / t, 0.1 * p
+    return R_KJ * (tau * (gamma0_2_tau(tau, pi) + gammar_2_tau(tau, pi))
+                   - (gamma0_2(tau, pi) + gammar_2(tau, pi)))
+
+
+def enthalpy2(t, p):
+    tau, pi = 540 / t, 0.1 * p
+    return R_KJ * t * tau * (gamma0_2_tau(tau, pi) + gammar_2_tau(tau, pi))
+
+
+def pressure3(t, rho):
+    """Region-3 pressure in bar (for the verification only)."""
+    delta = rho / 322
+    return rho * R_SI * t * delta * phi3_delta(647.096 / t, delta) / 100000
+
+
+def entropy3(t, rho):
+    if rho <= 0:
+        return -1.0  # no physical density: the library's out-of-range value
+    tau, delta = 647.096 / t, rho / 322
+    return R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
+
+
+def enthalpy3(t, rho):
+    if rho <= 0:
+        return -1.0
+    tau, delta = 647.096 / t, rho / 322
+    return R_KJ * t * (tau * phi3_tau(tau, delta) + delta * phi3_delta(tau, delta))
+
+
+def densReg3(t, p):
+    ps = pSatW(t)
+    rho = 100.0 if (t < 647.096 and p < ps) else 600.0
+    tau = 647.096 / t
+    for _ in range(1000):
+        delta = rho / 322
+        fd = phi3_delta(tau, delta)
+        fdd = phi3_deltadelta(tau, delta)
+        p_rho = fd * pw(rho, 2) * R_SI * t / 322
+        slope = (R_SI * t / 322) * (2 * rho * fd + pw(rho, 2) * fdd / 322)
+        rho_new = rho + (100000 * p - p_rho) / slope
+        if abs(rho_new - rho) < 5e-6:
+            return rho_new
+        rho = rho_new
+    return -2.0
+
+
+# ---------------------------------------------------------------- public functions
+
+
+def _region(t, p):
+    ps, pb, tb = pSatW(t), pBound23(t), tBound23(p)
+    if 273.15 <= t <= 623.15 and ps <= p <= 1000:
+        return 1
+    if ((273.15 <= t <= 623.15 and 0 < p <= ps) or (623.15 <= t <= 863.15 and 0 < p <= pb)
+            or (863.15 <= t <= 1073.15 and 0 < p <= 1000)):
+        return 2
+    if 623.15 <= t <= tb and pb <= p <= 1000:
+        return 3
+    return 0
+
+
+def entropyW(t, p):
+    r = _region(t, p)
+    if r == 1:
+        return entropy1(t, p)
+    if r == 2:
+        return entropy2(t, p)
+    if r == 3:
+        return entropy3(t, densReg3(t, p))
+    return -1.0
+
+
+def enthalpyW(t, p):
+    r = _region(t, p)
+    if r == 1:
+        return enthalpy1(t, p)
+    if r == 2:
+        return enthalpy2(t, p)
+    if r == 3:
+        return enthalpy3(t, densReg3(t, p))
+    return -1.0
+
+
+def densW(t, p):
+    r = _region(t, p)
+    if r == 1:
+        return 1 / volume1(t, p)
+    if r == 2:
+        return 1 / volume2(t, p)
+    if r == 3:
+        return densReg3(t, p)
+    return -1.0
+
+
+def _sat_by_pressure(pref, liquid, low_fn, reg3_fn):
+    p = pref[0]
+    lo, hi = pSatW(273.15), pSatW(623.15)
+    if lo <= p <= hi:
+        t = tSatW(p)
+        if t == -1.0:
+            return -1.0  # below tSatW's range: no saturation state
+        return low_fn(t, p)
+    if hi < p <= 220.64:
+        t = tSatW(p)
+        pref[0] = p + 0.00001 if liquid else p - 0.00001
+        return reg3_fn(t, densReg3(t, pref[0]))
+    return -1.0
+
+
+def entropySatLiqPW(pref):
+    return _sat_by_pressure(pref, True, entropy1, entropy3)
+
+
+def entropySatVapPW(pref):
+    return _sat_by_pressure(pref, False, entropy2, entropy3)
+
+
+def enthalpySatLiqPW(pref):
+    return _sat_by_pressure(pref, True, enthalpy1, enthalpy3)
+
+
+def enthalpySatVapPW(pref):
+    return _sat_by_pressure(pref, False, enthalpy2, enthalpy3)
+
+
+# ---------------------------------------------------------------- verification
+
+
+def _verify():
+    rows = []
+    # Table 5 (region 1): T K, p MPa, v, h, s.
+    for t, p, v, h, s in [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
+                          (300, 80, 0.971180894e-3, 0.184142828e3, 0.368563852),
+                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]:
+        rows += [("v1(%g K, %g MPa)" % (t, p), volume1(t, 10 * p), v),
+                 ("h1(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
+                 ("s1(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
+    # Table 15 (region 2).
+    for t, p, v, h, s in [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
+                          (700, 0.0035, 0.923015898e2, 0.333568375e4, 0.101749996e2),
+                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)]:
+        rows += [("v2(%g K, %g MPa)" % (t, p), volume2(t, 10 * p), v),
+                 ("h2(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
+                 ("s2(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
+    # Table 33 (region 3): T, rho, p MPa, h, s; then the public functions at (T, p).
+    for t, rho, p, h, s in [(650, 500, 0.255837018e2, 0.186343019e4, 0.405427273e1),
+                            (650, 200, 0.222930643e2, 0.237512401e4, 0.485438792e1),
+                            (750, 500, 0.783095639e2, 0.225868845e4, 0.446971906e1)]:
+        rows += [("p3(%g K, %g kg/m3) MPa" % (t, rho), pressure3(t, rho) / 10, p),
+                 ("h3(%g K, %g kg/m3)" % (t, rho), enthalpy3(t, rho), h),
+                 ("s3(%g K, %g kg/m3)" % (t, rho), entropy3(t, rho), s),
+                 ("densReg3(%g K, p3) kg/m3" % t, densReg3(t, pressure3(t, rho)), rho),
+                 ("enthalpyW(%g K, p3)" % t, enthalpyW(t, pressure3(t, rho)), h),
+                 ("entropyW(%g K, p3)" % t, entropyW(t, pressure3(t, rho)), s)]
+    for t, p in [(300, 0.353658941e-2), (500, 0.263889776e1), (600, 0.123443146e2)]:
+        rows.append(("pSatW(%g K) MPa" % t, pSatW(t) / 10, p))
+    for p, t in [(0.1, 0.372755919e3), (1, 0.453035632e3), (10, 0.584149488e3)]:
+        rows.append(("tSatW(%g MPa)" % p, tSatW(10 * p), t))
+    rows.append(("pBound23(623.15 K) MPa", pBound23(623.15) / 10, 0.165291643e2))
+    rows.append(("tBound23(100 MPa)", tBound23(1000), 863.15))
+    worst, agree = 0.0, 0
+    for name, got, want in rows:
+        rel = abs(got - want) / abs(want)
+        worst = max(worst, rel)
+        same = float("%.8e" % got) == float("%.8e" % want)
+        agree += same
+        print("%-32s %-22r table %-14.9g rel %.1e %s" % (name, got, want, rel,
+                                                          "ok" if same else "DIFFERS"))
+    print("%d of %d values round to the table's 9 digits; worst relative deviation %.1e"
+          % (agree, len(rows), worst))
+    print("tBound23(pBound23(623.15)) =", tBound23(pBound23(623.15)), "(just below 165.292 bar)")
+    # Range ends and the near-critical shift.
+    print("tSatW(pSatW(273.15)) =", tSatW(pSatW(273.15)), " tSatW(220.64) =", tSatW(220.64))
+    pref = [200.0]
+    s_liq = entropySatLiqPW(pref)
+    print("entropySatLiqPW(200 bar) =", s_liq, " pressure after:", pref[0])
+    s_vap = entropySatVapPW(pref)
+    print("entropySatVapPW(same variable) =", s_vap, " pressure after:", pref[0])
+    return worst
+
+
+if __name__ == "__main__":
+    _verify()

@@ -62,11 +62,11 @@ std::string psiaDisplayText(double p, int unit) {
     case 0:
       return NumberText(p);
     case 1:
-      return NumberText(RoundHalfEven(p / kPsiaPerAtm, kPressureDisplayDecimals));
+      return NumberText(RoundHalfEven(p / kPsiPerAtm, kPressureDisplayDecimals));
     case 2:
-      return NumberText(RoundHalfEven(p / kPsiaPerBar, kPressureDisplayDecimals));
+      return NumberText(RoundHalfEven(p / kPsiPerBar, kPressureDisplayDecimals));
     default:
-      return NumberText(RoundHalfEven(p / kPsiaPerKgPerCm2, kPressureDisplayDecimals));
+      return NumberText(RoundHalfEven(p / kPsiPerKgfPerCm2, kPressureDisplayDecimals));
   }
 }
 

@@ -14,9 +14,9 @@
 namespace corvasine::gas {
 
 // The temperature and pressure lists are the ones both calculators show.
-using shell::kPsiaPerAtm;
-using shell::kPsiaPerBar;
-using shell::kPsiaPerKgPerCm2;
+using shell::kPsiPerAtm;
+using shell::kPsiPerBar;
+using shell::kPsiPerKgfPerCm2;
 using shell::pressureToPsia;  // psia, atm, bar, kg/cm2
 using shell::temperatureToF;  // °F, °C
 

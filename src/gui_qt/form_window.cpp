@@ -189,9 +189,17 @@ FormWindow::FormWindow(runtime::Form& form)
   }
   applyFormSize();
   syncForm();
+  // A progress text shows while its search runs, at most once per screen frame.
+  form.setRepaintHandler([this](const runtime::Control& control) {
+    if (repaintClock_.isValid() && repaintClock_.elapsed() < kRepaintIntervalMs) return;
+    repaintClock_.start();
+    if (QWidget* widget = widgetFor(control)) widget->repaint();
+  });
 }
 
-FormWindow::~FormWindow() = default;
+FormWindow::~FormWindow() {
+  if (form_ != nullptr) form_->setRepaintHandler({});
+}
 
 int FormWindow::pixels(int twips) const {
   return static_cast<int>(std::lround(twips * dotsPerInch_ / kTwipsPerInch));
@@ -595,6 +603,7 @@ void FormWindow::showFirst(int cascadeStep) {
 }
 
 void FormWindow::detach() {
+  if (form_ != nullptr) form_->setRepaintHandler({});
   form_ = nullptr;
   editing_ = nullptr;
   refused_ = nullptr;

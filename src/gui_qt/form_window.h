@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <map>
@@ -87,6 +88,9 @@ class FormWindow : public QMainWindow {
   // A control that was refused the focus by a list's validate handler; its
   // pending click is dropped.
   const runtime::Control* refused_ = nullptr;
+  // Repaints requested by a running handler, at most one per frame.
+  static constexpr qint64 kRepaintIntervalMs = 16;
+  QElapsedTimer repaintClock_;
 };
 
 // A caption without its access-key marks, as a label shows it ("&&" is "&").

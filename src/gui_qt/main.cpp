@@ -7,6 +7,7 @@
 #include "gui_qt/qt_services.h"
 #include "runtime/application.h"
 #include "shell/frmmain.h"
+#include "steam_turbine/register.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ namespace {
 // for them when it loads, so they are registered first.
 void registerOpeners(corvasine::runtime::Application& app) {
   corvasine::gas::registerGasTurbine(app);
-  // The steam turbine window ("frmstm") is registered here once it is built.
+  corvasine::steam_turbine::registerSteamTurbine(app);
 }
 
 }  // namespace

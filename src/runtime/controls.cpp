@@ -51,6 +51,8 @@ void Control::setFocus() { form_.setFocus(*this); }
 
 void Control::notify() { form_.notify(this); }
 
+void Control::refresh() { form_.repaintNow(*this); }
+
 void Control::fire(const Handler& handler) {
   if (!handler) return;
   Application::EventScope scope(form_.application());

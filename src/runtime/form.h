@@ -63,6 +63,15 @@ class Form {
   int subscribe(Observer observer);
   void unsubscribe(int id);
 
+  // Draws a control at once while a handler still runs (a progress text);
+  // the view decides how often it really repaints.
+  void repaintNow(const Control& control) {
+    if (repaintHandler_) repaintHandler_(control);
+  }
+  void setRepaintHandler(std::function<void(const Control&)> handler) {
+    repaintHandler_ = std::move(handler);
+  }
+
   // Token whose expiry marks the form as unloaded (see ControlRef).
   std::weak_ptr<void> lifetime() const { return lifetime_; }
   bool isUnloaded() const { return !lifetime_; }
@@ -86,6 +95,7 @@ class Form {
   const Control* validating_ = nullptr;  // the list whose validate handler runs
   std::vector<std::pair<int, Observer>> observers_;
   int nextObserverId_ = 1;
+  std::function<void(const Control&)> repaintHandler_;
   std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 

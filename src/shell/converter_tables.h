@@ -4,19 +4,15 @@
 #include <string_view>
 
 #include "runtime/controls.h"
+#include "shell/unit_factors.h"
 #include "shell/vari.h"
 
 namespace corvasine::shell {
 
 // Conversion factors of the unit converters, each with its unit.
-inline constexpr double kFahrenheitPerCelsius = 1.8;       // °F per °C (and per K)
-inline constexpr double kFahrenheitAtZeroCelsius = 32.0;   // °F
 inline constexpr double kKelvinAtZeroCelsius = 273.15;     // K
 inline constexpr double kRankineAtZeroFahrenheit = 460.0;  // °R; the converter has always used 460
-inline constexpr double kPsiPerKgfPerCm2 = 14.2233;        // psi per kg(f)/cm2
-inline constexpr double kPsiPerBar = 14.5038;              // psi per bar
 inline constexpr double kKilopascalPerPsi = 6.89476;       // kPa per psi
-inline constexpr double kPsiPerAtm = 14.6959;              // psi per atm
 inline constexpr double kNm3PerKscf = 26.78964143;         // (Nm3/h) per KSCFH
 inline constexpr double kHoursPerDay = 24.0;               // h per day
 inline constexpr double kKscfPerMmscf = 1000.0;            // thousand scf per million scf

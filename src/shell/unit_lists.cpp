@@ -12,7 +12,7 @@ std::vector<std::string> pressureUnitItems() { return {"psia", "atm", "bar", "kg
 
 double temperatureToF(double x, int unit) {
   if (unit == 0) return x;
-  return checked(x * kFahrenheitPerCelsiusDegree + kFahrenheitAtZeroCelsius);
+  return checked(x * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius);
 }
 
 double pressureToPsia(double x, int unit) {
@@ -20,11 +20,11 @@ double pressureToPsia(double x, int unit) {
     case 0:
       return x;
     case 1:
-      return checked(x * kPsiaPerAtm);
+      return checked(x * kPsiPerAtm);
     case 2:
-      return checked(x * kPsiaPerBar);
+      return checked(x * kPsiPerBar);
     default:
-      return checked(x * kPsiaPerKgPerCm2);
+      return checked(x * kPsiPerKgfPerCm2);
   }
 }
 

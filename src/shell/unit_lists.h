@@ -8,13 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace corvasine::shell {
+#include "shell/unit_factors.h"
 
-inline constexpr double kFahrenheitPerCelsiusDegree = 1.8;  // °F per °C (difference)
-inline constexpr double kFahrenheitAtZeroCelsius = 32.0;    // °F
-inline constexpr double kPsiaPerAtm = 14.6959;
-inline constexpr double kPsiaPerBar = 14.5038;
-inline constexpr double kPsiaPerKgPerCm2 = 14.2233;
+namespace corvasine::shell {
 
 std::vector<std::string> temperatureUnitItems();  // "°F", "°C"
 std::vector<std::string> pressureUnitItems();     // "psia", "atm", "bar", "kg/cm2"

@@ -18,4 +18,15 @@ inline constexpr double kFahrenheitAtZeroCelsius = 32.0;   // °F
 inline constexpr double kLibraryLowestTemperature = 273.15;
 inline constexpr double kLibraryHighestTemperature = 1073.15;
 
+// The operations in the order the calculator has always done them.
+constexpr double kelvinFromFahrenheit(double f) {
+  return (f - kFahrenheitAtZeroCelsius) / kFahrenheitPerKelvin + kKelvinAtZeroCelsius;
+}
+constexpr double fahrenheitFromKelvin(double k) {
+  return (k - kKelvinAtZeroCelsius) * kFahrenheitPerKelvin + kFahrenheitAtZeroCelsius;
+}
+constexpr double celsiusFromFahrenheit(double f) {
+  return (f - kFahrenheitAtZeroCelsius) / kFahrenheitPerKelvin;
+}
+
 }  // namespace corvasine::steam_turbine

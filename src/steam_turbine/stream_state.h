@@ -19,12 +19,12 @@ inline constexpr short kTrue = -1;
 inline constexpr short kFalse = 0;
 
 struct StreamState {
-  PerGroup streamTemp{};      // °F
-  PerGroup streamPress{};     // psia
-  PerGroup streamFlow{};      // kpph; written for the inlet and the exhaust only
-  PerGroup satTemp{};         // 2 decimals; °F or the unit of the group's temperature list
-  PerGroup streamEntropy{};   // Btu/(lb °F), 4 decimals; 0 unless superheated
-  PerGroup streamEnthalpy{};  // Btu/lb, 2 decimals; 0 unless superheated
+  PerGroup streamTemp{};       // °F
+  PerGroup streamPress{};      // psia
+  PerGroup streamFlow{};       // kpph; written for the inlet and the exhaust only
+  PerGroup satTemp{};          // 2 decimals; °F or the unit of the group's temperature list
+  PerGroup streamEntropy{};    // Btu/(lb °F), 4 decimals; 0 unless superheated
+  PerGroup streamEnthalpy{};   // Btu/lb, 2 decimals; 0 unless superheated
   double superheatWork = 0.0;  // shown temperature less shown saturation temperature
   double vaporFraction = 0.0;  // %, the condensing exhaust's vapour fraction
   short inductionOn = kFalse;

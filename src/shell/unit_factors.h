@@ -1,0 +1,13 @@
+#pragma once
+
+// Unit factors that the converters and both calculators' unit lists share.
+
+namespace corvasine::shell {
+
+inline constexpr double kFahrenheitPerCelsius = 1.8;      // °F per °C (difference)
+inline constexpr double kFahrenheitAtZeroCelsius = 32.0;  // °F
+inline constexpr double kPsiPerAtm = 14.6959;             // psi per atm
+inline constexpr double kPsiPerBar = 14.5038;             // psi per bar
+inline constexpr double kPsiPerKgfPerCm2 = 14.2233;       // psi per kg(f)/cm2
+
+}  // namespace corvasine::shell

@@ -1,0 +1,336 @@
+#include "steam_turbine/frmstm.h"
+
+#include "runtime/binding.h"
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+#include "shell/converters.h"
+#include "shell/vari.h"
+#include "steam_turbine/steam_case_file.h"
+
+namespace corvasine::steam_turbine {
+
+using runtime::MessageKind;
+
+namespace {
+
+constexpr int kClientWidth = 10320;  // twips
+constexpr int kClientHeight = 8175;  // twips
+constexpr const char* kCaption = "Steam Turbine - Corvasine";
+constexpr const char* kQuitTitle = "Corvasine - Steamturbine";
+constexpr const char* kBackPressureCaption = "Temperature:";
+constexpr const char* kCondensingCaption = "Vapor fraction:";
+constexpr const char* kFahrenheit = "°F";
+constexpr const char* kCelsius = "°C";
+constexpr const char* kPercentUnit = "%";
+
+const char* temperatureUnitName(const runtime::ComboBox& list) {
+  return list.listIndex() == 0 ? kFahrenheit : kCelsius;
+}
+
+// The evaluation's view of the window: flows and the exhaust enthalpy read
+// in the units their lists show, the exhaust flow written in its list's unit.
+class EvaluationView : public SteamEvaluationWindow {
+ public:
+  explicit EvaluationView(frmstm& f) : f_(f) {}
+
+  double readFlow(FlowBox box) override {
+    const auto [text, unit] = flowBox(box);
+    return flowToKpph(runtime::ParseNumber(text->text()), unit->listIndex());
+  }
+  double readExhaustEnthalpy() override {
+    return enthalpyFromShown(runtime::ParseNumber(f_.Text28.text()), f_.Combo17.listIndex());
+  }
+  void writeExhaustFlow(double kpph) override {
+    f_.Text24.setText(runtime::NumberText(kpphToFlow(kpph, f_.Combo19.listIndex())));
+  }
+  void copyInletFlowToExhaust() override {
+    if (f_.Combo4.listIndex() == f_.Combo19.listIndex())
+      f_.Text24.setText(f_.Text3.text());
+    else
+      writeExhaustFlow(readFlow(FlowBox::Inlet));
+  }
+  void showProgress(const std::string& text) override {
+    f_.results.setText(text);
+    f_.results.refresh();
+  }
+  void setSearching(bool searching) override {
+    f_.cmdresult.setCaption(searching ? kSearchingCaption : kEvaluateCaption);
+    f_.cmdresult.setEnabled(!searching);
+  }
+
+ private:
+  std::pair<runtime::TextBox*, runtime::ComboBox*> flowBox(FlowBox box) const {
+    switch (box) {
+      case FlowBox::Inlet:
+        return {&f_.Text3, &f_.Combo4};
+      case FlowBox::Induction:
+        return {&f_.Text10, &f_.Combo9};
+      case FlowBox::Extraction:
+        return {&f_.Text19, &f_.Combo14};
+      case FlowBox::Exhaust:
+        break;
+    }
+    return {&f_.Text24, &f_.Combo19};
+  }
+
+  frmstm& f_;
+};
+
+}  // namespace
+
+frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQuitTitle) {
+  setCaption(kCaption);
+  setClientSize(kClientWidth, kClientHeight);
+  setFixedSize(true);
+  groups_[kInlet] = {kInlet, &Text1, &Combo2, &Text2, &Combo3, &Text4,
+                     &Text5, &Text6, &Combo5, &Text7, &Combo6};
+  groups_[kInduction] = {kInduction, &Text8,  &Combo11, &Text9,  &Combo10, &Text11,
+                         &Text12,    &Text13, &Combo8,  &Text14, &Combo7};
+  groups_[kExtraction] = {kExtraction, &Text21, &Combo16, &Text20, &Combo15, &Text18,
+                          &Text17,     &Text16, &Combo13, &Text15, &Combo12};
+  groups_[kExhaust] = {kExhaust, &Text22, &Combo21, &Text23, &Combo20, &Text25,
+                       &Text26,  &Text27, &Combo18, &Text28, &Combo17};
+  // The computed boxes take neither focus nor typing.
+  for (runtime::TextBox* box :
+       {&Text4, &Text5, &Text6, &Text7, &Text11, &Text12, &Text13, &Text14, &Text15, &Text16,
+        &Text17, &Text18, &Text24, &Text25, &Text26, &Text27, &Text28})
+    box->setEnabled(false);
+  // The induction and extraction frames start disabled, their check boxes
+  // unticked; a check box sits in the tab order where its frame begins.
+  Frame2.setEnabled(false);
+  Frame3.setEnabled(false);
+  Check1.setTabIndex(Frame2.tabIndex());
+  Check2.setTabIndex(Frame3.tabIndex());
+  cmdresult.setDefault(true);
+  Label58.setTabStop(false);
+  bindHandlers();
+  buildMenus({}, {});
+}
+
+void frmstm::bindHandlers() {
+  using runtime::bindChange;
+  using runtime::bindClick;
+  using runtime::bindList;
+  bindChange(Text1, this, &frmstm::Text1_Change);
+  bindChange(Text8, this, &frmstm::Text8_Change);
+  bindChange(Text21, this, &frmstm::Text21_Change);
+  bindChange(Text22, this, &frmstm::Text22_Change);
+  bindChange(Text2, this, &frmstm::Text2_Change);
+  bindChange(Text9, this, &frmstm::Text9_Change);
+  bindChange(Text20, this, &frmstm::Text20_Change);
+  bindChange(Text23, this, &frmstm::Text23_Change);
+  bindChange(Text3, this, &frmstm::Text3_Change);
+  bindChange(Text10, this, &frmstm::Text10_Change);
+  bindChange(Text19, this, &frmstm::Text19_Change);
+  for (runtime::TextBox* box : {&Text5, &Text6, &Text7, &Text12, &Text13, &Text14, &Text17, &Text16,
+                                &Text15, &Text24, &Text26, &Text27, &Text28})
+    box->onChange = [this, box] { markSign(*box); };
+
+  bindClick(Check1, this, &frmstm::Check1_Click);
+  bindClick(Check2, this, &frmstm::Check2_Click);
+  bindList(Combo1, this, &frmstm::Combo1_Click, &frmstm::Combo1_Validate);
+  bindList(Combo2, this, &frmstm::Combo2_Click, &frmstm::Combo2_Validate);
+  bindList(Combo3, this, &frmstm::Combo3_Click, &frmstm::Combo3_Validate);
+  bindClick(Combo4, this, &frmstm::Combo4_Click);
+  bindList(Combo5, this, &frmstm::Combo5_Click, &frmstm::Combo5_Validate);
+  bindList(Combo6, this, &frmstm::Combo6_Click, &frmstm::Combo6_Validate);
+  // The induction lists run their handlers on a pick, like the inlet lists.
+  bindClick(Combo10, this, &frmstm::Combo10_Change);
+  bindClick(Combo11, this, &frmstm::Combo11_Change);
+
+  bindClick(Label8, this, &frmstm::Label8_Click);
+  bindClick(Label9, this, &frmstm::Label9_Click);
+  bindClick(Label10, this, &frmstm::Label10_Click);
+  bindClick(Label22, this, &frmstm::Label22_Click);
+  bindClick(Label50, this, &frmstm::Label50_Click);
+  bindClick(Label58, this, &frmstm::Label58_Click);
+  bindClick(cmdresult, this, &frmstm::cmdresult_Click);
+}
+
+// Every assignment below runs its handler at once: the unit lists re-run
+// the inlet handlers on the still empty boxes.
+void frmstm::Form_Load() {
+  nameHelpFile();
+  state_.inductionOn = kFalse;
+  state_.extractionOn = kFalse;
+  Combo1.setListIndex(0);
+  results.setText(kResultsAtLoad);
+  for (runtime::ComboBox* list :
+       {&Combo2,  &Combo3,  &Combo4,  &Combo5,  &Combo6,  &Combo7,  &Combo8,
+        &Combo9,  &Combo10, &Combo11, &Combo12, &Combo13, &Combo14, &Combo15,
+        &Combo16, &Combo17, &Combo18, &Combo19, &Combo20, &Combo21})
+    list->setListIndex(0);
+}
+
+void frmstm::focusIfPossible(runtime::Control& control) {
+  if (control.acceptsInput()) setFocus(control);
+}
+
+void frmstm::Check1_Click() {
+  const bool on = Check1.value() == 1;
+  Frame2.setEnabled(on);
+  state_.inductionOn = on ? kTrue : kFalse;
+}
+
+void frmstm::Check2_Click() {
+  const bool on = Check2.value() == 1;
+  Frame3.setEnabled(on);
+  state_.extractionOn = on ? kTrue : kFalse;
+}
+
+void frmstm::Combo1_Validate(bool&) {
+  const bool backPressure = turbineType() == 0;
+  Label43.setCaption(backPressure ? kBackPressureCaption : kCondensingCaption);
+  Label50.setCaption(backPressure ? kFahrenheit : kPercentUnit);
+}
+
+void frmstm::Combo1_Click() {
+  bool cancel = false;
+  Combo1_Validate(cancel);
+  Combo21.setVisible(turbineType() == 0);
+  Text22.setText("");
+}
+
+void frmstm::Combo2_Click() {
+  Text1_Change();
+  Label8.setCaption(temperatureUnitName(Combo2));
+  Label9.setCaption(temperatureUnitName(Combo2));
+  focusIfPossible(Text1);
+}
+void frmstm::Combo2_Validate(bool&) { Combo2_Click(); }
+
+void frmstm::Combo3_Click() {
+  Text2_Change();
+  focusIfPossible(Text2);
+}
+void frmstm::Combo3_Validate(bool&) { Combo3_Click(); }
+
+void frmstm::Combo4_Click() {
+  Text3_Change();
+  focusIfPossible(Text3);
+}
+
+// A new entropy or enthalpy unit shows at once: the inlet state is recomputed.
+void frmstm::Combo5_Click() { Combo3_Click(); }
+void frmstm::Combo5_Validate(bool&) { Combo3_Click(); }
+void frmstm::Combo6_Click() { Combo3_Click(); }
+void frmstm::Combo6_Validate(bool&) { Combo3_Click(); }
+
+void frmstm::Combo10_Change() {
+  Text9_Change();
+  focusIfPossible(Text9);
+}
+
+void frmstm::Combo11_Change() {
+  Text8_Change();
+  Label10.setCaption(temperatureUnitName(Combo11));
+  Label11.setCaption(temperatureUnitName(Combo11));
+  focusIfPossible(Text8);
+}
+
+// The unit labels open a converter dialog that writes into a field.
+namespace {
+template <class Dialog>
+void openConverter(runtime::Application& app,
+                   runtime::ControlRef<runtime::TextBox> shell::Vari::*target,
+                   runtime::TextBox& field) {
+  shell::vari(app).*target = runtime::ControlRef<runtime::TextBox>(field);
+  app.form<Dialog>().show();
+}
+}  // namespace
+
+void frmstm::Label9_Click() {
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text1);
+}
+void frmstm::Label8_Click() {
+  openConverter<shell::frmpress>(application(), &shell::Vari::pressTarget, Text2);
+}
+void frmstm::Label10_Click() {
+  openConverter<shell::frmMass>(application(), &shell::Vari::massTarget, Text3);
+}
+void frmstm::Label22_Click() {
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text8);
+}
+void frmstm::Label50_Click() {
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text22);
+}
+
+void frmstm::Label58_Click() { openHomePage(); }
+
+// New asks nothing: it empties every box (each runs its handler), sets the
+// turbine type back and unticks both streams; lists, results and the stream
+// record's last values stay.
+void frmstm::m_new_Click() {
+  for (runtime::TextBox* box :
+       {&Text1,  &Text2,  &Text3,  &Text4,  &Text5,  &Text6,  &Text7,  &Text8,  &Text9,  &Text10,
+        &Text11, &Text12, &Text13, &Text14, &Text21, &Text20, &Text19, &Text15, &Text16, &Text17,
+        &Text18, &Text22, &Text23, &Text24, &Text25, &Text26, &Text27, &Text28})
+    box->setText("");
+  Combo1.setListIndex(0);
+  Check1.setValue(0);
+  Check2.setValue(0);
+}
+
+void frmstm::m_save_Click() { saveSteamCase(*this); }
+void frmstm::m_open_Click() { openSteamCase(*this); }
+
+bool frmstm::typedBoxesHoldNumbers() const {
+  std::vector<const runtime::TextBox*> typed{&Text1, &Text2, &Text3, &Text22, &Text23};
+  if (state_.inductionOn != kFalse) typed.insert(typed.end(), {&Text8, &Text9, &Text10});
+  if (state_.extractionOn != kFalse) typed.insert(typed.end(), {&Text21, &Text20, &Text19});
+  for (const runtime::TextBox* box : typed)
+    if (!runtime::IsNumber(box->text())) return false;
+  return true;
+}
+
+// The derived values must be those of superheated inlet, induction and
+// extraction steam and of a real exhaust state.
+bool frmstm::CheckValues() {
+  try {
+    const auto positive = [](const runtime::TextBox& box) {
+      return runtime::ParseNumber(box.text()) > 0.0;
+    };
+    if (!positive(Text5) || !positive(Text6) || !positive(Text7)) return false;
+    if (state_.inductionOn != kFalse &&
+        (!positive(Text12) || !positive(Text13) || !positive(Text14)))
+      return false;
+    if (state_.extractionOn != kFalse &&
+        (!positive(Text15) || !positive(Text16) || !positive(Text17)))
+      return false;
+    if (!(runtime::ParseNumber(Text26.text()) >= 0.0)) return false;
+    return positive(Text27) && positive(Text28);
+  } catch (const runtime::RuntimeError&) {
+    return false;
+  }
+}
+
+// Evaluate never computes with a number that a typed box does not show.
+void frmstm::cmdresult_Click() {
+  auto& services = application().services();
+  if (!typedBoxesHoldNumbers() || !CheckValues()) {
+    services.ShowMessage(kCheckValuesMessage, MessageKind::Error);
+    return;
+  }
+  EvaluationView view(*this);
+  const SteamResult result = evaluateSteamTurbine(state_, evaluation_, view);
+  switch (result.outcome) {
+    case SteamOutcome::Done:
+      results.setText(result.resultText);
+      break;
+    case SteamOutcome::CheckValues:
+      services.ShowMessage(kCheckValuesMessage, MessageKind::Error);
+      break;
+    case SteamOutcome::NegativeExhaust:
+      services.ShowMessage(kNegativeExhaustMessage, MessageKind::Error);
+      break;
+    case SteamOutcome::SearchAborted:
+      services.ShowMessage(kSearchAbortedMessage, MessageKind::Error);
+      results.setText(kSearchTerminatedText);
+      break;
+    case SteamOutcome::WrongValues:
+      services.ShowMessage(kWrongValuesMessage, MessageKind::Plain);
+      break;
+  }
+}
+
+}  // namespace corvasine::steam_turbine

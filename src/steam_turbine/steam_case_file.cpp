@@ -1,0 +1,109 @@
+#include "steam_turbine/steam_case_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+#include "steam_turbine/frmstm.h"
+
+namespace corvasine::steam_turbine {
+
+using runtime::MessageKind;
+using runtime::RuntimeError;
+using shell::casePiece;
+
+namespace {
+
+// Pieces 0 to 11 are box texts; 12 and 13 the check boxes, 14 the type.
+constexpr std::size_t kCheck1Piece = 12;
+constexpr std::size_t kCheck2Piece = 13;
+constexpr std::size_t kTypePiece = 14;
+
+// The stream boxes in file order.
+std::array<runtime::TextBox*, 12> caseBoxes(frmstm& f) {
+  return {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,  &f.Text9,  &f.Text10,
+          &f.Text21, &f.Text20, &f.Text19, &f.Text22, &f.Text23, &f.Text24};
+}
+
+// A stored number as the 16-bit integer the window keeps.
+int smallInteger(const std::string& piece) {
+  const double rounded = runtime::RoundHalfEven(runtime::ParseNumber(piece), 0);
+  if (rounded < std::numeric_limits<short>::min() || rounded > std::numeric_limits<short>::max())
+    throw RuntimeError("overflow");
+  return static_cast<int>(rounded);
+}
+
+struct SteamCase {
+  std::array<std::string, 12> texts;
+  int check1 = 0;
+  int check2 = 0;
+  int type = 0;
+};
+
+// Every piece read and checked; RuntimeError on the first that is missing or
+// out of its range.
+SteamCase readSteamCase(const std::string& path) {
+  const std::vector<std::string> pieces = shell::readCasePieces(path);
+  SteamCase c;
+  for (std::size_t k = 0; k < c.texts.size(); ++k) c.texts[k] = casePiece(pieces, k);
+  c.check1 = smallInteger(casePiece(pieces, kCheck1Piece));
+  c.check2 = smallInteger(casePiece(pieces, kCheck2Piece));
+  c.type = smallInteger(casePiece(pieces, kTypePiece));
+  const auto isCheckValue = [](int v) { return v >= 0 && v <= 2; };
+  if (!isCheckValue(c.check1) || !isCheckValue(c.check2)) throw RuntimeError("invalid check value");
+  if (c.type < -1 || c.type > 1) throw RuntimeError("invalid list position");
+  return c;
+}
+
+}  // namespace
+
+std::vector<std::string> steamCaseFields(frmstm& form) {
+  std::vector<std::string> fields;
+  for (const runtime::TextBox* box : caseBoxes(form)) fields.push_back(box->text());
+  fields.push_back(runtime::NumberText(form.Check1.value()));
+  fields.push_back(runtime::NumberText(form.Check2.value()));
+  fields.push_back(runtime::NumberText(form.Combo1.listIndex()));
+  return fields;
+}
+
+void saveSteamCase(frmstm& form) {
+  auto& services = form.application().services();
+  const std::vector<std::string> fields = steamCaseFields(form);
+  if (!std::all_of(fields.begin(), fields.end(), shell::isStorableCaseText)) {
+    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
+    return;
+  }
+  const std::string line = shell::joinCaseFields(fields);
+  const std::string path = shell::askCaseFileToSave(services, kSteamCaseFile);
+  if (path.empty()) return;
+  try {
+    shell::writeCaseLine(path, line);
+  } catch (const RuntimeError&) {
+    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
+  }
+}
+
+// The type is set before the exhaust boxes, since picking it empties the
+// exhaust temperature box.
+void openSteamCase(frmstm& form) {
+  auto& services = form.application().services();
+  const std::string path = shell::askCaseFileToOpen(services, kSteamCaseFile);
+  if (path.empty()) return;
+  SteamCase c;
+  try {
+    c = readSteamCase(path);
+  } catch (const RuntimeError&) {
+    services.ShowMessage(shell::kOpenFailedMessage, MessageKind::Error);
+    return;
+  }
+  const auto boxes = caseBoxes(form);
+  for (std::size_t k = 0; k < 9; ++k) boxes[k]->setText(c.texts[k]);
+  form.Combo1.setListIndex(c.type);
+  for (std::size_t k = 9; k < 12; ++k) boxes[k]->setText(c.texts[k]);
+  form.Check1.setValue(c.check1);
+  form.Check2.setValue(c.check2);
+}
+
+}  // namespace corvasine::steam_turbine

@@ -1,0 +1,181 @@
+// The steam window itself: load, lists, check boxes, converter links, menus.
+
+#include <gtest/gtest.h>
+
+#include "shell/converters.h"
+#include "shell/frmboota.h"
+#include "shell/maker.h"
+#include "shell/vari.h"
+#include "steam_turbine/steam_window_support.h"
+
+namespace corvasine::steam_turbine {
+namespace {
+
+using runtime::MessageAnswer;
+
+using FrmstmWindowTest = SteamWindowTest;
+
+TEST_F(FrmstmWindowTest, LoadSetsTheWindowUp) {
+  frmstm& f = window();
+  EXPECT_EQ(f.caption(), "Steam Turbine - Corvasine");
+  EXPECT_EQ(f.Combo1.listIndex(), 0);
+  EXPECT_EQ(f.results.text(), "All results will be based on ASME Steam corelations");
+  for (runtime::Control* c : f.controls()) {
+    if (c->kind() == runtime::ControlKind::ComboBox) {
+      EXPECT_EQ(static_cast<runtime::ComboBox*>(c)->listIndex(), 0) << c->name();
+    }
+  }
+  EXPECT_FALSE(f.Frame2.enabled());
+  EXPECT_FALSE(f.Frame3.enabled());
+  EXPECT_EQ(f.streamState().inductionOn, kFalse);
+  EXPECT_FALSE(f.Text4.enabled());
+  EXPECT_FALSE(f.Text24.enabled());
+  EXPECT_EQ(f.helpFile(), services.programFolder + "/corvasine.hlp");
+  EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(FrmstmWindowTest, CheckBoxesEnableTheirFramesAndKeepTheirValues) {
+  frmstm& f = window();
+  f.Check1.setValue(1);
+  EXPECT_TRUE(f.Frame2.enabled());
+  EXPECT_EQ(f.streamState().inductionOn, kTrue);
+  f.Text8.setText("600");
+  f.Check1.setValue(0);
+  EXPECT_FALSE(f.Frame2.enabled());
+  EXPECT_FALSE(f.Text8.acceptsInput());
+  EXPECT_EQ(f.Text8.text(), "600");
+  f.Check2.setValue(2);  // dimmed counts as off
+  EXPECT_FALSE(f.Frame3.enabled());
+  EXPECT_EQ(f.streamState().extractionOn, kFalse);
+  f.Check2.setValue(1);
+  EXPECT_EQ(f.streamState().extractionOn, kTrue);
+}
+
+TEST_F(FrmstmWindowTest, InductionListsRunTheirHandlersOnAPick) {
+  frmstm& f = window();
+  f.Check1.setValue(1);
+  f.Text9.setText("10");
+  f.Combo10.setListIndex(2);  // bar
+  EXPECT_EQ(f.streamState().streamPress[kInduction], 145.038);
+  EXPECT_EQ(f.activeControl(), &f.Text9);
+  f.Combo11.setListIndex(1);
+  EXPECT_EQ(f.Label10.caption(), "°C");
+  EXPECT_EQ(f.Label11.caption(), "°C");
+  EXPECT_EQ(f.activeControl(), &f.Text8);
+}
+
+TEST_F(FrmstmWindowTest, UnitLabelsOpenTheConverters) {
+  frmstm& f = window();
+  f.Label9.click();
+  f.Label22.click();
+  auto& vari = shell::vari(app);
+  EXPECT_EQ(vari.tempTarget.get(), &f.Text8);
+  ASSERT_NE(app.find<shell::frmtemp1>(), nullptr);
+  f.Label8.click();
+  EXPECT_EQ(vari.pressTarget.get(), &f.Text2);
+  f.Label10.click();
+  EXPECT_EQ(vari.massTarget.get(), &f.Text3);
+  ASSERT_NE(app.find<shell::frmMass>(), nullptr);
+  f.Combo1.setListIndex(1);
+  f.Label50.click();
+  EXPECT_EQ(vari.tempTarget.get(), &f.Text22);
+
+  // The converter writes its °F result whatever the field's list shows.
+  f.Combo1.setListIndex(0);
+  f.Label9.click();
+  auto& converter = app.form<shell::frmtemp1>();
+  converter.Text1.setText("100");
+  converter.Command1.click();
+  EXPECT_EQ(f.Text1.text(), "212");
+}
+
+TEST_F(FrmstmWindowTest, NewEmptiesTheBoxesAndKeepsTheLists) {
+  frmstm& f = window();
+  f.Combo2.setListIndex(1);
+  f.Check1.setValue(1);
+  f.Combo1.setListIndex(1);
+  f.Text1.setText("250");
+  f.Text2.setText("600");
+  f.results.setText("kept");
+  f.m_new_Click();
+  EXPECT_TRUE(services.messages.empty());  // no question
+  EXPECT_EQ(f.Text1.text(), "");
+  EXPECT_EQ(f.Text6.text(), "");
+  EXPECT_EQ(f.Combo1.listIndex(), 0);
+  EXPECT_EQ(f.Check1.value(), 0);
+  EXPECT_FALSE(f.Frame2.enabled());
+  EXPECT_EQ(f.Combo2.listIndex(), 1);
+  EXPECT_EQ(f.results.text(), "kept");
+  f.Text1.setText("100");
+  EXPECT_EQ(f.streamState().streamTemp[kInlet], 212);
+}
+
+TEST_F(FrmstmWindowTest, MenusAndTheQuitQuestion) {
+  frmstm& f = window();
+  ASSERT_EQ(f.menus().size(), 3u);
+  std::vector<std::string> items;
+  for (const auto& menu : f.menus())
+    for (const auto& item : menu.items) items.push_back(item.name + " " + item.shortcut);
+  EXPECT_EQ(items,
+            (std::vector<std::string>{"m_new Ctrl+N", "m_save Ctrl+S", "m_open Ctrl+O", "mnu_sep1 ",
+                                      "m_exit ", "m_copy Ctrl+C", "m_cut Ctrl+X", "m_paste Ctrl+V",
+                                      "m_help F1", "m_about Ctrl+A"}));
+
+  f.clickMenuItem("m_help");
+  EXPECT_EQ(services.helpShown, std::vector<std::string>{f.helpFile()});
+  f.clickMenuItem("m_about");
+  EXPECT_NE(app.find<shell::frmboota>(), nullptr);
+  f.Label58.click();
+  EXPECT_EQ(services.pagesOpened, std::vector<std::string>{shell::kHomePage});
+
+  f.Text1.setText("500");
+  services.answers = {MessageAnswer::No};
+  f.clickMenuItem("m_exit");
+  ASSERT_NE(app.find<frmstm>(), nullptr);
+  EXPECT_EQ(f.Text1.text(), "500");
+  EXPECT_EQ(services.messages.back().title, "Corvasine - Steamturbine");
+  EXPECT_EQ(services.messages.back().text, "Are you sure to quit?");
+  services.answers = {MessageAnswer::Yes};
+  f.clickMenuItem("m_exit");
+  EXPECT_EQ(app.find<frmstm>(), nullptr);
+  EXPECT_NE(app.find<shell::frmboota>(), nullptr);  // what it opened stays
+}
+
+TEST_F(FrmstmWindowTest, EditCommandsWorkOnTheActiveBox) {
+  frmstm& f = window();
+  f.Text1.setText("512.5");
+  f.setFocus(f.Text1);
+  f.Text1.setSelection(0, 3);
+  f.clickMenuItem("m_cut");
+  EXPECT_EQ(services.clipboard, "512");
+  EXPECT_EQ(f.Text1.text(), ".5");
+  f.Text1.setSelection(0, 0);
+  f.clickMenuItem("m_paste");
+  EXPECT_EQ(f.Text1.text(), "512.5");
+}
+
+// Evaluate never computes with a number that a typed box does not show.
+TEST_F(FrmstmWindowTest, EvaluateRefusesBoxesWithoutNumbers) {
+  frmstm& f = window();
+  f.Text1.setText("900");
+  f.Text2.setText("600");
+  f.Text3.setText("100");
+  f.Text23.setText("150");
+  f.Text22.setText("350");
+  const std::string before = f.results.text();
+  f.Text3.setText("1,00");
+  f.cmdresult.click();
+  ASSERT_EQ(services.messages.size(), 1u);
+  EXPECT_EQ(services.messages[0].text, "Check your values");
+  EXPECT_EQ(services.messages[0].title, "Corvasine");
+  EXPECT_EQ(f.results.text(), before);
+
+  f.Text3.setText("100");
+  f.Check1.setValue(1);  // an enabled induction group must be typed too
+  f.cmdresult.click();
+  EXPECT_EQ(services.messages.size(), 2u);
+  EXPECT_EQ(f.results.text(), before);
+}
+
+}  // namespace
+}  // namespace corvasine::steam_turbine

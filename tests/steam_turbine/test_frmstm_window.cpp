@@ -4,8 +4,10 @@
 
 #include "shell/converters.h"
 #include "shell/frmboota.h"
+#include "shell/frmmain.h"
 #include "shell/maker.h"
 #include "shell/vari.h"
+#include "steam_turbine/register.h"
 #include "steam_turbine/steam_window_support.h"
 
 namespace corvasine::steam_turbine {
@@ -175,6 +177,23 @@ TEST_F(FrmstmWindowTest, EvaluateRefusesBoxesWithoutNumbers) {
   f.cmdresult.click();
   EXPECT_EQ(services.messages.size(), 2u);
   EXPECT_EQ(f.results.text(), before);
+}
+
+TEST_F(FrmstmWindowTest, TheStartWindowOpensOneSteamWindow) {
+  registerSteamTurbine(app);
+  auto& start = app.form<shell::frmmain>();
+  ASSERT_TRUE(start.cmdsteam.enabled());
+  start.cmdsteam.click();
+  frmstm* opened = app.find<frmstm>();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_TRUE(opened->visible());
+  start.cmdsteam.click();
+  EXPECT_EQ(app.find<frmstm>(), opened);
+  services.answers = {MessageAnswer::Yes};
+  app.unload(*opened);
+  start.cmdsteam.click();  // built again, from its load step
+  ASSERT_NE(app.find<frmstm>(), nullptr);
+  EXPECT_EQ(app.find<frmstm>()->results.text(), kResultsAtLoad);
 }
 
 }  // namespace

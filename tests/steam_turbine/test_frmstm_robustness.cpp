@@ -1,0 +1,176 @@
+// Random use of the steam window: texts in every box, unit and type picks,
+// check boxes, clipboard, New, evaluations, saves and opens of random files.
+// Nothing may crash or hang, only the system's own messages may appear, no
+// box may show a number that is not finite, and a result is only ever
+// computed from typed boxes that hold numbers.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "runtime/number.h"
+#include "steam_turbine/steam_window_support.h"
+
+namespace corvasine::steam_turbine {
+namespace {
+
+using runtime::MessageAnswer;
+
+class SteamRandomUse : public SteamWindowTest {
+ protected:
+  std::mt19937 rng{20261207};
+
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+  template <class T>
+  const T& anyOf(const std::vector<T>& items) {
+    return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
+  }
+  double uniform(double lo, double hi) {
+    return std::uniform_real_distribution<double>(lo, hi)(rng);
+  }
+  std::string randomText() {
+    static const std::vector<std::string> odd = {
+        "",  "abc", "1,5", "1e308", "-1e308", "1e-320", "nan",  "inf",    " 7 ",
+        "^", "0",   "-0",  "1e999", "12\n",   "+",      "3200", "-461.47"};
+    switch (pick(4)) {
+      case 0:
+        return anyOf(odd);
+      case 1: {
+        std::string s;
+        for (int k = pick(8); k > 0; --k) s.push_back(static_cast<char>(pick(256)));
+        return s;
+      }
+      default:
+        return runtime::NumberText(uniform(-1e4, 1e4));
+    }
+  }
+};
+
+TEST_F(SteamRandomUse, NoCrashNoHangOnlyOwnMessages) {
+  const std::set<std::string> allowed = {"Check your values",
+                                         "Exhaust flow must be positive value",
+                                         "Recheck your values... Calculation aborted.",
+                                         "Wrong values",
+                                         "Error importing data.",
+                                         "Error exporting data.",
+                                         "Are you sure to quit?"};
+  frmstm& f = window();
+  std::vector<runtime::ComboBox*> lists;
+  std::vector<runtime::TextBox*> boxes;
+  for (runtime::Control* c : f.controls()) {
+    if (auto* list = dynamic_cast<runtime::ComboBox*>(c)) lists.push_back(list);
+    if (auto* box = dynamic_cast<runtime::TextBox*>(c)) boxes.push_back(box);
+  }
+  struct Field {
+    runtime::TextBox* box;
+    double lo, hi;
+  };
+  const std::vector<Field> fields = {
+      {&f.Text1, 600, 1000}, {&f.Text2, 300, 1500}, {&f.Text3, 50, 500},   {&f.Text8, 500, 800},
+      {&f.Text9, 100, 400},  {&f.Text10, 5, 60},    {&f.Text21, 450, 700}, {&f.Text20, 80, 300},
+      {&f.Text19, 5, 60},    {&f.Text22, 250, 600}, {&f.Text23, 1, 200}};
+  const auto typeWorkableCase = [&] {
+    for (runtime::ComboBox* list : lists) list->setListIndex(0);
+    for (auto [box, text] :
+         std::vector<std::pair<runtime::TextBox*, const char*>>{{&f.Text1, "900"},
+                                                                {&f.Text2, "900"},
+                                                                {&f.Text3, "250"},
+                                                                {&f.Text22, "500"},
+                                                                {&f.Text23, "150"}})
+      box->setText(text);
+  };
+  const auto typedHoldNumbers = [&] {
+    std::vector<runtime::TextBox*> typed{&f.Text1, &f.Text2, &f.Text3, &f.Text22, &f.Text23};
+    if (f.Check1.value() == 1) typed.insert(typed.end(), {&f.Text8, &f.Text9, &f.Text10});
+    if (f.Check2.value() == 1) typed.insert(typed.end(), {&f.Text21, &f.Text20, &f.Text19});
+    for (runtime::TextBox* box : typed)
+      if (!runtime::IsNumber(box->text())) return false;
+    return true;
+  };
+
+  int results = 0;
+  for (int step = 0; step < 800; ++step) {
+    if (step % 80 == 0) typeWorkableCase();
+    services.answers.assign(4, MessageAnswer::No);
+    switch (pick(10)) {
+      case 0:
+      case 1:
+      case 2: {
+        const Field& field = anyOf(fields);
+        field.box->setText(pick(4) == 0 ? randomText()
+                                        : runtime::NumberText(runtime::RoundHalfEven(
+                                              uniform(field.lo, field.hi), pick(3))));
+        break;
+      }
+      case 3: {
+        runtime::ComboBox* list = anyOf(lists);
+        if (pick(2) == 0) {
+          list->setListIndex(pick(static_cast<int>(list->items().size()) + 1) - 1);
+        } else {
+          f.setFocus(*list);
+          f.setFocus(*anyOf(fields).box);
+        }
+        break;
+      }
+      case 4:
+        (pick(2) ? f.Check1 : f.Check2).setValue(pick(3));
+        break;
+      case 5: {
+        const std::size_t shown = services.messages.size();
+        const bool wasTyped = typedHoldNumbers();
+        f.cmdresult.click();
+        if (services.messages.size() == shown) {
+          ++results;
+          EXPECT_TRUE(wasTyped) << "a result from a box without a number";
+          EXPECT_EQ(f.results.text().rfind("Power: ", 0), 0u) << f.results.text();
+        }
+        EXPECT_EQ(f.cmdresult.caption(), "Evaluate Performance");
+        EXPECT_TRUE(f.cmdresult.enabled());
+        break;
+      }
+      case 6: {
+        runtime::TextBox* box = anyOf(fields).box;
+        f.setFocus(*box);
+        box->setSelection(pick(6), pick(6));
+        services.clipboard = randomText();
+        f.clickMenuItem(pick(2) == 0 ? "m_cut" : "m_paste");
+        break;
+      }
+      case 7: {
+        const std::string name = path("random.qvds");
+        if (pick(2) == 0) {
+          std::string line;
+          for (int k = 0; k < 10 + pick(8); ++k) line += (k ? "^" : "") + randomText();
+          writeFile("random.qvds", line + (pick(2) ? "\r\n" : ""));
+        } else {
+          services.fileDialogAnswers.push_back(name);
+          f.clickMenuItem("m_save");
+        }
+        services.fileDialogAnswers.push_back(name);
+        f.clickMenuItem("m_open");
+        break;
+      }
+      case 8:
+        f.clickMenuItem("m_new");
+        break;
+      default:
+        f.Label9.click();  // a converter may write into the window
+        break;
+    }
+    services.fileDialogAnswers.clear();
+    for (runtime::TextBox* box : boxes) {
+      if (!runtime::IsNumber(box->text())) continue;
+      EXPECT_TRUE(std::isfinite(runtime::ParseNumber(box->text()))) << box->name();
+    }
+  }
+  EXPECT_GT(results, 0);
+  ASSERT_EQ(app.find<frmstm>(), &f);
+  for (const auto& m : services.messages) EXPECT_EQ(allowed.count(m.text), 1u) << m.text;
+}
+
+}  // namespace
+}  // namespace corvasine::steam_turbine

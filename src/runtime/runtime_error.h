@@ -14,6 +14,16 @@ class RuntimeError : public std::runtime_error {
   explicit RuntimeError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Runs a handler body under a silent error exit: a run-time error ends it,
+// keeping what it did before.
+template <class Body>
+void silently(Body body) {
+  try {
+    body();
+  } catch (const RuntimeError&) {
+  }
+}
+
 // Passes a finite result through; an infinite or not-a-number result is a
 // run-time error at the statement that produced it.
 inline double checked(double value) {

@@ -1,5 +1,7 @@
 #include "shell/case_file.h"
 
+#include <algorithm>
+
 #include "runtime/runtime_error.h"
 #include "runtime/text.h"
 #include "runtime/text_file.h"
@@ -32,6 +34,22 @@ std::string joinCaseFields(const std::vector<std::string>& fields) {
     line.append(fields[k]);
   }
   return line;
+}
+
+void saveCaseFields(runtime::Services& services, const CaseFileKind& kind,
+                    const std::vector<std::string>& fields) {
+  if (!std::all_of(fields.begin(), fields.end(), isStorableCaseText)) {
+    services.ShowMessage(kSaveFailedMessage, runtime::MessageKind::Error);
+    return;
+  }
+  const std::string line = joinCaseFields(fields);
+  const std::string path = askCaseFileToSave(services, kind);
+  if (path.empty()) return;
+  try {
+    writeCaseLine(path, line);
+  } catch (const runtime::RuntimeError&) {
+    services.ShowMessage(kSaveFailedMessage, runtime::MessageKind::Error);
+  }
 }
 
 std::string askCaseFileToSave(runtime::Services& services, const CaseFileKind& kind) {

@@ -31,6 +31,12 @@ bool isStorableCaseText(std::string_view text);
 // The fields joined by "^".
 std::string joinCaseFields(const std::vector<std::string>& fields);
 
+// Saves a case: a field that could not be read back is refused with the
+// save's message before the dialog, a cancelled dialog ends quietly, and a
+// failed write shows the message and leaves the old file as it was.
+void saveCaseFields(runtime::Services& services, const CaseFileKind& kind,
+                    const std::vector<std::string>& fields);
+
 // The save and open dialogs in the program folder; an empty name when cancelled.
 std::string askCaseFileToSave(runtime::Services& services, const CaseFileKind& kind);
 std::string askCaseFileToOpen(runtime::Services& services, const CaseFileKind& kind);

@@ -1,6 +1,5 @@
 #include "steam_turbine/steam_case_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -69,20 +68,7 @@ std::vector<std::string> steamCaseFields(frmstm& form) {
 }
 
 void saveSteamCase(frmstm& form) {
-  auto& services = form.application().services();
-  const std::vector<std::string> fields = steamCaseFields(form);
-  if (!std::all_of(fields.begin(), fields.end(), shell::isStorableCaseText)) {
-    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
-    return;
-  }
-  const std::string line = shell::joinCaseFields(fields);
-  const std::string path = shell::askCaseFileToSave(services, kSteamCaseFile);
-  if (path.empty()) return;
-  try {
-    shell::writeCaseLine(path, line);
-  } catch (const RuntimeError&) {
-    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
-  }
+  shell::saveCaseFields(form.application().services(), kSteamCaseFile, steamCaseFields(form));
 }
 
 // The type is set before the exhaust boxes, since picking it empties the

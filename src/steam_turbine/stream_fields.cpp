@@ -19,19 +19,12 @@ using runtime::NumberText;
 using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
+using runtime::silently;
 
 namespace {
 
 constexpr int kSaturationDecimals = 2;
 constexpr double kPercent = 100.0;
-
-template <class Body>
-void silently(Body body) {
-  try {
-    body();
-  } catch (const RuntimeError&) {
-  }
-}
 
 double shown(const runtime::TextBox& box) { return ParseNumber(box.text()); }
 

@@ -7,47 +7,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "runtime/number.h"
 #include "steam_turbine/steam_window_support.h"
+#include "support/random_picks.h"
 
 namespace corvasine::steam_turbine {
 namespace {
 
 using runtime::MessageAnswer;
 
-class SteamRandomUse : public SteamWindowTest {
+class SteamRandomUse : public SteamWindowTest, protected corvasine::testing::RandomPicks {
  protected:
-  std::mt19937 rng{20261207};
-
-  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-  template <class T>
-  const T& anyOf(const std::vector<T>& items) {
-    return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
-  }
-  double uniform(double lo, double hi) {
-    return std::uniform_real_distribution<double>(lo, hi)(rng);
-  }
-  std::string randomText() {
-    static const std::vector<std::string> odd = {
-        "",  "abc", "1,5", "1e308", "-1e308", "1e-320", "nan",  "inf",    " 7 ",
-        "^", "0",   "-0",  "1e999", "12\n",   "+",      "3200", "-461.47"};
-    switch (pick(4)) {
-      case 0:
-        return anyOf(odd);
-      case 1: {
-        std::string s;
-        for (int k = pick(8); k > 0; --k) s.push_back(static_cast<char>(pick(256)));
-        return s;
-      }
-      default:
-        return runtime::NumberText(uniform(-1e4, 1e4));
-    }
-  }
+  SteamRandomUse() : RandomPicks(20261207) {}
 };
 
 TEST_F(SteamRandomUse, NoCrashNoHangOnlyOwnMessages) {
@@ -101,9 +76,7 @@ TEST_F(SteamRandomUse, NoCrashNoHangOnlyOwnMessages) {
       case 1:
       case 2: {
         const Field& field = anyOf(fields);
-        field.box->setText(pick(4) == 0 ? randomText()
-                                        : runtime::NumberText(runtime::RoundHalfEven(
-                                              uniform(field.lo, field.hi), pick(3))));
+        field.box->setText(pick(4) == 0 ? randomText() : figure(field.lo, field.hi));
         break;
       }
       case 3: {

@@ -1,0 +1,240 @@
+#include "fuzz/action_stream.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "fuzz/window_checks.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/number.h"
+#include "shell/case_file.h"
+
+namespace corvasine::fuzz {
+
+using runtime::ControlKind;
+using Clock = std::chrono::steady_clock;
+
+std::string fuzzText(FuzzedDataProvider& input) {
+  static constexpr std::array<std::string_view, 20> kOdd = {
+      "",  "abc", "1,5",   "1e308", "-1e308", "1e-320", "nan", "inf", " 7 ",   "^",
+      "0", "-0",  "1e999", "12..3", "+",      "°C",     ".5",  "5.",  "1E+20", "\r\n"};
+  switch (input.ConsumeIntegralInRange(0, 5)) {
+    case 0:
+      return input.ConsumeRandomLengthString(24);
+    case 1:
+      return std::string(kOdd[input.ConsumeIntegralInRange<std::size_t>(0, kOdd.size() - 1)]);
+    case 2: {
+      const double x = input.ConsumeFloatingPoint<double>();
+      return std::isfinite(x) ? runtime::NumberText(x) : "1";
+    }
+    default:  // a figure in the range of turbine conditions
+      return runtime::NumberText(
+          runtime::RoundHalfEven(input.ConsumeFloatingPointInRange<double>(-100.0, 3000.0),
+                                 input.ConsumeIntegralInRange(0, 3)));
+  }
+}
+
+ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
+                           FuzzedDataProvider& input, StreamOptions options)
+    : app_(app), services_(services), input_(input), options_(std::move(options)) {}
+
+void ActionStream::run() {
+  for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k) {
+    const auto action =
+        static_cast<Action>(input_.ConsumeIntegralInRange(0, static_cast<int>(Action::Count) - 1));
+    perform(action);
+  }
+}
+
+void ActionStream::perform(Action action) {
+  static constexpr std::array<const char*, static_cast<int>(Action::Count)> kNames = {
+      "type",  "pick",   "tick",      "press",      "menu",
+      "focus", "select", "clipboard", "write file", "close"};
+  const Clock::time_point start = Clock::now();
+  {
+    // One event, as the Qt layer runs it: a form unloaded inside it goes when it ends.
+    runtime::Application::EventScope scope(app_);
+    try {
+      switch (action) {
+        case Action::Type:
+          type();
+          break;
+        case Action::Pick:
+          pick();
+          break;
+        case Action::Tick:
+          tick();
+          break;
+        case Action::Press:
+          press();
+          break;
+        case Action::Menu:
+          menu();
+          break;
+        case Action::Focus:
+          focus();
+          break;
+        case Action::Select:
+          select();
+          break;
+        case Action::Clipboard:
+          clipboard();
+          break;
+        case Action::WriteFile:
+          writeFile();
+          break;
+        default:
+          close();
+          break;
+      }
+    } catch (const std::exception& error) {
+      finding("an error escaped a handler",
+              std::string(kNames[static_cast<int>(action)]) + ": " + error.what());
+    }
+  }
+  if (app_.loadedForms().empty() && options_.reopen) options_.reopen(app_);
+  check(kNames[static_cast<int>(action)], Clock::now() - start);
+}
+
+void ActionStream::check(const char* what, Clock::duration took) {
+  if (took > options_.actionBound) finding("an action did not return within its bound", what);
+  const std::string shown = nonFiniteShown(app_, userEdited_, userMaterial_);
+  if (!shown.empty()) finding("a box shows a number that is not finite", shown);
+}
+
+runtime::Control* ActionStream::anyInput(ControlKind kind) {
+  std::vector<runtime::Control*> found;
+  for (runtime::Form* form : app_.loadedForms()) {
+    if (!form->visible() || form->isUnloaded()) continue;
+    for (runtime::Control* c : form->controls())
+      if (c->kind() == kind && c->acceptsInput()) found.push_back(c);
+  }
+  if (found.empty()) return nullptr;
+  return found[input_.ConsumeIntegralInRange<std::size_t>(0, found.size() - 1)];
+}
+
+// A click gives the control the focus first; a list whose validation refuses
+// to let it go keeps the focus and the click does nothing.
+static bool takeFocus(runtime::Control& c) {
+  return c.form().activeControl() == &c || c.form().setFocus(c);
+}
+
+void ActionStream::type() {
+  auto* box = static_cast<runtime::TextBox*>(anyInput(ControlKind::TextBox));
+  if (box == nullptr || !takeFocus(*box)) return;
+  const std::string typed = text();
+  userEdited_.insert(box);
+  box->setText(typed);
+}
+
+void ActionStream::pick() {
+  auto* list = static_cast<runtime::ComboBox*>(anyInput(ControlKind::ComboBox));
+  if (list == nullptr || list->items().empty() || !takeFocus(*list)) return;
+  list->setListIndex(input_.ConsumeIntegralInRange<int>(0, int(list->items().size()) - 1));
+}
+
+void ActionStream::tick() {
+  if (input_.ConsumeBool()) {
+    auto* check = static_cast<runtime::CheckBox*>(anyInput(ControlKind::CheckBox));
+    if (check != nullptr && takeFocus(*check)) check->setValue(check->value() == 1 ? 0 : 1);
+  } else {
+    auto* option = static_cast<runtime::OptionButton*>(anyInput(ControlKind::OptionButton));
+    if (option != nullptr && takeFocus(*option)) option->setValue(true);
+  }
+}
+
+void ActionStream::press() {
+  if (input_.ConsumeBool()) {
+    auto* button = static_cast<runtime::CommandButton*>(anyInput(ControlKind::CommandButton));
+    if (button != nullptr && takeFocus(*button)) button->click();
+  } else {
+    // Labels take no focus; a click runs their handler at once.
+    auto* label = static_cast<runtime::Label*>(anyInput(ControlKind::Label));
+    if (label != nullptr) label->click();
+  }
+}
+
+void ActionStream::menu() {
+  std::vector<std::pair<runtime::Form*, std::string>> items;
+  for (runtime::Form* form : app_.loadedForms()) {
+    if (!form->visible() || form->isUnloaded()) continue;
+    for (const runtime::Menu& m : form->menus())
+      for (const runtime::MenuItem& item : m.items)
+        if (!item.isSeparator() && item.enabled && item.onClick) items.push_back({form, item.name});
+  }
+  if (items.empty()) return;
+  const auto& [form, name] = items[input_.ConsumeIntegralInRange<std::size_t>(0, items.size() - 1)];
+  const bool opening = name == "m_open";
+  const std::string before = snapshot(app_);
+  const std::string hiddenBefore = options_.hiddenState ? options_.hiddenState(app_) : "";
+  const std::size_t shown = services_.messages.size();
+  if (name == "m_paste" && form->activeControl() != nullptr)
+    userEdited_.insert(form->activeControl());
+  form->clickMenuItem(name);
+  if (!opening) return;
+  bool refused = false;
+  for (std::size_t k = shown; k < services_.messages.size(); ++k)
+    refused |= services_.messages[k].text == shell::kOpenFailedMessage;
+  if (!refused) return;
+  if (snapshot(app_) != before)
+    finding("a refused case file changed the window", before + "----\n" + snapshot(app_));
+  if (options_.hiddenState && options_.hiddenState(app_) != hiddenBefore)
+    finding("a refused case file changed the window's state");
+}
+
+void ActionStream::focus() {
+  static constexpr std::array<ControlKind, 5> kKinds = {
+      ControlKind::TextBox, ControlKind::ComboBox, ControlKind::CheckBox,
+      ControlKind::CommandButton, ControlKind::OptionButton};
+  runtime::Control* c = anyInput(kKinds[input_.ConsumeIntegralInRange<std::size_t>(0, 4)]);
+  if (c != nullptr) c->form().setFocus(*c);
+}
+
+void ActionStream::select() {
+  for (runtime::Form* form : app_.loadedForms()) {
+    runtime::Control* active = form->activeControl();
+    if (active == nullptr || active->kind() != ControlKind::TextBox) continue;
+    auto* box = static_cast<runtime::TextBox*>(active);
+    const int length = static_cast<int>(box->text().size());
+    const int start = input_.ConsumeIntegralInRange(0, length);
+    box->setSelection(start, input_.ConsumeIntegralInRange(0, length - start));
+    return;
+  }
+}
+
+void ActionStream::clipboard() { services_.clipboard = text(); }
+
+// Raw bytes, or a line of fields joined by "^" as the case files hold them.
+void ActionStream::writeFile() {
+  std::string bytes;
+  if (input_.ConsumeBool()) {
+    bytes = input_.ConsumeRandomLengthString(400);
+  } else {
+    for (int k = input_.ConsumeIntegralInRange(1, 40); k > 0; --k)
+      bytes += fuzzText(input_) + (k > 1 ? shell::kCaseFieldSeparator : "");
+    if (input_.ConsumeBool()) bytes += "\r\n";
+  }
+  userMaterial_ += bytes;
+  userMaterial_ += '\n';
+  writeBytes(services_.fuzzFile, bytes);
+}
+
+// The close box of a window: its unload handler may cancel.
+void ActionStream::close() {
+  std::vector<runtime::Form*> shown;
+  for (runtime::Form* form : app_.loadedForms())
+    if (form->visible() && !form->isUnloaded()) shown.push_back(form);
+  if (!shown.empty())
+    app_.unload(*shown[input_.ConsumeIntegralInRange<std::size_t>(0, shown.size() - 1)]);
+}
+
+std::string ActionStream::text() {
+  std::string typed = fuzzText(input_);
+  userMaterial_ += typed;
+  userMaterial_ += '\n';
+  return typed;
+}
+
+}  // namespace corvasine::fuzz

@@ -1,0 +1,82 @@
+#pragma once
+
+// Runs the fuzz input as a stream of user actions on the loaded windows, as
+// the Qt layer delivers them: type into a box, pick a list entry, tick a
+// check box or option, press a button, click a label or menu item, move the
+// focus, select and use the clipboard, close a window, and write fuzz bytes
+// or a line of fields into the file that the file dialogs may pick. Questions and dialogs are
+// answered from the input too. After every action the promises are checked: it returned within its
+// bound, no box shows a non-finite number the system made, and a refused case file left the windows
+// as they were.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "fuzz/fuzz_services.h"
+#include "runtime/application.h"
+
+namespace corvasine::fuzz {
+
+struct StreamOptions {
+  int maxActions = 40;
+  std::chrono::milliseconds actionBound{3000};
+  // Shows the window under test again after the user closed it.
+  std::function<void(runtime::Application&)> reopen;
+  // State of the window under test that no control shows (the fuel
+  // composition); a refused file must leave it as it was too.
+  std::function<std::string(runtime::Application&)> hiddenState;
+};
+
+class ActionStream {
+ public:
+  ActionStream(runtime::Application& app, FuzzServices& services, FuzzedDataProvider& input,
+               StreamOptions options);
+  void run();
+
+ private:
+  enum class Action {
+    Type,
+    Pick,
+    Tick,
+    Press,
+    Menu,
+    Focus,
+    Select,
+    Clipboard,
+    WriteFile,
+    Close,
+    Count
+  };
+
+  void perform(Action action);
+  void type();
+  void pick();
+  void tick();
+  void press();
+  void menu();
+  void focus();
+  void select();
+  void clipboard();
+  void writeFile();
+  void close();
+
+  std::string text();
+  runtime::Control* anyInput(runtime::ControlKind kind);
+  void check(const char* what, std::chrono::steady_clock::duration took);
+
+  runtime::Application& app_;
+  FuzzServices& services_;
+  FuzzedDataProvider& input_;
+  StreamOptions options_;
+  std::set<const runtime::Control*> userEdited_;
+  std::string userMaterial_;
+};
+
+// A text that a user might type: raw bytes, an odd entry, or a figure.
+std::string fuzzText(FuzzedDataProvider& input);
+
+}  // namespace corvasine::fuzz

@@ -1,0 +1,137 @@
+// ParseNumber, NumberText and RoundHalfEven on any text and any Double: the
+// parse agrees with the C library's reading of the same decimal text, the
+// text of a number parses back to the same number (exactly when it has at
+// most 15 significant digits; the very largest Doubles show a 15-digit text
+// beyond the range, which reads as an overflow), and rounding a finite value stays finite,
+// near, and unchanged when done twice.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz/fuzz_services.h"
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+
+namespace corvasine::fuzz {
+namespace {
+
+// Values from here up show 15 digits that round beyond the Double range.
+constexpr double kLargestReadable = 1.797693134862315e308;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The documented syntax, written out again: blanks, sign, digits with an
+// optional point, optional exponent, blanks; at least one mantissa digit.
+// Returns the text without its blanks, or nothing when it does not qualify.
+bool decimalText(const std::string& text, std::string& core, int& significantDigits) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  core = text.substr(b, e - b);
+  std::size_t i = 0, digits = 0;
+  std::string mantissa;
+  if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+  for (; i < core.size() && isDigit(core[i]); ++i, ++digits) mantissa += core[i];
+  if (i < core.size() && core[i] == '.')
+    for (++i; i < core.size() && isDigit(core[i]); ++i, ++digits) mantissa += core[i];
+  if (digits == 0) return false;
+  if (i < core.size() && (core[i] == 'e' || core[i] == 'E')) {
+    ++i;
+    if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+    std::size_t exponentDigits = 0;
+    for (; i < core.size() && isDigit(core[i]); ++i) ++exponentDigits;
+    if (exponentDigits == 0) return false;
+  }
+  const std::size_t first = mantissa.find_first_not_of('0');
+  const std::size_t last = mantissa.find_last_not_of('0');
+  significantDigits = first == std::string::npos ? 0 : static_cast<int>(last - first + 1);
+  return i == core.size();
+}
+
+// The text keeps to its form: no trailing zero after a point, at most 15
+// significant digits, and it reads back to the same text.
+void checkNumberText(double x) {
+  const std::string text = runtime::NumberText(x);
+  std::string core;
+  int significant = 0;
+  if (!decimalText(text, core, significant) || core != text)
+    finding("NumberText is not a decimal text", text);
+  if (significant > 15) finding("NumberText shows more than 15 digits", text);
+  const std::size_t point = text.find('.');
+  const std::size_t mantissaEnd = std::min(text.find('E'), text.size());
+  if (point != std::string::npos && text[mantissaEnd - 1] == '0')
+    finding("NumberText keeps a trailing zero", text);
+  // The largest Doubles show as 1.79769313486232E+308, beyond the range:
+  // that text is an overflow, as the shown value says.
+  if (std::fabs(x) >= kLargestReadable) return;
+  const double back = runtime::ParseNumber(text);
+  if (runtime::NumberText(back) != text) finding("NumberText does not read back", text);
+  if (std::fabs(back - x) > std::fabs(x) * 1e-14) finding("NumberText is not near", text);
+}
+
+void checkRounding(double x, int n) {
+  const double r = runtime::RoundHalfEven(x, n);
+  if (!std::isfinite(r)) finding("RoundHalfEven of a finite value is not finite");
+  // Off by at most half a unit of the last decimal, and by the 15-digit
+  // rounding that decides ties.
+  const double unit = std::pow(10.0, -n);
+  if (std::fabs(r - x) > 0.5 * unit + std::fabs(x) * 1e-14 + DBL_MIN)
+    finding("RoundHalfEven moved too far", runtime::NumberText(x) + " to " + std::to_string(n));
+  if (runtime::RoundHalfEven(r, n) != r)
+    finding("RoundHalfEven twice differs", runtime::NumberText(x) + " to " + std::to_string(n));
+}
+
+void checkText(const std::string& text) {
+  std::string core;
+  int significant = 0;
+  const bool syntax = decimalText(text, core, significant);
+  double parsed = 0.0;
+  bool number = true;
+  try {
+    parsed = runtime::ParseNumber(text);
+  } catch (const runtime::RuntimeError&) {
+    number = false;
+  }
+  if (number != runtime::IsNumber(text)) finding("IsNumber disagrees with ParseNumber", text);
+  if (!syntax) {
+    if (number) finding("ParseNumber read a text that is not a decimal number", text);
+    return;
+  }
+  errno = 0;
+  const double c = std::strtod(core.c_str(), nullptr);  // the C locale of this process
+  if (std::isinf(c)) {
+    if (number) finding("ParseNumber read a value beyond the Double range", text);
+    return;
+  }
+  if (!number) finding("ParseNumber refused a decimal number", text);
+  // Values below the normal range may read as zero.
+  if (parsed != c && !(std::fabs(c) < DBL_MIN && parsed == 0.0))
+    finding("ParseNumber differs from the C library", text);
+  checkNumberText(parsed);
+  if (significant <= 15 && std::fabs(parsed) >= DBL_MIN &&
+      runtime::ParseNumber(runtime::NumberText(parsed)) != parsed)
+    finding("a number of 15 digits does not read back", text);
+}
+
+}  // namespace
+}  // namespace corvasine::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvasine::fuzz;
+  FuzzedDataProvider input(data, size);
+  if (input.ConsumeBool()) {
+    checkText(input.ConsumeRemainingBytesAsString());
+    return 0;
+  }
+  const double x = input.ConsumeFloatingPoint<double>();
+  if (!std::isfinite(x)) return 0;
+  checkNumberText(x);
+  checkRounding(x, input.ConsumeIntegralInRange(0, 20));
+  return 0;
+}

@@ -1,0 +1,72 @@
+#include "fuzz/fuzz_services.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace corvasine::fuzz {
+
+using runtime::MessageAnswer;
+using runtime::MessageKind;
+
+void finding(std::string_view what, std::string_view detail) {
+  std::fprintf(stderr, "\n==== FINDING: %.*s\n", static_cast<int>(what.size()), what.data());
+  if (!detail.empty())
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(detail.size()), detail.data());
+  std::abort();
+}
+
+void FuzzServices::reset() {
+  messages.clear();
+  fileDialogs.clear();
+  helpShown.clear();
+  pagesOpened.clear();
+  programsStarted.clear();
+  clipboard.clear();
+  answers.clear();
+  fileDialogAnswers.clear();
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(programFolder, ec))
+    std::filesystem::remove_all(entry.path(), ec);
+}
+
+MessageAnswer FuzzServices::showMessage(const std::string& text, MessageKind kind,
+                                        const std::string& title) {
+  if (allowed_.count(text) == 0) finding("a message the system does not define", text);
+  messages.push_back({text, kind, title});
+  if (kind != MessageKind::Question) return MessageAnswer::Ok;
+  return input_ != nullptr && input_->ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::string FuzzServices::chooseFile() {
+  if (input_ == nullptr) return fuzzFile;
+  switch (input_->ConsumeIntegralInRange(0, 4)) {
+    case 1:
+      return fuzzFile;
+    case 2:
+      return programFolder + "/missing.file";
+    case 3:
+      return programFolder + "/no such folder/case.file";
+    case 4:
+      return programFolder;  // a folder, not a file
+    default:
+      return {};  // cancel
+  }
+}
+
+std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& options) {
+  fileDialogs.push_back(options);
+  return chooseFile();
+}
+
+std::string FuzzServices::saveFileDialog(const runtime::FileDialogOptions& options) {
+  return openFileDialog(options);
+}
+
+void writeBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace corvasine::fuzz

@@ -1,0 +1,50 @@
+#pragma once
+
+// Services for the fuzz targets: the fakes of the tests, except that every
+// question and every file dialog is answered from the fuzz input, and that a
+// finding ends the process with a report instead of failing a test.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/fake_services.h"
+
+namespace corvasine::fuzz {
+
+// Reports a broken promise and aborts, so that libFuzzer keeps the input.
+[[noreturn]] void finding(std::string_view what, std::string_view detail = {});
+
+class FuzzServices : public corvasine::testing::FakeServices {
+ public:
+  // The file a dialog can pick besides a missing one, the folder itself or cancel.
+  std::string fuzzFile;
+
+  // Answers come from this input until the next call. Without an input every
+  // question is answered No and every file dialog picks the fuzz file.
+  void answerFrom(FuzzedDataProvider* input) { input_ = input; }
+  // Forgets what was shown and empties the program folder, for the next input.
+  void reset();
+
+  runtime::MessageAnswer showMessage(const std::string& text, runtime::MessageKind kind,
+                                     const std::string& title) override;
+  std::string openFileDialog(const runtime::FileDialogOptions& options) override;
+  std::string saveFileDialog(const runtime::FileDialogOptions& options) override;
+
+  // A message that is not among the allowed texts is a finding.
+  void allowMessages(std::set<std::string> texts) { allowed_ = std::move(texts); }
+
+ private:
+  std::string chooseFile();
+
+  FuzzedDataProvider* input_ = nullptr;
+  std::set<std::string> allowed_;
+};
+
+// Writes bytes to a file, replacing it.
+void writeBytes(const std::string& path, std::string_view bytes);
+
+}  // namespace corvasine::fuzz

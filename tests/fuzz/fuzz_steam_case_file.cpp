@@ -1,0 +1,82 @@
+// The steam case file reader on any bytes: a file that the description
+// accepts fills the window with its fields, any other is refused with the
+// system's message and leaves the window as it was.
+
+#include <cstdint>
+#include <string>
+
+#include "fuzz/case_file_oracle.h"
+#include "fuzz/fuzz_services.h"
+#include "fuzz/window_checks.h"
+#include "shell/case_file.h"
+#include "steam_turbine/frmstm.h"
+
+namespace corvasine::fuzz {
+namespace {
+
+using steam_turbine::frmstm;
+
+// Whether the pieces make a steam case: 15 fields, the check boxes 0 to 2,
+// the turbine type -1 (none) to 1.
+bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
+  if (!pieces || pieces->size() < 15) return false;
+  const auto check1 = wholeNumber((*pieces)[12]);
+  const auto check2 = wholeNumber((*pieces)[13]);
+  const auto type = wholeNumber((*pieces)[14]);
+  return check1 && check2 && type && *check1 >= 0 && *check1 <= 2 && *check2 >= 0 && *check2 <= 2 &&
+         *type >= -1 && *type <= 1;
+}
+
+struct Fixture {
+  FuzzServices services;
+  runtime::Application app{services};
+  frmstm* window = nullptr;
+
+  Fixture() {
+    services.allowMessages(steamMessages());
+    services.fuzzFile = services.programFolder + "/fuzz.qvds";
+    window = &app.form<frmstm>();
+  }
+};
+
+}  // namespace
+}  // namespace corvasine::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvasine::fuzz;
+  // One window for the process: each file is opened over what the last left.
+  static Fixture fixture;
+  frmstm& f = *fixture.window;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  writeBytes(fixture.services.fuzzFile, bytes);
+  fixture.services.messages.clear();
+  const std::string before = snapshot(fixture.app);
+  {
+    corvasine::runtime::Application::EventScope scope(fixture.app);
+    f.clickMenuItem("m_open");
+  }
+  const auto pieces = casePieces(bytes, '^');
+  const bool refused = !fixture.services.messages.empty();
+  if (refused != !acceptable(pieces))
+    finding(refused ? "a sound case file was refused" : "a bad case file was accepted");
+  if (refused) {
+    if (fixture.services.messageTexts() !=
+        std::vector<std::string>{corvasine::shell::kOpenFailedMessage})
+      finding("a refused file showed another message");
+    if (snapshot(fixture.app) != before) finding("a refused case file changed the window");
+    return 0;
+  }
+  const corvasine::runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,
+                                                &f.Text9,  &f.Text10, &f.Text21, &f.Text20,
+                                                &f.Text19, &f.Text22, &f.Text23, &f.Text24};
+  for (std::size_t k = 0; k < 12; ++k)
+    if (boxes[k]->text() != (*pieces)[k])
+      finding("a box does not hold its field", boxes[k]->name());
+  if (f.Check1.value() != *wholeNumber((*pieces)[12]) ||
+      f.Check2.value() != *wholeNumber((*pieces)[13]) ||
+      f.Combo1.listIndex() != *wholeNumber((*pieces)[14]))
+    finding("a check box or the type does not hold its field");
+  const std::string shown = nonFiniteShown(fixture.app, {}, bytes);
+  if (!shown.empty()) finding("a box shows a number that is not finite", shown);
+  return 0;
+}

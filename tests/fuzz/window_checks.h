@@ -1,0 +1,35 @@
+#pragma once
+
+// What must hold of the windows after every action of a fuzz target.
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "runtime/application.h"
+
+namespace corvasine::fuzz {
+
+// Everything a user can see of the loaded windows: each form's caption and
+// visibility and each control's text, caption, value, list position,
+// enabled and visible flags. Two equal snapshots show the same windows.
+std::string snapshot(const runtime::Application& app);
+
+// Whether a text shows a number that is not finite ("inf", "NaN", "1.#INF",
+// or digits beyond the Double range), as a run-time library would print it.
+bool showsNonFinite(std::string_view text);
+
+// The first box or label of the loaded windows that shows a non-finite number
+// the system made, as "form.control: text"; empty when there is none. Boxes
+// in userEdited are the user's own text; a token found in userMaterial
+// (texts typed, pasted or read from a file) came from the user too.
+std::string nonFiniteShown(const runtime::Application& app,
+                           const std::set<const runtime::Control*>& userEdited,
+                           std::string_view userMaterial);
+
+// Every text the system shows in a message box, by the windows that show it.
+std::set<std::string> shellMessages();
+std::set<std::string> steamMessages();
+std::set<std::string> gasMessages();
+
+}  // namespace corvasine::fuzz

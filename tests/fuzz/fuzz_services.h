@@ -26,7 +26,7 @@ class FuzzServices : public corvasine::testing::FakeServices {
   // Answers come from this input until the next call. Without an input every
   // question is answered No and every file dialog picks the fuzz file.
   void answerFrom(FuzzedDataProvider* input) { input_ = input; }
-  // Forgets what was shown and empties the program folder, for the next input.
+  // Forgets what was shown and empties the program folder; at the end of an input.
   void reset();
 
   runtime::MessageAnswer showMessage(const std::string& text, runtime::MessageKind kind,

@@ -27,32 +27,26 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
          *type >= -1 && *type <= 1;
 }
 
+// One window for the process: each file is opened over what the last one left.
 struct Fixture {
   FuzzServices services;
   runtime::Application app{services};
   frmstm* window = nullptr;
+  std::string shown;  // the snapshot after the last file
 
   Fixture() {
     services.allowMessages(steamMessages());
     services.fuzzFile = services.programFolder + "/fuzz.qvds";
     window = &app.form<frmstm>();
+    shown = snapshot(app);
   }
 };
 
-}  // namespace
-}  // namespace corvasine::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace corvasine::fuzz;
-  // One window for the process: each file is opened over what the last left.
-  static Fixture fixture;
+void openCase(Fixture& fixture, std::string_view bytes) {
   frmstm& f = *fixture.window;
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   writeBytes(fixture.services.fuzzFile, bytes);
-  fixture.services.messages.clear();
-  const std::string before = snapshot(fixture.app);
   {
-    corvasine::runtime::Application::EventScope scope(fixture.app);
+    runtime::Application::EventScope scope(fixture.app);
     f.clickMenuItem("m_open");
   }
   const auto pieces = casePieces(bytes, '^');
@@ -60,15 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (refused != !acceptable(pieces))
     finding(refused ? "a sound case file was refused" : "a bad case file was accepted");
   if (refused) {
-    if (fixture.services.messageTexts() !=
-        std::vector<std::string>{corvasine::shell::kOpenFailedMessage})
+    if (fixture.services.messageTexts() != std::vector<std::string>{shell::kOpenFailedMessage})
       finding("a refused file showed another message");
-    if (snapshot(fixture.app) != before) finding("a refused case file changed the window");
-    return 0;
+    if (snapshot(fixture.app) != fixture.shown) finding("a refused case file changed the window");
+    return;
   }
-  const corvasine::runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,
-                                                &f.Text9,  &f.Text10, &f.Text21, &f.Text20,
-                                                &f.Text19, &f.Text22, &f.Text23, &f.Text24};
+  const runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,
+                                     &f.Text9,  &f.Text10, &f.Text21, &f.Text20,
+                                     &f.Text19, &f.Text22, &f.Text23, &f.Text24};
   for (std::size_t k = 0; k < 12; ++k)
     if (boxes[k]->text() != (*pieces)[k])
       finding("a box does not hold its field", boxes[k]->name());
@@ -76,7 +69,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       f.Check2.value() != *wholeNumber((*pieces)[13]) ||
       f.Combo1.listIndex() != *wholeNumber((*pieces)[14]))
     finding("a check box or the type does not hold its field");
-  const std::string shown = nonFiniteShown(fixture.app, {}, bytes);
-  if (!shown.empty()) finding("a box shows a number that is not finite", shown);
+  const std::string nonFinite = nonFiniteShown(fixture.app, {}, bytes);
+  if (!nonFinite.empty()) finding("a box shows a number that is not finite", nonFinite);
+  fixture.shown = snapshot(fixture.app);
+}
+
+}  // namespace
+}  // namespace corvasine::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static corvasine::fuzz::Fixture fixture;
+  corvasine::fuzz::openCase(fixture, std::string_view(reinterpret_cast<const char*>(data), size));
+  fixture.services.messages = {};
+  fixture.services.fileDialogs = {};
   return 0;
 }

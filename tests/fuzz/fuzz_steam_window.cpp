@@ -15,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.fuzzFile = s.programFolder + "/fuzz.qvds";
     return s;
   }();
-  services.reset();
   FuzzedDataProvider input(data, size);
   services.answerFrom(&input);
   {
@@ -27,5 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ActionStream(app, services, input, options).run();
   }
   services.answerFrom(nullptr);
+  services.reset();
   return 0;
 }

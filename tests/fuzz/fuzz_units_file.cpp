@@ -48,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.allowMessages(gasMessages());
     return s;
   }();
-  services.messages.clear();
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string path = corvasine::gas::unitsFilePath(services.programFolder);
   writeBytes(path, bytes);
@@ -68,5 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (readAll(path) != std::string(corvasine::gas::kDefaultUnitsLine) + "\r\n")
       finding("a bad units file was not replaced by zeros");
   }
+  services.messages = {};
   return 0;
 }

@@ -21,20 +21,20 @@ using runtime::ControlKind;
 
 void describe(std::string& out, const runtime::Control& c) {
   out += c.name();
-  out += c.enabled() ? " on" : " off";
-  out += c.visible() ? " shown " : " hidden ";
+  out += c.enabled() ? '+' : '-';
+  out += c.visible() ? '+' : '-';
   switch (c.kind()) {
     case ControlKind::TextBox:
       out += static_cast<const runtime::TextBox&>(c).text();
       break;
     case ControlKind::ComboBox:
-      out += std::to_string(static_cast<const runtime::ComboBox&>(c).listIndex());
+      out += static_cast<char>('0' + 1 + static_cast<const runtime::ComboBox&>(c).listIndex());
       break;
     case ControlKind::CheckBox:
-      out += std::to_string(static_cast<const runtime::CheckBox&>(c).value());
+      out += static_cast<char>('0' + static_cast<const runtime::CheckBox&>(c).value());
       break;
     case ControlKind::OptionButton:
-      out += static_cast<const runtime::OptionButton&>(c).value() ? "set" : "clear";
+      out += static_cast<const runtime::OptionButton&>(c).value() ? '1' : '0';
       break;
     case ControlKind::Label:
       out += static_cast<const runtime::Label&>(c).caption();
@@ -108,6 +108,7 @@ std::string systemNonFiniteToken(std::string_view text, std::string_view userMat
 
 std::string snapshot(const runtime::Application& app) {
   std::string out;
+  out.reserve(8192);
   for (const runtime::Form* form : app.loadedForms()) {
     out += "[" + form->name() + "] " + form->caption() + (form->visible() ? " shown\n" : "\n");
     for (const runtime::Control* c : form->controls()) describe(out, *c);

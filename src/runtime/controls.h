@@ -29,7 +29,16 @@ struct Font {
 using Color = std::uint32_t;
 inline constexpr Color kDefaultColor = 0xFFFFFFFFu;
 
-enum class ControlKind { TextBox, ComboBox, CheckBox, OptionButton, Label, CommandButton, Frame, Picture };
+enum class ControlKind {
+  TextBox,
+  ComboBox,
+  CheckBox,
+  OptionButton,
+  Label,
+  CommandButton,
+  Frame,
+  Picture
+};
 
 using Handler = std::function<void()>;
 // A validate handler gets the cancel flag; setting it keeps the focus where it is.
@@ -104,7 +113,8 @@ class TextBox : public Control {
           std::string text = {}, bool multiLine = false);
 
   const std::string& text() const { return text_; }
-  // Stores the text and runs the change handler before returning.
+  // Stores the text and runs the change handler before returning. A
+  // single-line box keeps only what stands before the first line break.
   void setText(std::string text);
   bool multiLine() const { return multiLine_; }
 
@@ -128,7 +138,8 @@ class TextBox : public Control {
 // A pick-only list: the user picks one of fixed entries; -1 means none.
 class ComboBox : public Control {
  public:
-  ComboBox(Form& form, std::string name, Rect rect, Frame* container, std::vector<std::string> items);
+  ComboBox(Form& form, std::string name, Rect rect, Frame* container,
+           std::vector<std::string> items);
 
   const std::vector<std::string>& items() const { return items_; }
   int listIndex() const { return listIndex_; }

@@ -166,7 +166,8 @@ TEST_P(UnreadableText, IsRefusedWithTheSaveMessage) {
   EXPECT_EQ(services.fileDialogs.size(), 1u);  // not asked for a file
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText, ::testing::Values("1^2", "300,5", "300\n", "\r"));
+// (A line break cannot reach a single-line box.)
+INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText, ::testing::Values("1^2", "300,5"));
 
 TEST_F(GasCaseFile, AFailedWriteShowsTheSaveMessage) {
   typeCase(window());

@@ -262,6 +262,12 @@ class frmgas : public shell::CalculatorWindow {
   void setUnitListsFromDefaults();
   // The humidity block that the air-inlet change handlers run at their end.
   void refreshWaterContent();
+  // The final inlet pressure from the stored inlet pressure and system dP.
+  void refreshFinalInletPress();
+  // The first input box, in tab order, that the evaluation depends on (in the
+  // current balance mode, with the current generator check) and that does
+  // not hold a number; nullptr when every one does.
+  runtime::TextBox* firstInputWithoutNumber();
   // A unit list's click: re-run its box's handler, show the window, move the focus.
   void unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,7 @@ struct LineBreakCase {
   const char* assigned;
   const char* pasted;
 };
+void PrintTo(const LineBreakCase& c, std::ostream* out) { *out << c.name; }
 
 class SingleLineBox : public FormEvents, public ::testing::WithParamInterface<LineBreakCase> {};
 

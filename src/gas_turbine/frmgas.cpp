@@ -45,6 +45,8 @@ frmgas::frmgas(runtime::Application& app) : CalculatorWindow(app, "frmgas", kQui
   Text8.setVisible(false);
   Text9.setVisible(false);
   Combo13.setVisible(false);
+  rich_result.setLocked(true);  // the result is read and copied, not typed
+  Label15.setLink(true);        // opens the maker's home page
   bindHandlers();
   buildMenus({{"exporty", "&Export", "", [this] { exporty_Click(); }},
               {"printoo", "&Print", "Ctrl+P", [this] { printoo_Click(); }}},

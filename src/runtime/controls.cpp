@@ -75,6 +75,11 @@ void TextBox::setText(std::string text) {
   fire(onChange);
 }
 
+void TextBox::setLocked(bool locked) {
+  locked_ = locked;
+  notify();
+}
+
 void TextBox::setSelection(int start, int length) {
   const int size = static_cast<int>(text_.size());
   selStart_ = std::clamp(start, 0, size);
@@ -152,6 +157,11 @@ Label::Label(Form& form, std::string name, Rect rect, Frame* container, std::str
 
 void Label::setCaption(std::string caption) {
   caption_ = std::move(caption);
+  notify();
+}
+
+void Label::setLink(bool link) {
+  link_ = link;
   notify();
 }
 

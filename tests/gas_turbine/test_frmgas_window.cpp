@@ -38,8 +38,20 @@ TEST_F(GasWindow, DesignLayout) {
       {&f.Frame4, "240,6480,4695,1095"},   {&f.Frame3, "5160,2280,4695,2535"},
       {&f.Command2, "5160,5040,4695,375"}, {&f.rich_result, "5160,5520,4695,2055"},
       {&f.Label15, "4800,7560,5055,255"},  {&f.Command3, "600,240,975,255"},
-      {&f.Image1, "2880,120,7080,1965"}};  // 472 × 131 pixels
+      {&f.Image1, "5160,480,4695,1305"}};
   for (auto [control, rect] : placed) EXPECT_EQ(rectText(control->rect()), rect);
+  // The picture lies clear of every frame and keeps the 472 × 131 shape of
+  // its bitmap to within a twip of height.
+  const runtime::Rect picture = f.Image1.rect();
+  for (const runtime::Frame* frame : {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4}) {
+    const runtime::Rect r = frame->rect();
+    const bool apart = picture.left + picture.width <= r.left || r.left + r.width <= picture.left ||
+                       picture.top + picture.height <= r.top || r.top + r.height <= picture.top;
+    EXPECT_TRUE(apart) << frame->name();
+  }
+  EXPECT_NEAR(picture.height, picture.width * 131.0 / 472.0, 2.0);
+  EXPECT_TRUE(f.rich_result.locked());
+  EXPECT_TRUE(f.Label15.isLink());
   EXPECT_EQ(f.Frame1.caption(), "Air inlet conditions:");
   EXPECT_EQ(f.Frame2.caption(), "Fuel conditions:");
   EXPECT_EQ(f.Frame3.caption(), "Turbine and exhaust conditions:");
@@ -226,6 +238,16 @@ TEST_F(GasWindow, ClipboardCommandsOnTheActiveBox) {
   f.clickMenuItem("m_cut");
   EXPECT_EQ(f.Text3.text(), "14.7");
   EXPECT_EQ(services.clipboard, "14.7");
+
+  // The result is copied but neither cut nor pasted into.
+  f.setFocus(f.rich_result);
+  f.rich_result.setSelection(0, 9);
+  services.clipboard = "typed";
+  f.clickMenuItem("m_paste");
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  f.clickMenuItem("m_cut");
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  EXPECT_EQ(services.clipboard, std::string(kRightsNotice).substr(0, 9));
 }
 
 TEST_F(GasWindow, OpensItsDialogsHelpAndHomePage) {

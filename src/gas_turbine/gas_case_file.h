@@ -33,9 +33,11 @@ std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
 // that could not be read back is refused before anything is written.
 void saveGasCase(frmgas& form);
 
-// File > Open: asks for a file name, assigns the fields to the boxes (which
-// run their handlers) and the composition, then has the fuel composition
-// dialog transfer the mixture values.
+// File > Open: asks for a file name, reads and checks the whole file (35
+// fields, every composition entry a number from 0 to 100 mole %), then
+// assigns the fields to the boxes (which run their handlers) and the
+// composition and has the fuel composition dialog transfer the mixture
+// values. A file that fails a check assigns nothing.
 void openGasCase(frmgas& form);
 
 }  // namespace corvasine::gas

@@ -23,33 +23,13 @@ std::array<runtime::TextBox*, kCaseBoxFields> caseBoxes(frmgas& f) {
 
 }  // namespace
 
-std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
-                     const std::array<double, kCaseCompositionFields>& fuelComp) {
-  std::vector<std::string> fields(boxTexts.begin(), boxTexts.end());
-  for (double share : fuelComp) fields.push_back(runtime::NumberText(share));
-  return shell::joinCaseFields(fields);
-}
-
+// The composition texts are the program's own numbers, always storable.
 void saveGasCase(frmgas& form) {
-  auto& services = form.application().services();
-  std::array<std::string, kCaseBoxFields> texts;
-  const auto boxes = caseBoxes(form);
-  for (std::size_t k = 0; k < kCaseBoxFields; ++k) texts[k] = boxes[k]->text();
-  // A text that would not read back is refused before the user picks a file,
-  // so a saved case always opens as it was saved.
-  if (!std::all_of(texts.begin(), texts.end(), shell::isStorableCaseText)) {
-    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
-    return;
-  }
-  const std::string line = caseLine(texts, gasShared(form.application()).fuelComp);
-
-  const std::string path = shell::askCaseFileToSave(services, kGasCaseFile);
-  if (path.empty()) return;
-  try {
-    shell::writeCaseLine(path, line);
-  } catch (const RuntimeError&) {
-    services.ShowMessage(shell::kSaveFailedMessage, MessageKind::Error);
-  }
+  std::vector<std::string> fields;
+  for (const runtime::TextBox* box : caseBoxes(form)) fields.push_back(box->text());
+  for (double share : gasShared(form.application()).fuelComp)
+    fields.push_back(runtime::NumberText(share));
+  shell::saveCaseFields(form.application().services(), kGasCaseFile, fields);
 }
 
 namespace {

@@ -25,10 +25,6 @@ inline constexpr std::size_t kCaseFields = kCaseBoxFields + kCaseCompositionFiel
 // The last composition entry is written but not read back.
 inline constexpr std::size_t kCaseCompositionFieldsRead = 20;
 
-// The case line from the 14 box texts (in file order) and the composition.
-std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
-                     const std::array<double, kCaseCompositionFields>& fuelComp);
-
 // File > Save: asks for a file name and writes the window's case; a box text
 // that could not be read back is refused before anything is written.
 void saveGasCase(frmgas& form);

@@ -18,6 +18,7 @@ using runtime::NumberText;
 using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
+using runtime::silently;
 
 namespace {
 
@@ -34,15 +35,6 @@ constexpr int kWaterContentDecimals = 4;
 
 constexpr const char* kOutOfRange = "OOR";
 constexpr const char* kTemperatureOutOfRange = "Temp OOR";
-
-// Runs a handler body under its silent error exit.
-template <class Body>
-void silently(Body body) {
-  try {
-    body();
-  } catch (const RuntimeError&) {
-  }
-}
 
 }  // namespace
 

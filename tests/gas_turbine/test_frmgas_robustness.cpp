@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,14 +13,17 @@
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_test_support.h"
 #include "runtime/number.h"
+#include "support/random_picks.h"
 
 namespace corvasine::gas {
 namespace {
 
 using runtime::MessageAnswer;
 
-class RandomUse : public FrmgasTest {
+class RandomUse : public FrmgasTest, protected corvasine::testing::RandomPicks {
  protected:
+  RandomUse() : RandomPicks(20240611) {}
+
   // Whether every box that an evaluation reads, directly or through a stored
   // value, holds a number: the generator efficiency only when ticked.
   static bool evaluatedBoxesHoldNumbers(frmgas& f) {
@@ -31,36 +33,6 @@ class RandomUse : public FrmgasTest {
     if (f.Check1.value() != 0) boxes.push_back(&f.Text25);
     return std::all_of(boxes.begin(), boxes.end(),
                        [](const runtime::TextBox* box) { return runtime::IsNumber(box->text()); });
-  }
-
-  std::mt19937 rng{20240611};
-
-  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-  template <class T>
-  const T& anyOf(const std::vector<T>& items) {
-    return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
-  }
-  double uniform(double lo, double hi) {
-    return std::uniform_real_distribution<double>(lo, hi)(rng);
-  }
-
-  std::string randomText() {
-    static const std::vector<std::string> odd = {
-        "",    "abc", "1,5", "1e308", "-1e308", "1e-320", "nan", "inf",
-        " 7 ", "^",   "0",   "-0",    "1e999",  "12..3",  "+",   "°C"};
-    switch (pick(6)) {
-      case 0:
-        return anyOf(odd);
-      case 1: {  // random bytes
-        std::string s;
-        for (int k = pick(8); k > 0; --k) s.push_back(static_cast<char>(pick(256)));
-        return s;
-      }
-      case 2:
-        return runtime::NumberText(uniform(-1e6, 1e6));
-      default:  // a plausible turbine figure
-        return runtime::NumberText(runtime::RoundHalfEven(uniform(-50, 1500), pick(4)));
-    }
   }
 };
 
@@ -109,9 +81,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
       case 1:
       case 2: {
         const Field& field = anyOf(fields);
-        field.box->setText(pick(3) == 0 ? randomText()
-                                        : runtime::NumberText(runtime::RoundHalfEven(
-                                              uniform(field.lo, field.hi), pick(3))));
+        field.box->setText(pick(3) == 0 ? randomText() : figure(field.lo, field.hi));
         break;
       }
       case 3: {

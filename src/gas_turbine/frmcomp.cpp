@@ -182,6 +182,14 @@ void frmcomp::Command1_Click() {
   auto& fuelComp = gasShared(application()).fuelComp;
   try {
     getTot();
+    // The total keeps the last value that parsed of a box that holds no
+    // number; neither the check nor the normalisation may use it.
+    for (std::size_t n = kFirst; n <= kLast; ++n) {
+      if (IsNumber(componentBox(n).text())) continue;
+      services.ShowMessage(kComponentNotNumberMessage, MessageKind::Error, kCompositionTitle);
+      setFocus(componentBox(n));
+      return;
+    }
     if (!std::isfinite(compTotal)) {
       services.ShowMessage(kSumTooLargeMessage, MessageKind::Error, kCompositionTitle);
       return;
@@ -224,11 +232,13 @@ void frmcomp::Command1_Click() {
     mixHHV = sumHHV;
 
     // A gas window made here starts a new case and empties the composition;
-    // it is to hold the composition transferred into it.
+    // it is to hold the components transferred into it (the ones this dialog
+    // edits; the rest stay as its load left them).
     const bool gasWindowOpen = application().find<frmgas>() != nullptr;
     const auto composition = fuelComp;
     auto& gas = application().form<frmgas>();
-    if (!gasWindowOpen) fuelComp = composition;
+    if (!gasWindowOpen)
+      for (std::size_t i = kFirst; i <= kLast; ++i) fuelComp[i] = composition[i];
     // The molecular weight goes first: the heating-value boxes' handlers divide by it.
     gas.Text12.setText(mwText);
     gas.Text9.setText(hhvText);

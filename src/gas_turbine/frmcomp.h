@@ -15,6 +15,8 @@ namespace corvasine::gas {
 
 inline constexpr const char* kCompositionTitle = "Corvasine - Fuel composition";
 inline constexpr const char* kNormalizeQuestion = "Sum is not equal to 100%. Normalize?";
+inline constexpr const char* kComponentNotNumberMessage =
+    "Each component must be a number in mole percent; check the selected box.";
 inline constexpr const char* kEmptyCompositionMessage =
     "The sum is 0% or less; the composition cannot be normalized.";
 inline constexpr const char* kSumTooLargeMessage =

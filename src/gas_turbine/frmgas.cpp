@@ -1,5 +1,7 @@
 #include "gas_turbine/frmgas.h"
 
+#include <vector>
+
 #include "gas_turbine/frm_gtunits.h"
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_case_file.h"
@@ -7,6 +9,7 @@
 #include "gas_turbine/gas_tables.h"
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/binding.h"
+#include "runtime/number.h"
 #include "runtime/runtime_error.h"
 
 namespace corvasine::gas {
@@ -42,6 +45,8 @@ frmgas::frmgas(runtime::Application& app) : CalculatorWindow(app, "frmgas", kQui
   Text8.setVisible(false);
   Text9.setVisible(false);
   Combo13.setVisible(false);
+  rich_result.setLocked(true);  // the result is read and copied, not typed
+  Label15.setLink(true);        // opens the maker's home page
   bindHandlers();
   buildMenus({{"exporty", "&Export", "", [this] { exporty_Click(); }},
               {"printoo", "&Print", "Ctrl+P", [this] { printoo_Click(); }}},
@@ -175,9 +180,27 @@ void frmgas::Command1_Click() { application().form<frmcomp>().show(); }
 
 void frmgas::Label15_Click() { openHomePage(); }
 
+runtime::TextBox* frmgas::firstInputWithoutNumber() {
+  std::vector<runtime::TextBox*> inputs = {&Text1,  &Text2,  &Text4, &Text6,
+                                           &Text18, &Text16, &Text26};
+  if (Text25.enabled()) inputs.push_back(&Text25);
+  for (runtime::TextBox* box : {&Text10, &Text15, &Text19, &Text20}) inputs.push_back(box);
+  for (runtime::TextBox* box : inputs)
+    if (!runtime::IsNumber(box->text())) return box;
+  return nullptr;
+}
+
 void frmgas::Command2_Click() {
   auto& services = application().services();
   const auto& shared = gasShared(application());
+
+  // The change handlers keep the last value that parsed: a box that holds no
+  // number would be evaluated with a value it does not show.
+  if (runtime::TextBox* box = firstInputWithoutNumber()) {
+    services.ShowMessage(std::string(kCheckValuesMessage), MessageKind::Error);
+    setFocus(*box);
+    return;
+  }
 
   GasEvaluationBoxes boxes;
   boxes.Text1 = Text1.text();

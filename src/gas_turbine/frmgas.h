@@ -38,6 +38,9 @@ inline constexpr runtime::RowLayout kAirRows = [] {
 
 // Picture of the window, a file of the program folder, 472 × 131 pixels.
 inline constexpr const char* kBannerFile = "gas_turbine_banner.png";
+// Its design rectangle, twips: clear of every frame, as wide as the right
+// column, 4695 × 131 / 472 high, centred in the room above Frame3.
+inline constexpr runtime::Rect kBannerRect{5160, 480, 4695, 1305};
 using shell::kRightsNotice;  // under the result box and in the result box at load
 
 class frmgas : public shell::CalculatorWindow {
@@ -190,7 +193,9 @@ class frmgas : public shell::CalculatorWindow {
   runtime::Label Label15{*this, "Label15", {4800, 7560, 5055, 255}, nullptr, kRightsNotice};
   // Never visible: the print shortcut's stand-in button.
   runtime::CommandButton Command3{*this, "Command3", {600, 240, 975, 255}, nullptr, "Command3"};
-  runtime::Picture Image1{*this, "Image1", {2880, 120, 472 * 15, 131 * 15}, nullptr, kBannerFile};
+  // The picture, scaled to keep its shape, fills the room above the turbine
+  // frame beside the air frame (472 × 131 pixels shrunk to 4695 twips wide).
+  runtime::Picture Image1{*this, "Image1", kBannerRect, nullptr, kBannerFile};
 
   // --- Handlers: input fields (gas_inputs.cpp) ----------------------------
   void Text1_Change();
@@ -262,6 +267,12 @@ class frmgas : public shell::CalculatorWindow {
   void setUnitListsFromDefaults();
   // The humidity block that the air-inlet change handlers run at their end.
   void refreshWaterContent();
+  // The final inlet pressure from the stored inlet pressure and system dP.
+  void refreshFinalInletPress();
+  // The first input box, in tab order, that the evaluation depends on (in the
+  // current balance mode, with the current generator check) and that does
+  // not hold a number; nullptr when every one does.
+  runtime::TextBox* firstInputWithoutNumber();
   // A unit list's click: re-run its box's handler, show the window, move the focus.
   void unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo);
 

@@ -25,17 +25,15 @@ inline constexpr std::size_t kCaseFields = kCaseBoxFields + kCaseCompositionFiel
 // The last composition entry is written but not read back.
 inline constexpr std::size_t kCaseCompositionFieldsRead = 20;
 
-// The case line from the 14 box texts (in file order) and the composition.
-std::string caseLine(const std::array<std::string, kCaseBoxFields>& boxTexts,
-                     const std::array<double, kCaseCompositionFields>& fuelComp);
-
 // File > Save: asks for a file name and writes the window's case; a box text
 // that could not be read back is refused before anything is written.
 void saveGasCase(frmgas& form);
 
-// File > Open: asks for a file name, assigns the fields to the boxes (which
-// run their handlers) and the composition, then has the fuel composition
-// dialog transfer the mixture values.
+// File > Open: asks for a file name, reads and checks the whole file (35
+// fields, every composition entry a number from 0 to 100 mole %), then
+// assigns the fields to the boxes (which run their handlers) and the
+// composition and has the fuel composition dialog transfer the mixture
+// values. A file that fails a check assigns nothing.
 void openGasCase(frmgas& form);
 
 }  // namespace corvasine::gas

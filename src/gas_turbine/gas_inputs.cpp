@@ -13,10 +13,12 @@
 namespace corvasine::gas {
 
 using runtime::checked;
+using runtime::IsNumber;
 using runtime::NumberText;
 using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
+using runtime::silently;
 
 namespace {
 
@@ -33,15 +35,6 @@ constexpr int kWaterContentDecimals = 4;
 
 constexpr const char* kOutOfRange = "OOR";
 constexpr const char* kTemperatureOutOfRange = "Temp OOR";
-
-// Runs a handler body under its silent error exit.
-template <class Body>
-void silently(Body body) {
-  try {
-    body();
-  } catch (const RuntimeError&) {
-  }
-}
 
 }  // namespace
 
@@ -71,6 +64,9 @@ void frmgas::Text2_Change() {
     } else {
       input_.inletPress = RoundHalfEven(checked(interp(input_.siteAltitude)), kInletPressDecimals);
       Text3.setText(psiaDisplayText(input_.inletPress, cmdpress1.listIndex()));
+      // A dP typed before the altitude would leave the final inlet pressure
+      // on the old altitude.
+      if (IsNumber(Text6.text())) refreshFinalInletPress();
     }
     refreshWaterContent();
   });
@@ -82,15 +78,20 @@ void frmgas::Text4_Change() {
   silently([this] { refreshWaterContent(); });
 }
 
+// A drop that leaves no pressure keeps the final inlet pressure as it was.
+void frmgas::refreshFinalInletPress() {
+  const double inletPressInWC = checked(input_.inletPress * kInWCPerPsi);
+  if (input_.inletDrop >= 0.0 && inletPressInWC > input_.inletDrop) {
+    input_.finalInletPress =
+        RoundHalfEven(input_.inletPress - input_.inletDrop / kInWCPerPsi, kInletPressDecimals);
+  }
+  Text7.setText(psiaDisplayText(input_.finalInletPress, Combo3.listIndex()));
+}
+
 void frmgas::Text6_Change() {
   silently([this] {
     input_.inletDrop = lowPressureToInWC(ParseNumber(Text6.text()), Combo2.listIndex());
-    const double inletPressInWC = checked(input_.inletPress * kInWCPerPsi);
-    if (input_.inletDrop >= 0.0 && inletPressInWC > input_.inletDrop) {
-      input_.finalInletPress =
-          RoundHalfEven(input_.inletPress - input_.inletDrop / kInWCPerPsi, kInletPressDecimals);
-    }
-    Text7.setText(psiaDisplayText(input_.finalInletPress, Combo3.listIndex()));
+    refreshFinalInletPress();
   });
 }
 
@@ -172,7 +173,6 @@ void frmgas::unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo)
   show();
   if (focusTo != nullptr) setFocus(*focusTo);
 }
-
 
 void frmgas::cmbtemp_Click() { unitListClicked(&frmgas::Text1_Change, &Text1); }
 // Leaving the temperature list only reads the temperature again.

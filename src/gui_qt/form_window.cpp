@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -40,6 +42,11 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr double kDefaultDotsPerInch = 96.0;
 // A picture without a design size shows at its own size, in pixels at 96 dpi.
 constexpr int kTwipsPerPixelAt96Dpi = 15;
+// A frame's caption sits in its border line, as desktop group boxes draw it.
+constexpr const char* kFrameStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 0.6em; padding: 0 0.2em; }";
 
 QString toQ(const std::string& text) { return QString::fromStdString(text); }
 
@@ -114,6 +121,16 @@ bool takesFocus(ControlKind kind) {
   }
 }
 
+// Whether a caption marks an access key: an "&" before anything but "&".
+bool hasAccessKey(const std::string& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return true;
+    ++i;
+  }
+  return false;
+}
+
 Qt::CheckState checkStateOf(int value) {
   if (value == 1) return Qt::Checked;
   if (value == 2) return Qt::PartiallyChecked;
@@ -174,9 +191,13 @@ FormWindow::FormWindow(runtime::Form& form)
     if (kind == ControlKind::Label || kind == ControlKind::Picture) widgetFor(**it)->lower();
   }
   buildTabOrder();
+  assignBuddies();
+  findCaptionPartners();
   for (runtime::Control* control : form.controls()) syncControl(*control);
-  // Keys pressed while no control has the focus reach the window.
+  // Keys pressed while no control has the focus reach the window; the menu
+  // bar has the focus after a menu opened from the keyboard was closed.
   client_->installEventFilter(this);
+  if (QMenuBar* bar = menuWidget() != nullptr ? menuBar() : nullptr) bar->installEventFilter(this);
   lastCaption_ = form.caption();
   setWindowTitle(toQ(lastCaption_));
   lastWidth_ = form.clientWidth();
@@ -307,6 +328,7 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
     case ControlKind::Frame:
       widget = new QGroupBox(parent);
       widget->setAutoFillBackground(true);  // a frame hides what lies beneath it
+      widget->setStyleSheet(QString::fromLatin1(kFrameStyle));
       break;
     case ControlKind::Picture: {
       auto* label = new QLabel(parent);
@@ -318,7 +340,9 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
                                ? QSize(pixels(rect.width), pixels(rect.height))
                                : QSize(pixels(pixmap.width() * kTwipsPerPixelAt96Dpi),
                                        pixels(pixmap.height() * kTwipsPerPixelAt96Dpi));
+        // Scaled into its design rectangle, keeping its shape.
         label->setPixmap(pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        label->setAlignment(Qt::AlignCenter);
         label->resize(size);
       }
       widget = label;
@@ -345,6 +369,38 @@ void FormWindow::buildTabOrder() {
     widget->setFocusPolicy(Qt::StrongFocus);
     if (previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;
+  }
+}
+
+// The field that a label captions: the nearest text box or list to its
+// right, in the same frame, on the same row.
+void FormWindow::findCaptionPartners() {
+  for (const runtime::Control* label : form_->controls()) {
+    if (label->kind() != ControlKind::Label) continue;
+    const runtime::Rect l = label->rect();
+    const runtime::Control* best = nullptr;
+    for (const runtime::Control* field : form_->controls()) {
+      if (field->kind() != ControlKind::TextBox && field->kind() != ControlKind::ComboBox) continue;
+      if (field->container() != label->container() || !field->visible()) continue;
+      const runtime::Rect f = field->rect();
+      const bool sameRow = f.top < l.top + l.height && l.top < f.top + f.height;
+      if (!sameRow || f.left < l.left + l.width / 2) continue;
+      if (best == nullptr || f.left < best->rect().left) best = field;
+    }
+    if (best != nullptr) captionPartners_[label] = best;
+  }
+}
+
+// A label with an access key hands the focus to the next control in tab
+// order, as on the desktop.
+void FormWindow::assignBuddies() {
+  const std::vector<runtime::Control*> order = form_->tabOrder();
+  for (auto it = order.begin(); it != order.end(); ++it) {
+    if ((*it)->kind() != ControlKind::Label) continue;
+    if (!hasAccessKey(static_cast<runtime::Label*>(*it)->caption())) continue;
+    const auto next = std::find_if(std::next(it), order.end(),
+                                   [](const runtime::Control* c) { return takesFocus(c->kind()); });
+    if (next != order.end()) static_cast<QLabel*>(widgetFor(**it))->setBuddy(widgetFor(**next));
   }
 }
 
@@ -420,12 +476,41 @@ void FormWindow::applyCommon(const runtime::Control& control, QWidget* widget) {
                  pixels(rect.top + rect.height) - pixels(rect.top));
   if (control.kind() == ControlKind::Picture && (rect.width <= 0 || rect.height <= 0))
     geometry.setSize(widget->size());
+  // A one-line caption stands level with the field beside it: it takes the
+  // field's height and centres its text on it.
+  if (const auto partner = captionPartners_.find(&control); partner != captionPartners_.end()) {
+    const runtime::Rect field = partner->second->rect();
+    const int oneLine = QFontMetrics(fontOf(control)).lineSpacing();
+    const int top = pixels(field.top);
+    const int height = pixels(field.top + field.height) - top;
+    if (geometry.height() < 2 * oneLine && height < 2 * oneLine) {
+      geometry.setTop(top);
+      geometry.setHeight(height);
+    }
+  }
   if (widget->geometry() != geometry) widget->setGeometry(geometry);
-  const QFont font = fontOf(control);
+  QFont font = fontOf(control);
+  const bool link =
+      control.kind() == ControlKind::Label && static_cast<const runtime::Label&>(control).isLink();
+  if (link && widget->underMouse()) font.setUnderline(true);
   if (widget->font() != font) widget->setFont(font);
 
-  QPalette palette = widget->palette();
+  // The desktop's palette for the widget, with the form's own colours on it.
+  QPalette palette = QApplication::palette(widget);
   bool custom = false;
+  if (link) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::WindowText, palette.color(group, QPalette::Link));
+    custom = true;
+  }
+  const bool readOnlyBox = control.kind() == ControlKind::TextBox && !control.enabled();
+  if (readOnlyBox) {
+    // A box the user cannot change: its text in the normal colour on the
+    // background of the window, not greyed out.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    custom = true;
+  }
   if (control.backColor() != runtime::kDefaultColor) {
     const QColor back = colorOf(control.backColor());
     const bool edit =
@@ -445,11 +530,35 @@ void FormWindow::applyCommon(const runtime::Control& control, QWidget* widget) {
     }
     custom = true;
   }
-  if (custom) widget->setPalette(palette);
+  if (custom || widget->testAttribute(Qt::WA_SetPalette)) {
+    if (!custom) palette = QApplication::palette(widget);
+    if (widget->palette() != palette) widget->setPalette(palette);
+  }
 
-  if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled())
+  if (control.kind() == ControlKind::TextBox) {
+    applyTextBoxState(static_cast<const runtime::TextBox&>(control), widget);
+  } else if (widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled()) {
     widget->setEnabled(control.enabled());
+  }
   if (widget->isHidden() == control.visible()) widget->setVisible(control.visible());
+}
+
+// A disabled box stays a readable, read-only widget that takes no focus and
+// no mouse; a locked one can be read, selected and copied but not edited.
+void FormWindow::applyTextBoxState(const runtime::TextBox& box, QWidget* widget) {
+  const bool enabled = box.enabled();
+  const bool readOnly = !enabled || box.locked();
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    if (line->isReadOnly() != readOnly) line->setReadOnly(readOnly);
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (edit->isReadOnly() != readOnly) edit->setReadOnly(readOnly);
+    if (readOnly)
+      edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+  const Qt::FocusPolicy policy =
+      !enabled ? Qt::NoFocus : (box.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+  if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
 }
 
 void FormWindow::syncControl(const runtime::Control& control) {
@@ -489,12 +598,17 @@ void FormWindow::syncControl(const runtime::Control& control) {
     case ControlKind::Label: {
       const auto& label = static_cast<const runtime::Label&>(control);
       auto* qlabel = static_cast<QLabel*>(widget);
-      const QString caption = withoutAccessKeys(toQ(label.caption()));
+      // With a buddy the label underlines its access key itself.
+      const QString caption = qlabel->buddy() != nullptr ? toQ(label.caption())
+                                                         : withoutAccessKeys(toQ(label.caption()));
       if (qlabel->text() != caption) qlabel->setText(caption);
       Qt::Alignment align = Qt::AlignLeft;
       if (label.alignment() == 1) align = Qt::AlignRight;
       if (label.alignment() == 2) align = Qt::AlignHCenter;
-      qlabel->setAlignment(align | Qt::AlignTop);
+      // A one-line caption is centred on the height of its row, so that it
+      // stands level with the text of the field beside it.
+      const bool oneLine = qlabel->height() < 2 * QFontMetrics(qlabel->font()).lineSpacing();
+      qlabel->setAlignment(align | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
       break;
     }
     case ControlKind::CommandButton: {
@@ -628,6 +742,10 @@ void FormWindow::userEditedText(runtime::TextBox& box) {
 void FormWindow::pushSelection(runtime::TextBox& box) {
   if (form_ == nullptr) return;
   QWidget* widget = widgetFor(box);
+  // The user selects only in the box that has the focus; a box losing it to
+  // a menu or another control drops its selection on the screen, which the
+  // model keeps for the edit commands.
+  if (!widget->hasFocus() && editing_ != &box) return;
   const QString shown = widgetText(widget);
   if (shown != toQ(displayText(box.text(), box.multiLine()))) return;  // not in step yet
   const auto [start, end] = widgetSelection(widget);
@@ -706,17 +824,48 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   if (form_ == nullptr) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::ShortcutOverride: {
-      // A menu's shortcut wins over the edit's own use of the key (Ctrl+A).
       auto* key = static_cast<QKeyEvent*>(event);
+      // Alt and a menu's access key open that menu at every press: taken as
+      // a plain key press, it competes with no button's access key.
+      if (menuForKey(*key) != nullptr) {
+        event->accept();
+        return true;
+      }
+      // A menu's shortcut wins over the edit's own use of the key (Ctrl+A).
       if (isMenuShortcut(QKeySequence(key->keyCombination()))) return true;
       break;
     }
     case QEvent::KeyPress:
+      if (openMenuForKey(*static_cast<QKeyEvent*>(event))) return true;
       if (handleKey(static_cast<QKeyEvent*>(event))) return true;
       break;
     case QEvent::FocusIn: {
       const auto it = controlOf_.find(watched);
-      if (it != controlOf_.end() && takesFocus(it->second->kind())) userFocused(*it->second);
+      if (it == controlOf_.end() || !takesFocus(it->second->kind())) break;
+      // Back from a menu or another window: the box shows the selection that
+      // the model kept.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (it->second->kind() == ControlKind::TextBox &&
+          (reason == Qt::MenuBarFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::ActiveWindowFocusReason)) {
+        const QSignalBlocker block(watched);
+        applySelection(static_cast<QWidget*>(watched),
+                       *static_cast<const runtime::TextBox*>(it->second));
+      }
+      userFocused(*it->second);
+      break;
+    }
+    case QEvent::Enter:
+    case QEvent::Leave: {
+      // A link is underlined while the mouse is over it.
+      const auto it = controlOf_.find(watched);
+      if (it != controlOf_.end() && it->second->kind() == ControlKind::Label &&
+          static_cast<runtime::Label*>(it->second)->isLink()) {
+        auto* label = static_cast<QWidget*>(watched);
+        QFont font = label->font();
+        font.setUnderline(event->type() == QEvent::Enter);
+        label->setFont(font);
+      }
       break;
     }
     case QEvent::MouseButtonPress: {
@@ -736,7 +885,24 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+QAction* FormWindow::menuForKey(const QKeyEvent& key) const {
+  if (menuWidget() == nullptr || key.modifiers() != Qt::AltModifier) return nullptr;
+  const QKeySequence pressed(key.keyCombination());
+  for (QAction* action : menuBar()->actions())
+    if (action->isVisible() && QKeySequence::mnemonic(action->text()) == pressed) return action;
+  return nullptr;
+}
+
+bool FormWindow::openMenuForKey(const QKeyEvent& key) {
+  QAction* menu = menuForKey(key);
+  if (menu == nullptr) return false;
+  syncMenuStates();
+  menuBar()->setActiveAction(menu);
+  return true;
+}
+
 void FormWindow::keyPressEvent(QKeyEvent* event) {
+  if (openMenuForKey(*event)) return;
   if (handleKey(event)) return;
   QMainWindow::keyPressEvent(event);
 }

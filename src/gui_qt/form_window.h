@@ -52,9 +52,12 @@ class FormWindow : public QMainWindow {
   void syncMenuStates();
   QWidget* buildWidget(runtime::Control& control);
   void buildTabOrder();
+  void assignBuddies();
+  void findCaptionPartners();
   void bindInput(runtime::Control& control, QWidget* widget);
   void applyCommon(const runtime::Control& control, QWidget* widget);
   void syncTextBox(const runtime::TextBox& box, QWidget* widget);
+  void applyTextBoxState(const runtime::TextBox& box, QWidget* widget);
   void applyFormSize();
 
   // Widgets -> model.
@@ -64,6 +67,9 @@ class FormWindow : public QMainWindow {
   bool mayClick(runtime::Control& control);
   bool handleKey(QKeyEvent* event);
   bool isMenuShortcut(const QKeySequence& keys) const;
+  // The menu whose access key is pressed with Alt, or nullptr.
+  QAction* menuForKey(const QKeyEvent& key) const;
+  bool openMenuForKey(const QKeyEvent& key);
   void focusModelControl();
 
   // Runs a call into the model as one event of the application: whatever
@@ -79,6 +85,8 @@ class FormWindow : public QMainWindow {
   std::map<const runtime::Control*, QWidget*> widgets_;
   std::map<const QObject*, runtime::Control*> controlOf_;
   std::map<std::string, QAction*> actions_;
+  // The field beside each caption label, which the label stands level with.
+  std::map<const runtime::Control*, const runtime::Control*> captionPartners_;
   const runtime::Control* lastActive_ = nullptr;
   std::string lastCaption_;
   int lastWidth_ = -1;

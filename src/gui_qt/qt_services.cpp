@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpacerItem>
 #include <QTextBrowser>
 #include <QUrl>
@@ -149,13 +150,35 @@ std::string QtServices::saveFileDialog(const runtime::FileDialogOptions& options
   return runFileDialog(options, true);
 }
 
-void QtServices::clearClipboard() { QGuiApplication::clipboard()->clear(); }
-
-void QtServices::setClipboardText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(toQ(text));
+std::string withLfLineEnds(const std::string& text) {
+  std::string lf;
+  lf.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf.push_back(text[i]);
+  return lf;
 }
 
-std::string QtServices::clipboardText() { return fromQ(QGuiApplication::clipboard()->text()); }
+std::string withCrLfLineEnds(const std::string& text) {
+  std::string crlf;
+  crlf.reserve(text.size() + text.size() / 8);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) crlf.push_back('\r');
+    crlf.push_back(text[i]);
+  }
+  return crlf;
+}
+
+void QtServices::clearClipboard() { QGuiApplication::clipboard()->clear(); }
+
+// The windows' texts end their lines with CR LF; the desktop's clipboard
+// carries LF.
+void QtServices::setClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(toQ(withLfLineEnds(text)));
+}
+
+std::string QtServices::clipboardText() {
+  return withCrLfLineEnds(fromQ(QGuiApplication::clipboard()->text()));
+}
 
 void QtServices::showHelpContents(const std::string& helpFile) {
   if (help_ == nullptr) {
@@ -165,6 +188,9 @@ void QtServices::showHelpContents(const std::string& helpFile) {
     help_->setOpenExternalLinks(true);
     help_->resize(kHelpWidth, kHelpHeight);
     centreOnScreen(*help_);
+    // Esc closes the help window, as it does a desktop viewer.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), help_);
+    QObject::connect(close, &QShortcut::activated, help_.data(), &QWidget::close);
   }
   const QString path = toQ(helpFile);
   QFile file(path);

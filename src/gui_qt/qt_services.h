@@ -48,6 +48,11 @@ class QtServices : public runtime::Services {
 // becomes "*", so files without an extension show as well.
 QStringList nameFilters(const std::string& filter);
 
+// Line ends for the desktop's clipboard (CR LF to LF) and from it (LF and
+// CR LF to CR LF); a lone CR stays.
+std::string withLfLineEnds(const std::string& text);
+std::string withCrLfLineEnds(const std::string& text);
+
 // The chosen file name with ".ext" appended when it has no extension.
 std::string withDefaultExtension(const std::string& fileName, const std::string& defaultExt);
 

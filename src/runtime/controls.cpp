@@ -66,12 +66,20 @@ TextBox::TextBox(Form& form, std::string name, Rect rect, Frame* container, std:
       multiLine_(multiLine) {}
 
 void TextBox::setText(std::string text) {
+  // A single-line box, like a desktop single-line field, keeps what stands
+  // before the first line break of a text pasted or assigned into it.
+  if (!multiLine_) text.erase(std::min(text.find_first_of("\r\n"), text.size()));
   text_ = std::move(text);
   const int size = static_cast<int>(text_.size());
   selStart_ = std::min(selStart_, size);
   selLength_ = std::min(selLength_, size - selStart_);
   notify();
   fire(onChange);
+}
+
+void TextBox::setLocked(bool locked) {
+  locked_ = locked;
+  notify();
 }
 
 void TextBox::setSelection(int start, int length) {
@@ -86,9 +94,12 @@ std::string TextBox::selectedText() const {
 }
 
 void TextBox::replaceSelection(const std::string& text) {
+  std::string inserted = text;
+  if (!multiLine_) inserted.erase(std::min(inserted.find_first_of("\r\n"), inserted.size()));
   std::string updated = text_;
-  updated.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), text);
-  selStart_ += static_cast<int>(text.size());
+  updated.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_),
+                  inserted);
+  selStart_ += static_cast<int>(inserted.size());
   selLength_ = 0;
   setText(std::move(updated));
 }
@@ -148,6 +159,11 @@ Label::Label(Form& form, std::string name, Rect rect, Frame* container, std::str
 
 void Label::setCaption(std::string caption) {
   caption_ = std::move(caption);
+  notify();
+}
+
+void Label::setLink(bool link) {
+  link_ = link;
   notify();
 }
 

@@ -115,9 +115,14 @@ class TextBox : public Control {
           std::string text = {}, bool multiLine = false);
 
   const std::string& text() const { return text_; }
-  // Stores the text and runs the change handler before returning.
+  // Stores the text and runs the change handler before returning. A
+  // single-line box keeps only what stands before the first line break.
   void setText(std::string text);
   bool multiLine() const { return multiLine_; }
+  // A locked box shows its text for reading, selecting and copying; the user
+  // cannot edit it (the program still can).
+  bool locked() const { return locked_; }
+  void setLocked(bool locked);
 
   // Selection in bytes of the text; clamped to the text.
   int selStart() const { return selStart_; }
@@ -132,6 +137,7 @@ class TextBox : public Control {
  private:
   std::string text_;
   bool multiLine_;
+  bool locked_ = false;
   int selStart_ = 0;
   int selLength_ = 0;
 };
@@ -199,6 +205,9 @@ class Label : public Control {
   // Alignment of the caption: 0 left, 1 right, 2 centre.
   int alignment() const { return alignment_; }
   void setAlignment(int alignment) { alignment_ = alignment; }
+  // A link label shows as the desktop shows a link to a web page.
+  bool isLink() const { return link_; }
+  void setLink(bool link);
   void click();
 
   Handler onClick;
@@ -206,6 +215,7 @@ class Label : public Control {
  private:
   std::string caption_;
   int alignment_ = 0;
+  bool link_ = false;
 };
 
 class CommandButton : public Control {

@@ -12,7 +12,7 @@ namespace corvasine::runtime {
 TextFile::~TextFile() {
   if (mode_ == Mode::Write) {
     out_.close();
-    std::remove(tempPath_.c_str());
+    if (!tempPath_.empty()) std::remove(tempPath_.c_str());
   }
 }
 
@@ -24,11 +24,34 @@ void TextFile::openForRead(const std::string& path) {
   mode_ = Mode::Read;
 }
 
+namespace {
+
+// A file marked read-only (no write permission for anyone) is not replaced,
+// even by a user whom the system would let write it.
+bool isReadOnlyFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::exists(status)) return false;
+  constexpr fs::perms kAnyWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return (status.permissions() & kAnyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 void TextFile::openForWrite(const std::string& path) {
   if (mode_ != Mode::Closed) throw RuntimeError("file already open");
+  if (isReadOnlyFile(path)) throw RuntimeError("file is read-only: " + path);
   tempPath_ = path + ".tmp~";
   out_.open(tempPath_, std::ios::binary | std::ios::trunc);
-  if (!out_) throw RuntimeError("cannot write: " + path);
+  if (!out_) {
+    // The folder refuses a new file: write the target itself in place.
+    out_.clear();
+    tempPath_.clear();
+    out_.open(path, std::ios::binary | std::ios::trunc);
+    if (!out_) throw RuntimeError("cannot write: " + path);
+  }
   path_ = path;
   mode_ = Mode::Write;
 }
@@ -61,10 +84,11 @@ void TextFile::close() {
     const bool written = static_cast<bool>(out_);
     out_.close();
     mode_ = Mode::Closed;
+    const bool inPlace = tempPath_.empty();
     std::error_code ec;
-    if (written && !out_.fail()) std::filesystem::rename(tempPath_, path_, ec);
+    if (written && !out_.fail() && !inPlace) std::filesystem::rename(tempPath_, path_, ec);
     if (!written || out_.fail() || ec) {
-      std::remove(tempPath_.c_str());
+      if (!inPlace) std::remove(tempPath_.c_str());
       throw RuntimeError("write failed: " + path_);
     }
   }

@@ -8,7 +8,9 @@ namespace corvasine::runtime {
 // A text file opened either to read fields or to write lines. Writing goes to
 // a temporary file beside the target, which replaces the target only when the
 // file is closed after every line was written: a failed save never destroys
-// the file that was there before. Every failure raises RuntimeError.
+// the file that was there before. Where the folder refuses the temporary
+// file, the target is written in place. A target marked read-only is never
+// written. Every failure raises RuntimeError.
 class TextFile {
  public:
   TextFile() = default;

@@ -72,18 +72,18 @@ void CalculatorWindow::m_copy_Click() {
   services.setClipboardText(box->selectedText());
 }
 
-// Cut and Paste edit only a box the user can type into; computed boxes stay
-// as their handlers wrote them.
+// Cut and Paste edit only a box the user can type into; computed boxes and
+// the result stay as their handlers wrote them.
 void CalculatorWindow::m_cut_Click() {
   runtime::TextBox* box = activeTextBox();
   if (box == nullptr) return;
   m_copy_Click();
-  if (box->acceptsInput()) box->replaceSelection("");
+  if (box->acceptsInput() && !box->locked()) box->replaceSelection("");
 }
 
 void CalculatorWindow::m_paste_Click() {
   runtime::TextBox* box = activeTextBox();
-  if (box == nullptr || !box->acceptsInput()) return;
+  if (box == nullptr || !box->acceptsInput() || box->locked()) return;
   box->replaceSelection(application().services().clipboardText());
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/number.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text.h"
 #include "runtime/text_file.h"
@@ -76,6 +77,21 @@ std::vector<std::string> readCasePieces(const std::string& path) {
     file.close();
   }
   return runtime::SplitText(text, kCaseFieldSeparator);
+}
+
+std::vector<std::string> readCheckedCasePieces(const std::string& path, std::size_t fieldCount,
+                                               const CasePieceCheck& pieceIsGood) {
+  std::vector<std::string> pieces = readCasePieces(path);
+  if (pieces.size() != fieldCount) throw runtime::RuntimeError("not a case file: " + path);
+  for (std::size_t k = 0; k < pieces.size(); ++k)
+    if (!pieceIsGood(k, pieces[k])) throw runtime::RuntimeError("not a case file: " + path);
+  return pieces;
+}
+
+bool isNumberWithin(const std::string& piece, double low, double high) {
+  if (!runtime::IsNumber(piece)) return false;
+  const double x = runtime::ParseNumber(piece);
+  return x >= low && x <= high;
 }
 
 const std::string& casePiece(const std::vector<std::string>& pieces, std::size_t index) {

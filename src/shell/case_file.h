@@ -3,6 +3,8 @@
 // What the two calculators' case files share: the file dialogs, the
 // messages, and the file itself, one line of fields joined by "^".
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,15 @@ void writeCaseLine(const std::string& path, const std::string& line);
 // The first field of the file (up to a comma or the line end) split at "^";
 // RuntimeError when the file cannot be read.
 std::vector<std::string> readCasePieces(const std::string& path);
+// Reads the file and checks it whole, so that the caller assigns nothing from
+// a file that is not a case: exactly fieldCount pieces, each accepted by
+// pieceIsGood(index, piece). RuntimeError when the file cannot be read or a
+// check fails.
+using CasePieceCheck = std::function<bool(std::size_t index, const std::string& piece)>;
+std::vector<std::string> readCheckedCasePieces(const std::string& path, std::size_t fieldCount,
+                                               const CasePieceCheck& pieceIsGood);
+// Whether a piece is a number from low to high, both included.
+bool isNumberWithin(const std::string& piece, double low, double high);
 // A piece by its number; RuntimeError when the file has fewer.
 const std::string& casePiece(const std::vector<std::string>& pieces, std::size_t index);
 

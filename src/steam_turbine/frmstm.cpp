@@ -102,7 +102,9 @@ frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQui
   Check1.setTabIndex(Frame2.tabIndex());
   Check2.setTabIndex(Frame3.tabIndex());
   cmdresult.setDefault(true);
+  results.setLocked(true);
   Label58.setTabStop(false);
+  Label58.setLink(true);
   bindHandlers();
   buildMenus({}, {});
 }

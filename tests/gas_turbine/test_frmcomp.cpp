@@ -165,6 +165,77 @@ INSTANTIATE_TEST_SUITE_P(
                                "725.81"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A gas window made by the transfer gets the components the dialog edits;
+// O2 and argon (17, 18) stay as its load cleared them, 0, 19 and 20 as they were.
+TEST_F(FuelComposition, TransferIntoANewGasWindowRestoresOnlyTheDialogsComponents) {
+  auto& dialog = openWith({{1, 100}});
+  auto& comp = gasState().fuelComp;
+  comp[0] = 1;
+  comp[17] = 4;
+  comp[18] = 2;
+  comp[19] = 3;
+  dialog.Command1.click();
+  ASSERT_NE(app.find<frmgas>(), nullptr);
+  EXPECT_EQ(comp[1], 100.0);
+  EXPECT_EQ(comp[17], 0.0);
+  EXPECT_EQ(comp[18], 0.0);
+  EXPECT_EQ(comp[0], 1.0);
+  EXPECT_EQ(comp[19], 3.0);
+}
+
+// A component box that holds no number: the total still shows the last value
+// that parsed, so neither the transfer nor the normalisation may go on.
+struct UnusableShare {
+  const char* name;
+  const char* text;
+  double methane;  // 100 transfers at once; 90 would be normalised
+};
+void PrintTo(const UnusableShare& c, std::ostream* out) { *out << c.name; }
+
+class ShareWithoutNumber : public FuelComposition,
+                           public ::testing::WithParamInterface<UnusableShare> {};
+
+TEST_P(ShareWithoutNumber, RefusesAndFocusesTheBox) {
+  const UnusableShare& c = GetParam();
+  frmgas& gas = window();
+  auto& dialog = openWith({{1, c.methane}});
+  dialog.Text7.setText(c.text);
+  const auto compBefore = gasState().fuelComp;
+  dialog.Command1.click();
+  EXPECT_EQ(shownMessages(services),
+            std::vector<std::string>{std::string("error|Corvasine - Fuel composition|") +
+                                     kComponentNotNumberMessage});
+  ASSERT_TRUE(dialogOpen());
+  EXPECT_EQ(dialog.activeControl(), &dialog.Text7);
+  EXPECT_EQ(dialog.Text7.selLength(), static_cast<int>(dialog.Text7.text().size()));
+  EXPECT_EQ(gasState().fuelComp, compBefore);
+  EXPECT_EQ(gas.Text12.text(), "");  // nothing transferred
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ShareWithoutNumber,
+                         ::testing::Values(UnusableShare{"Comma", "0,5", 100},
+                                           UnusableShare{"Letters", "abc", 100},
+                                           UnusableShare{"Empty", "", 100},
+                                           UnusableShare{"CommaBeforeNormalising", "0,5", 90},
+                                           UnusableShare{"LettersBeforeNormalising", "n/a", 90}),
+                         [](const ::testing::TestParamInfo<UnusableShare>& info) {
+                           return info.param.name;
+                         });
+
+// A pasted line break does not reach the box: the number before it counts.
+TEST_F(FuelComposition, PastedLineBreakKeepsTheNumberBeforeIt) {
+  frmgas& gas = window();
+  auto& dialog = openWith({});
+  dialog.setFocus(dialog.Text1);  // selects the whole text
+  services.clipboard = "100\r\n";
+  gas.setFocus(gas.Text1);
+  dialog.Text1.replaceSelection(services.clipboard);
+  EXPECT_EQ(dialog.Text1.text(), "100");
+  dialog.Command1.click();
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(gas.Text12.text(), "16.04");
+}
+
 TEST_F(FuelComposition, MassBasedHeatingValueUsesTheRoundedMolarMass) {
   auto& gas = window();
   gas.Combo4.setListIndex(1);  // Btu/lb

@@ -162,17 +162,29 @@ TEST_F(GasInputs, FinalInletPressureFromThePressureDrop) {
   EXPECT_EQ(f.Text7.text(), "14.34");
   f.Combo3.setListIndex(2);
   EXPECT_EQ(f.Text7.text(), "0.9887");
-  // A later altitude leaves the final pressure and its display as they were.
+  // A later altitude takes the stored drop off its own inlet pressure:
+  // 14.17 psia − 10 / 27.6799 = 13.8087, shown in bar as 13.81 / 14.5038.
   f.Text2.setText("1000");
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 14.34);
-  EXPECT_EQ(f.Text7.text(), "0.9887");
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.81);
+  EXPECT_EQ(f.Text7.text(), "0.9522");
   // 14.17 psia × 27.6799 = 392.22 inWC: a drop not smaller keeps the final pressure.
   f.Text6.setText("392.3");
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 14.34);
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.81);
   EXPECT_DOUBLE_EQ(f.inputState().inletDrop, 392.3);
   f.Text6.setText("1");
   f.Combo2.setListIndex(4);  // 1 psi off 14.17 psia
   EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.17);
+}
+
+// Typed before any drop, the altitude leaves the final inlet pressure alone.
+TEST_F(GasInputs, AltitudeBeforeTheDropWritesNoFinalPressure) {
+  frmgas& f = window();
+  f.Text2.setText("1000");
+  EXPECT_EQ(f.Text7.text(), "");
+  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 0);
+  f.Text6.setText("abc");
+  f.Text2.setText("0");
+  EXPECT_EQ(f.Text7.text(), "");
 }
 
 TEST_F(GasInputs, ExhaustFlowIsStoredInExhaustFlowModeOnly) {

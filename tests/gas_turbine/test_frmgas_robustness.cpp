@@ -1,10 +1,11 @@
 // Random use of the gas window: texts in every box, unit picks, mode
 // switches, clipboard, New, evaluations, saves and opens of random files.
-// Nothing may crash or hang, and only the system's own messages may appear.
+// Nothing may crash or hang, only the system's own messages may appear, and
+// no evaluation reports a result computed from a box without a number.
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,42 +13,26 @@
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_test_support.h"
 #include "runtime/number.h"
+#include "support/random_picks.h"
 
 namespace corvasine::gas {
 namespace {
 
 using runtime::MessageAnswer;
 
-class RandomUse : public FrmgasTest {
+class RandomUse : public FrmgasTest, protected corvasine::testing::RandomPicks {
  protected:
-  std::mt19937 rng{20240611};
+  RandomUse() : RandomPicks(20240611) {}
 
-  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-  template <class T>
-  const T& anyOf(const std::vector<T>& items) {
-    return items[static_cast<std::size_t>(pick(static_cast<int>(items.size())))];
-  }
-  double uniform(double lo, double hi) {
-    return std::uniform_real_distribution<double>(lo, hi)(rng);
-  }
-
-  std::string randomText() {
-    static const std::vector<std::string> odd = {
-        "",    "abc", "1,5", "1e308", "-1e308", "1e-320", "nan", "inf",
-        " 7 ", "^",   "0",   "-0",    "1e999",  "12..3",  "+",   "°C"};
-    switch (pick(6)) {
-      case 0:
-        return anyOf(odd);
-      case 1: {  // random bytes
-        std::string s;
-        for (int k = pick(8); k > 0; --k) s.push_back(static_cast<char>(pick(256)));
-        return s;
-      }
-      case 2:
-        return runtime::NumberText(uniform(-1e6, 1e6));
-      default:  // a plausible turbine figure
-        return runtime::NumberText(runtime::RoundHalfEven(uniform(-50, 1500), pick(4)));
-    }
+  // Whether every box that an evaluation reads, directly or through a stored
+  // value, holds a number: the generator efficiency only when ticked.
+  static bool evaluatedBoxesHoldNumbers(frmgas& f) {
+    std::vector<const runtime::TextBox*> boxes = {&f.Text1,  &f.Text2,  &f.Text4,  &f.Text6,
+                                                  &f.Text18, &f.Text16, &f.Text10, &f.Text15,
+                                                  &f.Text19, &f.Text20, &f.Text26};
+    if (f.Check1.value() != 0) boxes.push_back(&f.Text25);
+    return std::all_of(boxes.begin(), boxes.end(),
+                       [](const runtime::TextBox* box) { return runtime::IsNumber(box->text()); });
   }
 };
 
@@ -58,6 +43,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
                                          "Error exporting data.",
                                          "Your current data will be lost. Do you want to continue?",
                                          kNormalizeQuestion,
+                                         kComponentNotNumberMessage,
                                          kEmptyCompositionMessage,
                                          kSumTooLargeMessage,
                                          kNormalizeFailedMessage};
@@ -85,6 +71,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
 
   int evaluations = 0;
   int results = 0;
+  int refusals = 0;
   for (int step = 0; step < 600; ++step) {
     if (step % 60 == 0) typeWorkableCase();
     // Questions are answered No, except New now and then.
@@ -94,9 +81,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
       case 1:
       case 2: {
         const Field& field = anyOf(fields);
-        field.box->setText(pick(3) == 0 ? randomText()
-                                        : runtime::NumberText(runtime::RoundHalfEven(
-                                              uniform(field.lo, field.hi), pick(3))));
+        field.box->setText(pick(3) == 0 ? randomText() : figure(field.lo, field.hi));
         break;
       }
       case 3: {
@@ -114,9 +99,18 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
         break;
       case 5: {
         const std::size_t shown = services.messages.size();
+        const std::string resultBefore = f.rich_result.text();
+        const bool allNumbers = evaluatedBoxesHoldNumbers(f);
         f.Command2.click();
         evaluations += 1;
         if (services.messages.size() == shown) results += 1;
+        // No result may come from a box that does not hold a number.
+        if (!allNumbers) {
+          EXPECT_EQ(services.messages.size(), shown + 1);
+          EXPECT_EQ(services.messages.back().text, "Check your values");
+          EXPECT_EQ(f.rich_result.text(), resultBefore);
+          refusals += 1;
+        }
         break;
       }
       case 6: {  // clipboard on a random box and selection
@@ -158,6 +152,7 @@ TEST_F(RandomUse, NoCrashNoHangOnlyOwnMessages) {
 
   // The fixed seed reaches whole evaluations, not only their early refusals.
   EXPECT_GT(results, 0) << evaluations << " evaluations";
+  EXPECT_GT(refusals, 0) << evaluations << " evaluations";
   ASSERT_EQ(app.find<frmgas>(), &f);
   for (const auto& m : services.messages) EXPECT_EQ(allowed.count(m.text), 1u) << m.text;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,20 @@ TEST_F(GasWindow, DesignLayout) {
       {&f.Frame4, "240,6480,4695,1095"},   {&f.Frame3, "5160,2280,4695,2535"},
       {&f.Command2, "5160,5040,4695,375"}, {&f.rich_result, "5160,5520,4695,2055"},
       {&f.Label15, "4800,7560,5055,255"},  {&f.Command3, "600,240,975,255"},
-      {&f.Image1, "2880,120,7080,1965"}};  // 472 × 131 pixels
+      {&f.Image1, "5160,480,4695,1305"}};
   for (auto [control, rect] : placed) EXPECT_EQ(rectText(control->rect()), rect);
+  // The picture lies clear of every frame and keeps the 472 × 131 shape of
+  // its bitmap to within a twip of height.
+  const runtime::Rect picture = f.Image1.rect();
+  for (const runtime::Frame* frame : {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4}) {
+    const runtime::Rect r = frame->rect();
+    const bool apart = picture.left + picture.width <= r.left || r.left + r.width <= picture.left ||
+                       picture.top + picture.height <= r.top || r.top + r.height <= picture.top;
+    EXPECT_TRUE(apart) << frame->name();
+  }
+  EXPECT_NEAR(picture.height, picture.width * 131.0 / 472.0, 2.0);
+  EXPECT_TRUE(f.rich_result.locked());
+  EXPECT_TRUE(f.Label15.isLink());
   EXPECT_EQ(f.Frame1.caption(), "Air inlet conditions:");
   EXPECT_EQ(f.Frame2.caption(), "Fuel conditions:");
   EXPECT_EQ(f.Frame3.caption(), "Turbine and exhaust conditions:");
@@ -225,6 +238,16 @@ TEST_F(GasWindow, ClipboardCommandsOnTheActiveBox) {
   f.clickMenuItem("m_cut");
   EXPECT_EQ(f.Text3.text(), "14.7");
   EXPECT_EQ(services.clipboard, "14.7");
+
+  // The result is copied but neither cut nor pasted into.
+  f.setFocus(f.rich_result);
+  f.rich_result.setSelection(0, 9);
+  services.clipboard = "typed";
+  f.clickMenuItem("m_paste");
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  f.clickMenuItem("m_cut");
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  EXPECT_EQ(services.clipboard, std::string(kRightsNotice).substr(0, 9));
 }
 
 TEST_F(GasWindow, OpensItsDialogsHelpAndHomePage) {
@@ -309,6 +332,83 @@ TEST_F(GasWindow, EvaluationFailuresShowTheirMessagesAndKeepTheResult) {
             (std::vector<std::string>{"error|Corvasine|Check your values",
                                       "error|Corvasine|Insufficient air."}));
   EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+}
+
+// A box that the evaluation depends on and that holds no number.
+struct UnusableBox {
+  const char* name;
+  runtime::TextBox frmgas::*box;
+  const char* text;
+  bool exhaustFlowMode;
+  bool generatorTicked;
+};
+void PrintTo(const UnusableBox& c, std::ostream* out) { *out << c.name; }
+
+class StaleValue : public FrmgasTest, public ::testing::WithParamInterface<UnusableBox> {};
+
+// The box's handler kept the last number that parsed; Evaluate must not use
+// it: it says "Check your values", moves the focus there and computes nothing.
+TEST_P(StaleValue, EvaluateRefusesAndFocusesTheBox) {
+  const UnusableBox& c = GetParam();
+  frmgas& f = window();
+  typeCase(f);
+  if (c.exhaustFlowMode) f.balancetype.setListIndex(1);
+  f.Check1.setValue(c.generatorTicked ? 1 : 0);
+  runtime::TextBox& box = f.*c.box;
+  box.setText(c.text);
+  f.setFocus(f.Text26);
+  f.Command2.click();
+  EXPECT_EQ(shownMessages(services), std::vector<std::string>{"error|Corvasine|Check your values"});
+  EXPECT_EQ(f.activeControl(), &box);
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  EXPECT_EQ(f.evaluation().dryAirFlow, 0.0);  // nothing computed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, StaleValue,
+    ::testing::Values(UnusableBox{"CommaInFuelFlow", &frmgas::Text16, "3,500", false, false},
+                      UnusableBox{"LettersInFuelFlow", &frmgas::Text16, "abc", false, false},
+                      UnusableBox{"LettersInAmbient", &frmgas::Text1, "abc", false, false},
+                      UnusableBox{"CommaInAltitude", &frmgas::Text2, "1,000", false, false},
+                      UnusableBox{"LettersInHumidity", &frmgas::Text4, "x", false, false},
+                      UnusableBox{"EmptyDrop", &frmgas::Text6, "", false, false},
+                      UnusableBox{"CommaInFuelTemperature", &frmgas::Text18, "8,5", false, false},
+                      UnusableBox{"EmptyMechanicalLosses", &frmgas::Text26, "", false, false},
+                      UnusableBox{"TickedGenerator", &frmgas::Text25, "9 8", false, true},
+                      UnusableBox{"LettersInExhaustTemp", &frmgas::Text10, "hot", false, false},
+                      UnusableBox{"CommaInO2Target", &frmgas::Text15, "15,5", false, false},
+                      UnusableBox{"LettersInExhaustFlow", &frmgas::Text15, "abc", true, false},
+                      UnusableBox{"LettersInCdt", &frmgas::Text19, "7x", false, false},
+                      UnusableBox{"CommaInCdp", &frmgas::Text20, "2,20", false, false}),
+    [](const ::testing::TestParamInfo<UnusableBox>& info) { return info.param.name; });
+
+// The focus goes to the first such box in tab order.
+TEST_F(GasWindow, EvaluateFocusesTheFirstBoxWithoutANumber) {
+  frmgas& f = window();
+  typeCase(f);
+  f.Text20.setText("x");
+  f.Text2.setText("y");
+  f.Command2.click();
+  EXPECT_EQ(f.activeControl(), &f.Text2);
+}
+
+// Boxes the evaluation does not read, or a generator efficiency left
+// unticked, do not stop it; a pasted line break is no longer part of a box.
+TEST_F(GasWindow, EvaluateIgnoresBoxesItDoesNotUse) {
+  frmgas& f = window();
+  typeCase(f);
+  f.Text17.setText("abc");
+  f.Text11.setText("abc");
+  f.Text25.setText("abc");
+  f.setFocus(f.Text16);
+  f.Text16.setSelection(0, 4);
+  services.clipboard = "62\r\n";
+  f.clickMenuItem("m_paste");
+  EXPECT_EQ(f.Text16.text(), "62");
+  EXPECT_EQ(f.inputState().fuelFlow, 62.0);
+  f.Command2.click();
+  EXPECT_TRUE(services.messages.empty()) << services.messages.front().text;
+  EXPECT_NE(f.rich_result.text(), kRightsNotice);
 }
 
 }  // namespace

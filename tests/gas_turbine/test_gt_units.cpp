@@ -151,5 +151,27 @@ TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
   EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
 }
 
+// A units file marked read-only is not replaced: OK warns and stays open. A
+// folder that refuses the temporary file (here a folder holds its name) still
+// gets the units file written in place.
+TEST_F(DefaultUnits, ReadOnlyFileWarnsAndARefusingFolderIsWrittenInPlace) {
+  namespace fs = std::filesystem;
+  const std::string file = path("gtunits.qvd");
+  writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n");
+  auto& dialog = app.form<frm_gtunits>();
+  dialog.cmbtemp.setListIndex(1);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  dialog.cmd_ok.click();
+  EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotWritable});
+  EXPECT_EQ(fileBytes(), "0*0*0*0*0*0*0*0*0*0\r\n");
+  ASSERT_NE(app.find<frm_gtunits>(), nullptr);
+
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  fs::create_directory(file + ".tmp~");
+  dialog.cmd_ok.click();
+  EXPECT_EQ(fileBytes(), "1*0*0*0*0*0*0*0*0*0\r\n");
+  EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
+}
+
 }  // namespace
 }  // namespace corvasine::gas

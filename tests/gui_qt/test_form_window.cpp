@@ -71,8 +71,13 @@ TEST_F(FormWindowTest, ModelWritesShowInTheWidgetsAtOnce) {
   EXPECT_TRUE(widget<QCheckBox>(form, "Check1")->isChecked());
   form.Label1.setCaption("Gas && steam");
   EXPECT_EQ(widget<QLabel>(form, "Label1")->text(), QStringLiteral("Gas & steam"));
+  // A disabled box is read-only and unreachable, but not greyed out.
   form.Text1.setEnabled(false);
-  EXPECT_FALSE(edit->isEnabled());
+  EXPECT_TRUE(edit->isReadOnly());
+  EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
+  form.Text1.setEnabled(true);
+  EXPECT_FALSE(edit->isReadOnly());
+  EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
   form.Boom.setVisible(false);
   EXPECT_TRUE(widget<QPushButton>(form, "Boom")->isHidden());
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,7 @@ class TestForm : public Form {
   OptionButton Option1{*this, "Option1", {0, 1500, 1500, 255}, nullptr, "One"};
   OptionButton Option2{*this, "Option2", {0, 1800, 1500, 255}, nullptr, "Two"};
   CommandButton Exit{*this, "Exit", {0, 2100, 900, 375}, nullptr, "Exit"};
+  TextBox Note{*this, "Note", {0, 2500, 2000, 600}, nullptr, "", true};
 
   void logLine(const std::string& line) { events.lines.push_back(line); }
 
@@ -213,6 +215,51 @@ TEST_F(FormEvents, SelectionEditsRunTheChangeHandler) {
   form.Text3.setSelection(10, 10);  // clamped to the text
   EXPECT_EQ(form.Text3.selStart(), 3);
   EXPECT_EQ(form.Text3.selLength(), 0);
+}
+
+// A single-line box keeps what stands before the first line break of a text
+// assigned or pasted into it; a multi-line box keeps every line.
+struct LineBreakCase {
+  const char* name;
+  const char* before;  // text of the box, the selection covers [1, 2)
+  const char* input;   // assigned (setText) or pasted over the selection
+  const char* assigned;
+  const char* pasted;
+};
+void PrintTo(const LineBreakCase& c, std::ostream* out) { *out << c.name; }
+
+class SingleLineBox : public FormEvents, public ::testing::WithParamInterface<LineBreakCase> {};
+
+TEST_P(SingleLineBox, KeepsTheTextBeforeTheFirstLineBreak) {
+  const LineBreakCase& c = GetParam();
+  auto& form = app.form<TestForm>();
+  form.Text3.setText(c.before);
+  form.Text3.setSelection(1, 1);
+  form.Text3.replaceSelection(c.input);
+  EXPECT_EQ(form.Text3.text(), c.pasted);
+  EXPECT_EQ(form.Text3.selStart() + form.Text3.selLength(),
+            static_cast<int>(std::string(c.pasted).size()) - 1);
+  form.Text3.setText(c.input);
+  EXPECT_EQ(form.Text3.text(), c.assigned);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SingleLineBox,
+                         ::testing::Values(LineBreakCase{"CrLf", "abc", "62\r\n", "62", "a62c"},
+                                           LineBreakCase{"Lf", "abc", "62\nfoo", "62", "a62c"},
+                                           LineBreakCase{"LoneCr", "abc", "1\r2", "1", "a1c"},
+                                           LineBreakCase{"LeadingBreak", "abc", "\r\n7", "", "ac"},
+                                           LineBreakCase{"NoBreak", "abc", "45", "45", "a45c"}),
+                         [](const ::testing::TestParamInfo<LineBreakCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST_F(FormEvents, MultiLineBoxKeepsEveryLine) {
+  TextBox& note = app.form<TestForm>().Note;
+  note.setText("one\r\ntwo");
+  EXPECT_EQ(note.text(), "one\r\ntwo");
+  note.setSelection(3, 0);
+  note.replaceSelection("\r\nmiddle");
+  EXPECT_EQ(note.text(), "one\r\nmiddle\r\ntwo");
 }
 
 TEST_F(FormEvents, DisabledFrameBlocksItsChildren) {

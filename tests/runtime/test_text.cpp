@@ -71,5 +71,31 @@ TEST_F(TextFileTest, WriteIntoMissingFolderFailsWithoutHarm) {
   EXPECT_THROW(file.openForWrite(services.ProgramFolder() + "/no/such/folder/x.txt"), RuntimeError);
 }
 
+// A file marked read-only keeps its content although the tests may run as a
+// user whom the system lets write any file.
+TEST_F(TextFileTest, ReadOnlyTargetFailsAndKeepsItsContent) {
+  namespace fs = std::filesystem;
+  std::ofstream(path, std::ios::binary) << "saved case\r\n";
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  TextFile file;
+  EXPECT_THROW(file.openForWrite(path), RuntimeError);
+  EXPECT_EQ(readAll(path), "saved case\r\n");
+  EXPECT_FALSE(fs::exists(path + ".tmp~"));
+}
+
+// Where no temporary file can be made beside the target (here a folder holds
+// its name), the target is written in place.
+TEST_F(TextFileTest, FolderRefusingTheTemporaryFileWritesInPlace) {
+  namespace fs = std::filesystem;
+  std::ofstream(path, std::ios::binary) << "old\r\n";
+  fs::create_directory(path + ".tmp~");
+  TextFile file;
+  file.openForWrite(path);
+  file.WriteTextLine("new");
+  file.close();
+  EXPECT_EQ(readAll(path), "new\r\n");
+  EXPECT_TRUE(fs::is_directory(path + ".tmp~"));
+}
+
 }  // namespace
 }  // namespace corvasine::runtime

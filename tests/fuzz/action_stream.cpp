@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -38,7 +40,11 @@ std::string fuzzText(FuzzedDataProvider& input) {
 
 ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
                            FuzzedDataProvider& input, StreamOptions options)
-    : app_(app), services_(services), input_(input), options_(std::move(options)) {}
+    : app_(app),
+      services_(services),
+      input_(input),
+      options_(std::move(options)),
+      trace_(std::getenv("CORVASINE_FUZZ_TRACE") != nullptr) {}
 
 void ActionStream::run() {
   for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k) {
@@ -46,12 +52,13 @@ void ActionStream::run() {
         static_cast<Action>(input_.ConsumeIntegralInRange(0, static_cast<int>(Action::Count) - 1));
     perform(action);
   }
+  if (trace_) std::fprintf(stderr, "%s", snapshot(app_).c_str());
 }
 
 void ActionStream::perform(Action action) {
   static constexpr std::array<const char*, static_cast<int>(Action::Count)> kNames = {
-      "type",  "pick",   "tick",      "press",      "menu",
-      "focus", "select", "clipboard", "write file", "close"};
+      "type",   "pick",      "tick",       "press", "menu",       "focus",
+      "select", "clipboard", "write file", "close", "type a case"};
   const Clock::time_point start = Clock::now();
   {
     // One event, as the Qt layer runs it: a form unloaded inside it goes when it ends.
@@ -85,8 +92,11 @@ void ActionStream::perform(Action action) {
         case Action::WriteFile:
           writeFile();
           break;
-        default:
+        case Action::Close:
           close();
+          break;
+        default:
+          typeCase();
           break;
       }
     } catch (const std::exception& error) {
@@ -96,6 +106,11 @@ void ActionStream::perform(Action action) {
   }
   if (app_.loadedForms().empty() && options_.reopen) options_.reopen(app_);
   check(kNames[static_cast<int>(action)], Clock::now() - start);
+  if (trace_) {
+    std::fprintf(stderr, "%s\n", kNames[static_cast<int>(action)]);
+    for (; traced_ < services_.messages.size(); ++traced_)
+      std::fprintf(stderr, "  message: %s\n", services_.messages[traced_].text.c_str());
+  }
 }
 
 void ActionStream::check(const char* what, Clock::duration took) {
@@ -228,6 +243,31 @@ void ActionStream::close() {
     if (form->visible() && !form->isUnloaded()) shown.push_back(form);
   if (!shown.empty())
     app_.unload(*shown[input_.ConsumeIntegralInRange<std::size_t>(0, shown.size() - 1)]);
+}
+
+void ActionStream::typeCase() {
+  if (options_.workableCases.empty()) return;
+  options_.workableCases[input_.ConsumeIntegralInRange<std::size_t>(
+      0, options_.workableCases.size() - 1)](app_);
+}
+
+void typeEntries(runtime::Application& app, const std::string& formName,
+                 const std::vector<std::pair<const char*, const char*>>& entries) {
+  runtime::Form* form = nullptr;
+  for (runtime::Form* f : app.loadedForms())
+    if (f->name() == formName && !f->isUnloaded()) form = f;
+  if (form == nullptr) return;
+  for (const auto& [name, text] : entries) {
+    runtime::Control* c = form->findControl(name);
+    if (c == nullptr) finding("a workable case names no control", name);
+    if (c->kind() == ControlKind::TextBox)
+      static_cast<runtime::TextBox*>(c)->setText(text);
+    else if (c->kind() == ControlKind::ComboBox)
+      static_cast<runtime::ComboBox*>(c)->setListIndex(
+          static_cast<int>(runtime::ParseNumber(text)));
+    else if (c->kind() == ControlKind::CheckBox)
+      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
+  }
 }
 
 std::string ActionStream::text() {

@@ -4,7 +4,8 @@
 // the Qt layer delivers them: type into a box, pick a list entry, tick a
 // check box or option, press a button, click a label or menu item, move the
 // focus, select and use the clipboard, close a window, and write fuzz bytes
-// or a line of fields into the file that the file dialogs may pick. Questions and dialogs are
+// or a line of fields into the file that the file dialogs may pick, or type
+// a workable case of the tests. Questions and dialogs are
 // answered from the input too. After every action the promises are checked: it returned within its
 // bound, no box shows a non-finite number the system made, and a refused case file left the windows
 // as they were.
@@ -15,6 +16,8 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fuzz/fuzz_services.h"
 #include "runtime/application.h"
@@ -29,7 +32,15 @@ struct StreamOptions {
   // State of the window under test that no control shows (the fuel
   // composition); a refused file must leave it as it was too.
   std::function<std::string(runtime::Application&)> hiddenState;
+  // Workable cases from the tests, typed in one action, so that a short
+  // stream gets past the evaluations' first checks.
+  std::vector<std::function<void(runtime::Application&)>> workableCases;
 };
+
+// Types the entries into the named form: a text box gets the text, a list
+// the position and a check box the value that the text gives.
+void typeEntries(runtime::Application& app, const std::string& formName,
+                 const std::vector<std::pair<const char*, const char*>>& entries);
 
 class ActionStream {
  public:
@@ -49,6 +60,7 @@ class ActionStream {
     Clipboard,
     WriteFile,
     Close,
+    TypeCase,
     Count
   };
 
@@ -63,6 +75,7 @@ class ActionStream {
   void clipboard();
   void writeFile();
   void close();
+  void typeCase();
 
   std::string text();
   runtime::Control* anyInput(runtime::ControlKind kind);
@@ -74,6 +87,10 @@ class ActionStream {
   StreamOptions options_;
   std::set<const runtime::Control*> userEdited_;
   std::string userMaterial_;
+  // CORVASINE_FUZZ_TRACE set: each action, the messages it showed and the
+  // windows at the end go to stderr, to follow a finding.
+  bool trace_;
+  std::size_t traced_ = 0;
 };
 
 // A text that a user might type: raw bytes, an odd entry, or a figure.

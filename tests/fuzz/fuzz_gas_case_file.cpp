@@ -58,8 +58,7 @@ void openCase(Fixture& fixture, std::string_view bytes) {
   }
   const auto pieces = casePieces(bytes, '^');
   bool refused = false;
-  for (const auto& m : fixture.services.messages)
-    refused |= m.text == shell::kOpenFailedMessage;
+  for (const auto& m : fixture.services.messages) refused |= m.text == shell::kOpenFailedMessage;
   if (refused != !acceptable(pieces))
     finding(refused ? "a sound case file was refused" : "a bad case file was accepted");
   if (refused) {
@@ -72,7 +71,8 @@ void openCase(Fixture& fixture, std::string_view bytes) {
                                      &f.Text17, &f.Text16, &f.Text26, &f.Text25, &f.Text10,
                                      &f.Text11, &f.Text15, &f.Text19, &f.Text20};
   for (std::size_t k = 0; k < kBoxFields; ++k)
-    if (boxes[k]->text() != (*pieces)[k]) finding("a box does not hold its field", boxes[k]->name());
+    if (boxes[k]->text() != (*pieces)[k])
+      finding("a box does not hold its field", boxes[k]->name());
   const std::string nonFinite = nonFiniteShown(fixture.app, {}, bytes);
   if (!nonFinite.empty()) finding("a box shows a number that is not finite", nonFinite);
   fixture.shown = snapshot(fixture.app) + gasHiddenState(fixture.app);
@@ -83,8 +83,7 @@ void openCase(Fixture& fixture, std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static corvasine::fuzz::Fixture fixture;
-  corvasine::fuzz::openCase(fixture,
-                            std::string_view(reinterpret_cast<const char*>(data), size));
+  corvasine::fuzz::openCase(fixture, std::string_view(reinterpret_cast<const char*>(data), size));
   fixture.services.messages = {};
   fixture.services.fileDialogs = {};
   return 0;

@@ -8,6 +8,7 @@
 #include "fuzz/action_stream.h"
 #include "fuzz/gas_fixture.h"
 #include "fuzz/window_checks.h"
+#include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "gas_turbine/register.h"
 
@@ -38,6 +39,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
     options.hiddenState = fuzz::gasHiddenState;
+    options.workableCases = {[](runtime::Application& a) {
+      fuzz::typeEntries(a, "frmgas",
+                        {{"Text1", "59"},
+                         {"Text2", "150"},
+                         {"Text4", "60"},
+                         {"Text6", "4"},
+                         {"Text18", "80"},
+                         {"Text17", "300"},
+                         {"Text16", "1000"},
+                         {"Text26", "1.5"},
+                         {"Text25", "98.5"},
+                         {"Text10", "1050"},
+                         {"Text11", "5.5"},
+                         {"Text15", "15"},
+                         {"Text19", "720"},
+                         {"Text20", "220"}});
+      // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+      auto& comp = gas::gasShared(a).fuelComp;
+      comp.fill(0.0);
+      comp[1] = 85.25;
+      comp[2] = 6;
+      comp[4] = 2;
+      comp[13] = 2;
+      comp[14] = 4.25;
+      comp[15] = 0.5;
+    }};
     options.reopen(app);
     fuzz::ActionStream(app, services, input, options).run();
   }

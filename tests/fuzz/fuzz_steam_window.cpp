@@ -22,6 +22,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     steam_turbine::registerSteamTurbine(app);
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmstm"); };
+    options.workableCases = {
+        [](runtime::Application& a) {  // back pressure, inlet and exhaust only
+          fuzz::typeEntries(a, "frmstm",
+                            {{"Text1", "900"},
+                             {"Text2", "900"},
+                             {"Text3", "250"},
+                             {"Text22", "500"},
+                             {"Text23", "150"}});
+        },
+        [](runtime::Application& a) {  // condensing with induction and extraction
+          fuzz::typeEntries(a, "frmstm",
+                            {{"Check1", "1"},
+                             {"Check2", "1"},
+                             {"Text1", "900"},
+                             {"Text2", "600"},
+                             {"Text3", "200"},
+                             {"Text8", "500"},
+                             {"Text9", "150"},
+                             {"Text10", "30"},
+                             {"Text21", "450"},
+                             {"Text20", "100"},
+                             {"Text19", "50"},
+                             {"Combo1", "1"},
+                             {"Text22", "92"},
+                             {"Text23", "1.5"},
+                             {"Text24", "180"}});
+        }};
     options.reopen(app);
     fuzz::ActionStream(app, services, input, options).run();
   }

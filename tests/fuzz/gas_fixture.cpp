@@ -8,8 +8,7 @@ namespace corvasine::fuzz {
 
 std::string gasHiddenState(runtime::Application& app) {
   const gas::GasShared& shared = gas::gasShared(app);
-  std::string state(reinterpret_cast<const char*>(shared.fuelComp.data()),
-                    sizeof shared.fuelComp);
+  std::string state(reinterpret_cast<const char*>(shared.fuelComp.data()), sizeof shared.fuelComp);
   state.append(reinterpret_cast<const char*>(shared.gtUnits.data()), sizeof shared.gtUnits);
   return state;
 }

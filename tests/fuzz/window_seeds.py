@@ -1,0 +1,48 @@
+#!/usr/bin/env python3
+"""Writes the seed action streams of the window targets into corpus/.
+
+The targets read their choices with FuzzedDataProvider, which takes whole
+numbers from the end of the input backwards, one byte for a range below 256:
+a stream of choices is therefore stored reversed. The actions are numbered
+as in action_stream.h (Type 0 ... Close 9, TypeCase 10); a case typed by
+TypeCase is one of the tests' workable cases.
+"""
+import os
+
+TYPE_CASE, PRESS, MENU = 10, 3, 4
+BUTTON = 1  # Press: a command button rather than a label
+FUZZ_FILE = 1  # a file dialog's answer: the file the stream wrote
+
+def stream(*choices):
+    return bytes(reversed(choices))
+
+# Menu items in the order the calculator windows list them.
+SAVE, OPEN = 1, 2
+
+# A choice among n items takes no byte when n is 1.
+def evaluate(button=None):
+    return (PRESS, BUTTON) + (() if button is None else (button,))
+
+seeds = {
+    'fuzz_steam_window': {
+        'back_pressure_evaluated': stream(TYPE_CASE, 0, *evaluate()),
+        'condensing_evaluated': stream(TYPE_CASE, 1, *evaluate()),
+        'saved_and_opened': stream(TYPE_CASE, 1, MENU, SAVE, FUZZ_FILE, MENU, OPEN, FUZZ_FILE,
+                                   *evaluate()),
+    },
+    # The gas target first reads how its units file starts: 2 = sound.
+    'fuzz_gas_window': {
+        **{'evaluated_%d' % b: stream(2, TYPE_CASE, *evaluate(b)) for b in range(4)},
+        'saved_and_opened': stream(2, TYPE_CASE, MENU, SAVE, FUZZ_FILE, MENU, OPEN, FUZZ_FILE,
+                                   *evaluate(0)),
+        'units_file_missing': stream(0, TYPE_CASE, *evaluate(0)),
+    },
+}
+
+here = os.path.dirname(os.path.abspath(__file__))
+for target, files in seeds.items():
+    folder = os.path.join(here, 'corpus', target)
+    os.makedirs(folder, exist_ok=True)
+    for name, data in files.items():
+        with open(os.path.join(folder, name), 'wb') as out:
+            out.write(data)

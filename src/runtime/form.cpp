@@ -33,8 +33,9 @@ void Form::hide() {
 
 std::vector<Control*> Form::tabOrder() const {
   std::vector<Control*> order = controls_;
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    return a->tabIndex() < b->tabIndex();
+  });
   return order;
 }
 

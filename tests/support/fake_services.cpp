@@ -43,8 +43,7 @@ long FakeRegistry::RegOpenKeyExA(std::uint32_t root, const std::string& subKey,
 }
 
 long FakeRegistry::RegQueryValueExA(std::uint32_t key, const std::string& valueName,
-                                    std::uint32_t& type, std::uint8_t* data,
-                                    std::uint32_t& size) {
+                                    std::uint32_t& type, std::uint8_t* data, std::uint32_t& size) {
   const auto handle = open_.find(key);
   if (handle == open_.end()) return runtime::kRegFileNotFound;
   const auto& values = keys_[handle->second];

@@ -87,6 +87,35 @@ void checkRounding(double x, int n) {
     finding("RoundHalfEven twice differs", runtime::NumberText(x) + " to " + std::to_string(n));
 }
 
+// A value of at most 15 digits, digits / 10^scale, rounded to n decimals:
+// the expected value comes from the digits in integer arithmetic, half to
+// even, and is a quotient of two exact Doubles, as correctly rounded as the
+// reading of its decimal text.
+void checkDecimalRounding(std::int64_t digits, int scale, int n) {
+  const double x = static_cast<double>(digits) / std::pow(10.0, scale);
+  checkNumberText(x);
+  checkRounding(x, n);
+  std::int64_t kept = digits;
+  int keptScale = scale;
+  if (n < scale) {
+    std::int64_t unit = 1;
+    for (int k = n; k < scale; ++k) unit *= 10;
+    const std::int64_t magnitude = digits < 0 ? -digits : digits;
+    std::int64_t q = magnitude / unit;
+    const std::int64_t r = magnitude % unit;
+    if (2 * r > unit || (2 * r == unit && q % 2 == 1)) ++q;
+    kept = digits < 0 ? -q : q;
+    keptScale = n;
+  }
+  const double expected = static_cast<double>(kept) / std::pow(10.0, keptScale);
+  const double rounded = runtime::RoundHalfEven(x, n);
+  if (rounded != expected && !(rounded == 0.0 && expected == 0.0))
+    finding("RoundHalfEven differs from the decimal rounding",
+            std::to_string(digits) + "e-" + std::to_string(scale) + " to " + std::to_string(n) +
+                " decimals: " + runtime::NumberText(rounded) + " instead of " +
+                runtime::NumberText(expected));
+}
+
 void checkText(const std::string& text) {
   std::string core;
   int significant = 0;
@@ -125,13 +154,30 @@ void checkText(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine::fuzz;
   FuzzedDataProvider input(data, size);
-  if (input.ConsumeBool()) {
-    checkText(input.ConsumeRemainingBytesAsString());
-    return 0;
+  switch (input.ConsumeIntegralInRange(0, 2)) {
+    case 0: {
+      const int decimals = input.ConsumeIntegralInRange(0, 20);
+      const std::string text = input.ConsumeRemainingBytesAsString();
+      checkText(text);
+      if (corvasine::runtime::IsNumber(text))
+        checkRounding(corvasine::runtime::ParseNumber(text), decimals);
+      break;
+    }
+    case 1: {
+      const double x = input.ConsumeFloatingPoint<double>();
+      if (!std::isfinite(x)) break;
+      checkNumberText(x);
+      checkRounding(x, input.ConsumeIntegralInRange(0, 20));
+      break;
+    }
+    default: {
+      constexpr std::int64_t kLargest = 999'999'999'999'999;  // 15 digits
+      const std::int64_t digits = input.ConsumeIntegralInRange<std::int64_t>(-kLargest, kLargest);
+      // Scales up to 10^18, which a 64-bit integer holds.
+      checkDecimalRounding(digits, input.ConsumeIntegralInRange(0, 18),
+                           input.ConsumeIntegralInRange(0, 20));
+      break;
+    }
   }
-  const double x = input.ConsumeFloatingPoint<double>();
-  if (!std::isfinite(x)) return 0;
-  checkNumberText(x);
-  checkRounding(x, input.ConsumeIntegralInRange(0, 20));
   return 0;
 }

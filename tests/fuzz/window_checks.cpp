@@ -160,8 +160,8 @@ std::set<std::string> gasMessages() {
   std::set<std::string> texts = shellMessages();
   texts.insert({std::string(gas::kCheckValuesMessage), std::string(gas::kInsufficientAirMessage),
                 "Your current data will be lost. Do you want to continue?", gas::kNormalizeQuestion,
-                gas::kEmptyCompositionMessage, gas::kSumTooLargeMessage,
-                gas::kNormalizeFailedMessage, gas::kUnitsNotFoundMessage,
+                gas::kComponentNotNumberMessage, gas::kEmptyCompositionMessage,
+                gas::kSumTooLargeMessage, gas::kNormalizeFailedMessage, gas::kUnitsNotFoundMessage,
                 gas::kFolderNotWritableMessage});
   return texts;
 }

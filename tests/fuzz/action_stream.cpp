@@ -187,16 +187,40 @@ void ActionStream::menu() {
   const std::size_t shown = services_.messages.size();
   if (name == "m_paste" && form->activeControl() != nullptr)
     userEdited_.insert(form->activeControl());
+  services_.lastChosen.clear();
+  if (trace_) std::fprintf(stderr, "  %s.%s\n", form->name().c_str(), name.c_str());
   form->clickMenuItem(name);
-  if (!opening) return;
+  const bool quiet = services_.messages.size() == shown;
+  const bool ownFile = services_.lastChosen == services_.fuzzFile;
+  if (name == "m_save" && quiet && ownFile && options_.caseTexts)
+    savedCase_ = options_.caseTexts(app_);
+  if (opening) checkOpenedFile(before, hiddenBefore, shown);
+}
+
+// A refused file leaves everything as it was; a case saved to the fuzz file
+// opens as it was saved, but for blanks before the first field, which the
+// file's reading skips.
+void ActionStream::checkOpenedFile(const std::string& before, const std::string& hiddenBefore,
+                                   std::size_t shown) {
   bool refused = false;
   for (std::size_t k = shown; k < services_.messages.size(); ++k)
     refused |= services_.messages[k].text == shell::kOpenFailedMessage;
-  if (!refused) return;
-  if (snapshot(app_) != before)
-    finding("a refused case file changed the window", before + "----\n" + snapshot(app_));
-  if (options_.hiddenState && options_.hiddenState(app_) != hiddenBefore)
-    finding("a refused case file changed the window's state");
+  if (refused) {
+    if (snapshot(app_) != before)
+      finding("a refused case file changed the window", before + "----\n" + snapshot(app_));
+    if (options_.hiddenState && options_.hiddenState(app_) != hiddenBefore)
+      finding("a refused case file changed the window's state");
+    return;
+  }
+  if (services_.lastChosen != services_.fuzzFile || !savedCase_ || !options_.caseTexts) return;
+  std::vector<std::string> saved = *savedCase_;
+  if (!saved.empty()) saved[0].erase(0, saved[0].find_first_not_of(" \t"));
+  const std::vector<std::string> opened = options_.caseTexts(app_);
+  for (std::size_t k = 0; k < saved.size() && k < opened.size(); ++k)
+    if (saved[k] != opened[k])
+      finding("a saved case did not open as it was saved", "field " + std::to_string(k) +
+                                                               ": saved \"" + saved[k] +
+                                                               "\", opened \"" + opened[k] + "\"");
 }
 
 void ActionStream::focus() {
@@ -234,6 +258,7 @@ void ActionStream::writeFile() {
   userMaterial_ += bytes;
   userMaterial_ += '\n';
   writeBytes(services_.fuzzFile, bytes);
+  savedCase_.reset();
 }
 
 // The close box of a window: its unload handler may cancel.

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -32,6 +33,9 @@ struct StreamOptions {
   // State of the window under test that no control shows (the fuel
   // composition); a refused file must leave it as it was too.
   std::function<std::string(runtime::Application&)> hiddenState;
+  // The texts and values that the window's case file holds, in file order: a
+  // case saved to the fuzz file must open as it was saved.
+  std::function<std::vector<std::string>(runtime::Application&)> caseTexts;
   // Workable cases from the tests, typed in one action, so that a short
   // stream gets past the evaluations' first checks.
   std::vector<std::function<void(runtime::Application&)>> workableCases;
@@ -76,6 +80,8 @@ class ActionStream {
   void writeFile();
   void close();
   void typeCase();
+  void checkOpenedFile(const std::string& before, const std::string& hiddenBefore,
+                       std::size_t shown);
 
   std::string text();
   runtime::Control* anyInput(runtime::ControlKind kind);
@@ -87,6 +93,7 @@ class ActionStream {
   StreamOptions options_;
   std::set<const runtime::Control*> userEdited_;
   std::string userMaterial_;
+  std::optional<std::vector<std::string>> savedCase_;  // what the fuzz file holds
   // CORVASINE_FUZZ_TRACE set: each action, the messages it showed and the
   // windows at the end go to stderr, to follow a finding.
   bool trace_;

@@ -8,6 +8,7 @@
 #include "fuzz/action_stream.h"
 #include "fuzz/gas_fixture.h"
 #include "fuzz/window_checks.h"
+#include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "gas_turbine/register.h"
@@ -65,6 +66,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       comp[14] = 4.25;
       comp[15] = 0.5;
     }};
+    // The composition is left out: opening a case has the fuel dialog take it
+    // over, which may normalize it.
+    options.caseTexts = [](runtime::Application& a) {
+      std::vector<std::string> texts;
+      if (auto* f = a.find<gas::frmgas>())
+        for (const runtime::TextBox* box :
+             {&f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
+              &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19, &f->Text20})
+          texts.push_back(box->text());
+      return texts;
+    };
     options.reopen(app);
     fuzz::ActionStream(app, services, input, options).run();
   }

@@ -42,6 +42,11 @@ MessageAnswer FuzzServices::showMessage(const std::string& text, MessageKind kin
 }
 
 std::string FuzzServices::chooseFile() {
+  lastChosen = pickFile();
+  return lastChosen;
+}
+
+std::string FuzzServices::pickFile() {
   if (input_ == nullptr) return fuzzFile;
   switch (input_->ConsumeIntegralInRange(0, 4)) {
     case 1:

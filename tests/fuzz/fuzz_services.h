@@ -22,6 +22,8 @@ class FuzzServices : public corvasine::testing::FakeServices {
  public:
   // The file a dialog can pick besides a missing one, the folder itself or cancel.
   std::string fuzzFile;
+  // What the last file dialog answered.
+  std::string lastChosen;
 
   // Answers come from this input until the next call. Without an input every
   // question is answered No and every file dialog picks the fuzz file.
@@ -39,6 +41,7 @@ class FuzzServices : public corvasine::testing::FakeServices {
 
  private:
   std::string chooseFile();
+  std::string pickFile();
 
   FuzzedDataProvider* input_ = nullptr;
   std::set<std::string> allowed_;

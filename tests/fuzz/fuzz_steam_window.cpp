@@ -5,6 +5,7 @@
 
 #include "fuzz/action_stream.h"
 #include "fuzz/window_checks.h"
+#include "steam_turbine/frmstm.h"
 #include "steam_turbine/register.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,6 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              {"Text23", "1.5"},
                              {"Text24", "180"}});
         }};
+    options.caseTexts = [](runtime::Application& a) {
+      std::vector<std::string> texts;
+      if (auto* f = a.find<steam_turbine::frmstm>()) {
+        for (const runtime::TextBox* box :
+             {&f->Text1, &f->Text2, &f->Text3, &f->Text8, &f->Text9, &f->Text10, &f->Text21,
+              &f->Text20, &f->Text19, &f->Text22, &f->Text23, &f->Text24})
+          texts.push_back(box->text());
+        for (int value : {f->Check1.value(), f->Check2.value(), f->Combo1.listIndex()})
+          texts.push_back(std::to_string(value));
+      }
+      return texts;
+    };
     options.reopen(app);
     fuzz::ActionStream(app, services, input, options).run();
   }

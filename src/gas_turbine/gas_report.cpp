@@ -155,17 +155,10 @@ class SpreadsheetRun {
     }
   }
 
-  // Opens the template and writes the cells in their order.
   void fill(const std::string& templatePath, const std::vector<CellWrite>& cells) {
-    sheet_.openTemplate(templatePath);
+    // Closing is harmless when the open failed and nothing is open.
     open_ = true;
-    sheet_.useFirstSheet();
-    for (const CellWrite& cell : cells) {
-      if (const double* number = std::get_if<double>(&cell.value))
-        sheet_.setCellNumber(cell.row, cell.column, *number);
-      else
-        sheet_.setCellText(cell.row, cell.column, std::get<std::string>(cell.value));
-    }
+    fillReport(sheet_, templatePath, cells);
   }
 
   void finish() {
@@ -219,6 +212,18 @@ std::vector<CellWrite> gasReportCells(const GasReportBoxes& boxes,
   addInputCells(boxes, fuelComp, record, cells);
   addResultCells(boxes, record, cells);
   return cells;
+}
+
+void fillReport(SpreadsheetApplication& sheet, const std::string& templatePath,
+                const std::vector<CellWrite>& cells) {
+  sheet.openTemplate(templatePath);
+  sheet.useFirstSheet();
+  for (const CellWrite& cell : cells) {
+    if (const double* number = std::get_if<double>(&cell.value))
+      sheet.setCellNumber(cell.row, cell.column, *number);
+    else
+      sheet.setCellText(cell.row, cell.column, std::get<std::string>(cell.value));
+  }
 }
 
 GasReportBoxes gasReportBoxes(const frmgas& f) {

@@ -63,6 +63,11 @@ std::vector<CellWrite> gasReportCells(const GasReportBoxes& boxes,
 
 GasReportBoxes gasReportBoxes(const frmgas& form);
 
+// Opens the template in the spreadsheet application, takes its first sheet
+// and writes the cells in their order: numbers as numbers, texts literally.
+void fillReport(runtime::SpreadsheetApplication& sheet, const std::string& templatePath,
+                const std::vector<CellWrite>& cells);
+
 // The format a chosen file name asks for: ".xlsx" and ".ods" name their own,
 // anything else is saved as an Excel 97-2003 workbook.
 runtime::WorkbookFormat workbookFormatFor(const std::string& fileName);

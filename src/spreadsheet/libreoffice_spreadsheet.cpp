@@ -89,6 +89,28 @@ const char* filterName(runtime::WorkbookFormat format) {
   return "MS Excel 97";
 }
 
+// The type descriptions that the generated headers make on first use are not
+// made safely by two threads at once: make them all here, once.
+void describeTypes() {
+  cppu::UnoType<css::beans::PropertyValue>::get();
+  cppu::UnoType<Sequence<css::beans::PropertyValue>>::get();
+  cppu::UnoType<css::bridge::XUnoUrlResolver>::get();
+  cppu::UnoType<css::container::XIndexAccess>::get();
+  cppu::UnoType<css::frame::XComponentLoader>::get();
+  cppu::UnoType<css::frame::XDesktop2>::get();
+  cppu::UnoType<css::frame::XModel>::get();
+  cppu::UnoType<css::frame::XStorable>::get();
+  cppu::UnoType<css::lang::XComponent>::get();
+  cppu::UnoType<css::sheet::XSpreadsheet>::get();
+  cppu::UnoType<css::sheet::XSpreadsheetDocument>::get();
+  cppu::UnoType<css::sheet::XSpreadsheetView>::get();
+  cppu::UnoType<css::table::XCell>::get();
+  cppu::UnoType<css::text::XText>::get();
+  cppu::UnoType<css::uno::XComponentContext>::get();
+  cppu::UnoType<css::util::XCloseable>::get();
+  cppu::UnoType<css::view::XPrintable>::get();
+}
+
 // The process's own UNO environment, made once; it finds the installed
 // LibreOffice through URE_BOOTSTRAP.
 Reference<css::uno::XComponentContext> localContext() {
@@ -97,6 +119,7 @@ Reference<css::uno::XComponentContext> localContext() {
   std::call_once(once, [] {
     setenv("URE_BOOTSTRAP", kUreBootstrap, 0);
     context = cppu::defaultBootstrap_InitialComponentContext();
+    describeTypes();
   });
   if (!context.is()) throw RuntimeError("no UNO environment");
   return context;

@@ -44,8 +44,8 @@ using runtime::RuntimeError;
 
 namespace {
 
-constexpr const char* kUreBootstrap =
-    "vnd.sun.star.pathname:/usr/lib/libreoffice/program/fundamentalrc";
+// LibreOffice's program folder, as the build found it.
+constexpr const char* kProgramFolder = CORVASINE_LIBREOFFICE_PROGRAM;
 constexpr auto kConnectRetryStep = std::chrono::milliseconds(50);
 constexpr auto kExitWait = std::chrono::seconds(5);
 
@@ -117,7 +117,9 @@ Reference<css::uno::XComponentContext> localContext() {
   static std::once_flag once;
   static Reference<css::uno::XComponentContext> context;
   std::call_once(once, [] {
-    setenv("URE_BOOTSTRAP", kUreBootstrap, 0);
+    const std::string ureBootstrap =
+        std::string("vnd.sun.star.pathname:") + kProgramFolder + "/fundamentalrc";
+    setenv("URE_BOOTSTRAP", ureBootstrap.c_str(), 0);
     context = cppu::defaultBootstrap_InitialComponentContext();
     describeTypes();
   });
@@ -167,7 +169,7 @@ LibreOfficeSpreadsheet::~LibreOfficeSpreadsheet() {
   }
 }
 
-bool LibreOfficeSpreadsheet::available() { return true; }
+std::string defaultSofficePath() { return std::string(kProgramFolder) + "/soffice"; }
 
 namespace {
 

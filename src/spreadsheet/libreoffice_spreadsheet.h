@@ -12,8 +12,11 @@
 
 namespace corvasine::spreadsheet {
 
+// soffice of the LibreOffice that the build found.
+std::string defaultSofficePath();
+
 struct LibreOfficeOptions {
-  std::string sofficePath = "/usr/lib/libreoffice/program/soffice";
+  std::string sofficePath = defaultSofficePath();
   // Until soffice accepts the connection.
   std::chrono::milliseconds startTimeout{30000};
   // For any one call; a call that takes longer ends soffice and fails.
@@ -26,9 +29,6 @@ class LibreOfficeSpreadsheet : public runtime::SpreadsheetApplication {
   ~LibreOfficeSpreadsheet() override;
   LibreOfficeSpreadsheet(const LibreOfficeSpreadsheet&) = delete;
   LibreOfficeSpreadsheet& operator=(const LibreOfficeSpreadsheet&) = delete;
-
-  // False in a build without the LibreOffice SDK: then every call fails.
-  static bool available();
 
   void openTemplate(const std::string& path) override;
   void useFirstSheet() override;

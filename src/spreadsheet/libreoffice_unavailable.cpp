@@ -20,7 +20,7 @@ LibreOfficeSpreadsheet::LibreOfficeSpreadsheet(LibreOfficeOptions options)
     : options_(std::move(options)) {}
 LibreOfficeSpreadsheet::~LibreOfficeSpreadsheet() = default;
 
-bool LibreOfficeSpreadsheet::available() { return false; }
+std::string defaultSofficePath() { return {}; }
 
 void LibreOfficeSpreadsheet::openTemplate(const std::string&) { unavailable(); }
 void LibreOfficeSpreadsheet::useFirstSheet() { unavailable(); }

@@ -69,6 +69,9 @@ SofficeProcess::SofficeProcess(const std::string& sofficePath) {
       dup2(devNull, STDOUT_FILENO);
       dup2(devNull, STDERR_FILENO);
     }
+    // Nothing else of ours (the display connection, another run's pipe)
+    // stays open in soffice.
+    close_range(STDERR_FILENO + 1, ~0U, 0);
     execv(argv[0], argv.data());
     _exit(127);
   }

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <variant>
@@ -92,15 +91,6 @@ TEST_F(GasReportOnLibreOffice, BeforeAnyEvaluationBothEndInTheirMessages) {
   EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{"Error while exporting file.",
                                                                "Error while printing data."}));
   EXPECT_TRUE(std::filesystem::is_empty(out.path()));
-}
-
-TEST_F(GasReportOnLibreOffice, AFailedSaveLeavesNoFile) {
-  frmgas& f = evaluated();
-  std::ofstream(out.file("plain")) << "not a folder";
-  services.fileDialogAnswers = {out.file("plain/case.xls")};
-  f.clickMenuItem("exporty");
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."});
-  EXPECT_EQ(testing::readFile(out.file("plain")), "not a folder");
 }
 
 // The print tests need the PDF printer of .ci/run: its name and output file.

@@ -55,22 +55,6 @@ QString helpNotFoundText(const QString& file) {
       .arg(file.toHtmlEscaped());
 }
 
-// Stands in when no spreadsheet application was wired in.
-class NoSpreadsheet : public runtime::SpreadsheetApplication {
- public:
-  void openTemplate(const std::string&) override { fail(); }
-  void useFirstSheet() override { fail(); }
-  void setCellNumber(int, int, double) override { fail(); }
-  void setCellText(int, int, const std::string&) override { fail(); }
-  void saveAs(const std::string&, runtime::WorkbookFormat) override { fail(); }
-  void printOut(const std::string&) override { fail(); }
-  void closeWithoutSaving() override { fail(); }
-  void quit() override {}
-
- private:
-  [[noreturn]] static void fail() { throw runtime::RuntimeError("no spreadsheet application"); }
-};
-
 }  // namespace
 
 QtServices::QtServices() = default;
@@ -202,8 +186,8 @@ void QtServices::openWebPage(const std::string& address) {
 std::string QtServices::defaultPrinterName() { return fromQ(QPrinterInfo::defaultPrinterName()); }
 
 runtime::SpreadsheetApplication& QtServices::spreadsheet() {
-  static NoSpreadsheet none;
-  return spreadsheet_ != nullptr ? *spreadsheet_ : none;
+  if (spreadsheet_ == nullptr) throw runtime::RuntimeError("no spreadsheet application");
+  return *spreadsheet_;
 }
 
 bool QtServices::fileExists(const std::string& path) { return QFileInfo(toQ(path)).isFile(); }

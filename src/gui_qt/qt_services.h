@@ -28,8 +28,7 @@ class QtServices : public runtime::Services {
   void showHelpContents(const std::string& helpFile) override;
   void openWebPage(const std::string& address) override;
   std::string defaultPrinterName() override;
-  // The spreadsheet application that main wired in; without one every
-  // spreadsheet call fails.
+  // The spreadsheet application that main wired in; RuntimeError without one.
   runtime::SpreadsheetApplication& spreadsheet() override;
   void setSpreadsheet(runtime::SpreadsheetApplication* spreadsheet) { spreadsheet_ = spreadsheet; }
   runtime::Registry& registry() override { return registry_; }

@@ -100,6 +100,7 @@ class Services {
   virtual void openWebPage(const std::string& address) = 0;
   // The name of the default printer; empty when there is none.
   virtual std::string defaultPrinterName() = 0;
+  // RuntimeError when the program has none.
   virtual SpreadsheetApplication& spreadsheet() = 0;
 
   virtual Registry& registry() = 0;

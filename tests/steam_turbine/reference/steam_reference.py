@@ -10,7 +10,25 @@ exhaust enthalpy in the unit of its list, and the exhaust flow is written in the
 unit of its list. The searches are the literal loops (T = T * 1.0001 and
 x = x - 0.0001), so a full run takes a few minutes.
 
-Run: python3 steam_reference.py > steam_reference.txt
+Choices made here (the C++ tests compare against them):
+- An entropy exactly at the saturated-vapour entropy ends saturated: the wet-end
+  formulas with quality 1 (Tend = tSatW, then the liquid and vapour enthalpy
+  calls in their usual order, hend = hg).
+- The superheated search ends with "Wrong values" as soon as T leaves
+  273.15..1073.15 K; the evaluation then ends without a result text.
+- Induction with extraction and a negative exhaust flow ends with "Exhaust flow
+  must be positive value", tested right after Text24 is written.
+- The induction-point search gives up after 100000 passes like the abort.
+- Evaluate refuses ("Check your values") when a typed box of the inlet, the
+  exhaust or an enabled induction/extraction group holds no number.
+- Flows read back from Text24 go through its text (NumberText, then
+  ParseNumber in the unit of its list), as the window would.
+
+Output blocks: "Text24" is the box's text after the evaluation, whoever wrote
+it ("-" when empty); "results" is the last text the evaluation wrote there
+("-" when it wrote none).
+
+Run: python3 steam_reference.py > steam_reference.txt   (about 10 s)
 """
 
 import math

@@ -631,7 +631,7 @@ FIELD_EXAMPLES = [
 ]
 
 CASES = [
-    # name, typed (the first eight evaluate, the rest end with a message)
+    # name, typed (the first eleven evaluate, the rest end with a message)
     ("back_pressure",
      "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150"),
     ("condensing_wet_units",
@@ -655,6 +655,12 @@ CASES = [
     ("induction_units",
      "Check1=1 Combo4=5 Combo9=4 Combo11=1 Combo10=2 Combo6=1 Combo19=3 "
      "Text1=850 Text2=900 Text3=90 Text8=315 Text9=10 Text10=7.5 Text22=400 Text23=60"),
+    ("condensing_extraction",
+     "Combo1=1 Check2=1 Text1=950 Text2=1250 Text3=400 Text21=650 Text20=300 Text19=120 "
+     "Text23=2 Text22=92"),
+    ("induction_condensing",
+     "Combo1=1 Check1=1 Text1=850 Text2=900 Text3=200 Text8=600 Text9=150 Text10=60 "
+     "Text23=2.5 Text22=91"),
     ("extraction_equal_flow",
      "Check2=1 Text1=950 Text2=1250 Text3=120 Text21=650 Text20=300 Text19=120 "
      "Text22=460 Text23=100"),

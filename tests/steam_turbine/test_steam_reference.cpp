@@ -43,6 +43,14 @@ Shown evaluateLikeTheWindow(const SteamReferenceCase& c, IsentropicSearch* searc
           window.resultsText.empty() ? "-" : window.resultsText};
 }
 
+}  // namespace
+
+namespace testing {
+void PrintTo(const SteamReferenceCase& c, std::ostream* os) { *os << c.name; }
+}  // namespace testing
+
+namespace {
+
 class SteamReference : public ::testing::TestWithParam<SteamReferenceCase> {};
 
 TEST_P(SteamReference, ShowsTheReferenceFigures) {

@@ -51,6 +51,8 @@ struct Sample {
   int cases;
 };
 
+void PrintTo(const Sample& s, std::ostream* os) { *os << s.cases << " cases"; }
+
 class FastEvaluation : public ::testing::TestWithParam<Sample> {};
 
 TEST_P(FastEvaluation, MatchesTheLiteralSteps) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "runtime/number.h"
 #include "steam_properties/water_steam.h"
@@ -106,6 +107,12 @@ Point pointOf(const StreamState& s, int group) {
 }
 
 }  // namespace
+
+int sampleScale() {
+  const char* scale = std::getenv("CORVASINE_STEAM_SAMPLE_SCALE");
+  if (scale == nullptr || !runtime::IsNumber(scale)) return 1;
+  return std::max(1, static_cast<int>(runtime::ParseNumber(scale)));
+}
 
 EvaluationCase randomCase(std::mt19937_64& random, Arrangement arrangement) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);

@@ -31,4 +31,9 @@ struct EvaluationCase {
 // some flows that leave a negative exhaust and some values out of range.
 EvaluationCase randomCase(std::mt19937_64& random, Arrangement arrangement);
 
+// Random samples that compare with the literal search are sized for the
+// sanitizer build; CORVASINE_STEAM_SAMPLE_SCALE=n runs n times as many cases
+// (the same first ones: the seeds are fixed).
+int sampleScale();
+
 }  // namespace corvasine::steam_turbine::testing

@@ -57,10 +57,6 @@ std::string afterKey(const std::string& line) {
   return blank == std::string::npos ? std::string() : line.substr(blank + 1);
 }
 
-bool positive(const std::map<std::string, std::string>& boxes, const char* name) {
-  return ParseNumber(boxes.at(name)) > 0.0;
-}
-
 }  // namespace
 
 std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
@@ -69,10 +65,12 @@ std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
   std::string line;
   SteamReferenceCase* current = nullptr;
   while (std::getline(in, line)) {
-    if (line.rfind("# case ", 0) == 0) {
+    const bool isCase = line.rfind("# case ", 0) == 0;
+    if (isCase || line.rfind("# field ", 0) == 0) {
       cases.emplace_back();
       current = &cases.back();
-      current->name = line.substr(7);
+      current->name = line.substr(isCase ? 7 : 8);
+      current->evaluated = isCase;
       continue;
     }
     if (line.rfind("# ", 0) == 0 || line.empty()) {
@@ -83,6 +81,7 @@ std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
     std::istringstream words(line);
     std::string key;
     words >> key;
+    if (key == "typed") current->typed = afterKey(line);
     if (key == "state") current->state = streamState(keyValues(words));
     if (key == "shown") current->shown = keyValues(words);
     if (key == "boxes") current->boxes = keyValues(words);
@@ -90,6 +89,8 @@ std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
     if (key == "Text24") current->text24 = afterKey(line);
     if (key == "results") current->results = withCrLf(afterKey(line));
   }
+  // The header's own "# field lines: ..." note is no block.
+  std::erase_if(cases, [](const SteamReferenceCase& c) { return c.typed.empty(); });
   return cases;
 }
 
@@ -104,29 +105,6 @@ void loadBoxes(const SteamReferenceCase& c, FakeSteamWindow& window) {
   window.Combo14 = static_cast<int>(ParseNumber(b.at("Combo14")));
   window.Combo19 = static_cast<int>(ParseNumber(b.at("Combo19")));
   window.Combo17 = static_cast<int>(ParseNumber(b.at("Combo17")));
-}
-
-bool windowCheckPasses(const SteamReferenceCase& c) {
-  const bool induction = c.state.inductionOn != kFalse;
-  const bool extraction = c.state.extractionOn != kFalse;
-  try {
-    ParseNumber(c.boxes.at("Text3"));
-    if (induction) ParseNumber(c.boxes.at("Text10"));
-    if (extraction) ParseNumber(c.boxes.at("Text19"));
-    const auto& s = c.shown;
-    if (!positive(s, "Text5") || !positive(s, "Text6") || !positive(s, "Text7")) return false;
-    if (induction && (!positive(s, "Text12") || !positive(s, "Text13") || !positive(s, "Text14"))) {
-      return false;
-    }
-    if (extraction &&
-        (!positive(s, "Text15") || !positive(s, "Text16") || !positive(s, "Text17"))) {
-      return false;
-    }
-    if (!(ParseNumber(s.at("Text26")) >= 0.0)) return false;
-    return positive(s, "Text27") && positive(s, "Text28");
-  } catch (const runtime::RuntimeError&) {
-    return false;
-  }
 }
 
 }  // namespace corvasine::steam_turbine::testing

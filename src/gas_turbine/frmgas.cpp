@@ -6,6 +6,7 @@
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_case_file.h"
 #include "gas_turbine/gas_shared.h"
+#include "gas_turbine/gas_report.h"
 #include "gas_turbine/gas_tables.h"
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/binding.h"
@@ -169,10 +170,9 @@ void frmgas::m_new_Click() {
 void frmgas::m_save_Click() { saveGasCase(*this); }
 void frmgas::m_open_Click() { openGasCase(*this); }
 
-// The spreadsheet export and print are not part of this program yet.
-void frmgas::exporty_Click() {}
-void frmgas::printoo_Click() {}
-void frmgas::Command3_Click() {}
+void frmgas::exporty_Click() { exportExcel(*this); }
+void frmgas::printoo_Click() { printExcel(*this); }
+void frmgas::Command3_Click() { printExcel(*this); }
 
 void frmgas::m_units_Click() { application().form<frm_gtunits>().show(); }
 

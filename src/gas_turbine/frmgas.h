@@ -19,22 +19,8 @@ namespace corvasine::gas {
 
 // Design layout, twips: caption, field and unit list of every row of a
 // frame; the air frame's seven rows lie closer together.
-inline constexpr runtime::RowLayout kRows{.captionLeft = 120,
-                                          .captionWidth = 2175,
-                                          .fieldLeft = 2400,
-                                          .fieldWidth = 1095,
-                                          .unitLeft = 3600,
-                                          .unitWidth = 975,
-                                          .unitLabelLeft = 3600,
-                                          .firstTop = 300,
-                                          .step = 360,
-                                          .fieldHeight = 285,
-                                          .listHeight = 315};
-inline constexpr runtime::RowLayout kAirRows = [] {
-  runtime::RowLayout rows = kRows;
-  rows.step = 345;
-  return rows;
-}();
+inline constexpr runtime::RowLayout kRows = shell::kCalculatorRows;
+inline constexpr runtime::RowLayout kAirRows = kRows.withStep(345);
 
 // Picture of the window, a file of the program folder, 472 × 131 pixels.
 inline constexpr const char* kBannerFile = "gas_turbine_banner.png";

@@ -303,6 +303,8 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
     }
     case ControlKind::CheckBox:
       widget = new QCheckBox(parent);
+      // A check box that stands on a frame's edge hides the border behind it.
+      widget->setAutoFillBackground(true);
       break;
     case ControlKind::OptionButton: {
       auto* option = new QRadioButton(parent);

@@ -7,6 +7,7 @@
 #include "gui_qt/qt_services.h"
 #include "runtime/application.h"
 #include "shell/frmmain.h"
+#include "spreadsheet/libreoffice_spreadsheet.h"
 #include "steam_turbine/register.h"
 
 namespace {
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   corvasine::gui::QtServices services;
+  // Export and print drive LibreOffice Calc, started hidden for each run.
+  corvasine::spreadsheet::LibreOfficeSpreadsheet spreadsheet;
+  services.setSpreadsheet(&spreadsheet);
   corvasine::runtime::Application app(services);
   corvasine::gui::FormView view(app);
   view.onLastWindowClosed = [] { QApplication::quit(); };

@@ -211,6 +211,11 @@ void QtServices::openWebPage(const std::string& address) {
 
 std::string QtServices::defaultPrinterName() { return fromQ(QPrinterInfo::defaultPrinterName()); }
 
+runtime::SpreadsheetApplication& QtServices::spreadsheet() {
+  if (spreadsheet_ == nullptr) throw runtime::RuntimeError("no spreadsheet application");
+  return *spreadsheet_;
+}
+
 bool QtServices::fileExists(const std::string& path) { return QFileInfo(toQ(path)).isFile(); }
 
 void QtServices::startProgram(const std::string& path) {

@@ -28,6 +28,9 @@ class QtServices : public runtime::Services {
   void showHelpContents(const std::string& helpFile) override;
   void openWebPage(const std::string& address) override;
   std::string defaultPrinterName() override;
+  // The spreadsheet application that main wired in; RuntimeError without one.
+  runtime::SpreadsheetApplication& spreadsheet() override;
+  void setSpreadsheet(runtime::SpreadsheetApplication* spreadsheet) { spreadsheet_ = spreadsheet; }
   runtime::Registry& registry() override { return registry_; }
   bool fileExists(const std::string& path) override;
   void startProgram(const std::string& path) override;
@@ -41,6 +44,7 @@ class QtServices : public runtime::Services {
 
   DesktopRegistry registry_;
   QPointer<QTextBrowser> help_;
+  runtime::SpreadsheetApplication* spreadsheet_ = nullptr;
 };
 
 // Qt name filters from a filter text "Name (*.ext)|*.ext|All (*.*)|*.*":

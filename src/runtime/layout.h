@@ -22,6 +22,22 @@ struct RowLayout {
   int fieldHeight;
   int listHeight;
 
+  constexpr RowLayout withStep(int rowStep) const {
+    RowLayout rows = *this;
+    rows.step = rowStep;
+    return rows;
+  }
+  constexpr RowLayout withFieldWidth(int width) const {
+    RowLayout rows = *this;
+    rows.fieldWidth = width;
+    return rows;
+  }
+  constexpr RowLayout withUnitLabelLeft(int left) const {
+    RowLayout rows = *this;
+    rows.unitLabelLeft = left;
+    return rows;
+  }
+
   constexpr int top(int row) const { return firstTop + row * step; }
   constexpr Rect caption(int row) const {
     return {captionLeft, top(row), captionWidth, fieldHeight};

@@ -41,6 +41,37 @@ class Registry {
   virtual long RegCloseKey(std::uint32_t key) = 0;
 };
 
+// The file formats a workbook can be saved in.
+enum class WorkbookFormat {
+  Excel97,       // Excel 97-2003 workbook (.xls)
+  ExcelXml,      // Excel 2007 and later (.xlsx)
+  OpenDocument,  // OpenDocument spreadsheet (.ods)
+};
+
+// A spreadsheet application driven by automation, one workbook at a time.
+// Rows and columns count from 1. Every failure, including a call that the
+// application does not answer in time, raises RuntimeError.
+class SpreadsheetApplication {
+ public:
+  virtual ~SpreadsheetApplication() = default;
+  // Starts the application if needed and opens the file as a new, untitled
+  // workbook: the file itself is never written.
+  virtual void openTemplate(const std::string& path) = 0;
+  // Makes the workbook's first worksheet the one that the cell writes go to.
+  virtual void useFirstSheet() = 0;
+  virtual void setCellNumber(int row, int column, double value) = 0;
+  // A literal text: never read as a number or a formula.
+  virtual void setCellText(int row, int column, const std::string& text) = 0;
+  // Writes the workbook to the file, replacing one that is there.
+  virtual void saveAs(const std::string& path, WorkbookFormat format) = 0;
+  // Prints the first worksheet on the named printer; an unknown or empty name
+  // is a failure and prints nothing.
+  virtual void printOut(const std::string& printerName) = 0;
+  virtual void closeWithoutSaving() = 0;
+  // Ends the application; harmless when it is not running.
+  virtual void quit() = 0;
+};
+
 // What the windows need of the desktop. The Qt layer implements it for real;
 // the tests use scripted fakes.
 class Services {
@@ -67,7 +98,10 @@ class Services {
   virtual void showHelpContents(const std::string& helpFile) = 0;
   // Opens a web page in the desktop's browser; the outcome is not reported.
   virtual void openWebPage(const std::string& address) = 0;
+  // The name of the default printer; empty when there is none.
   virtual std::string defaultPrinterName() = 0;
+  // RuntimeError when the program has none.
+  virtual SpreadsheetApplication& spreadsheet() = 0;
 
   virtual Registry& registry() = 0;
   virtual bool fileExists(const std::string& path) = 0;

@@ -12,8 +12,23 @@
 #include "runtime/application.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
+#include "runtime/layout.h"
 
 namespace corvasine::shell {
+
+// The rows of the calculators' frames, twips: caption, field and unit list
+// (or unit label) at the same lefts and widths in both windows.
+inline constexpr runtime::RowLayout kCalculatorRows{.captionLeft = 120,
+                                                    .captionWidth = 2175,
+                                                    .fieldLeft = 2400,
+                                                    .fieldWidth = 1095,
+                                                    .unitLeft = 3600,
+                                                    .unitWidth = 975,
+                                                    .unitLabelLeft = 3600,
+                                                    .firstTop = 300,
+                                                    .step = 360,
+                                                    .fieldHeight = 285,
+                                                    .listHeight = 315};
 
 // Rights notice under each calculator's result box.
 inline constexpr const char* kRightsNotice = "Copyright © Brennovask. All rights reserved.";

@@ -19,19 +19,11 @@
 
 namespace corvasine::steam_turbine {
 
-// Design layout, twips: caption, field and unit list (or unit label) of every
-// row of a stream frame.
-inline constexpr runtime::RowLayout kStreamRows{.captionLeft = 120,
-                                                .captionWidth = 2175,
-                                                .fieldLeft = 2400,
-                                                .fieldWidth = 1215,
-                                                .unitLeft = 3600,
-                                                .unitWidth = 975,
-                                                .unitLabelLeft = 3705,
-                                                .firstTop = 300,
-                                                .step = 345,
-                                                .fieldHeight = 285,
-                                                .listHeight = 315};
+// Design layout, twips: the stream frames' rows lie closer together, with
+// wider fields and the unit labels a little right of the lists.
+inline constexpr runtime::RowLayout kStreamRows =
+    shell::kCalculatorRows.withStep(345).withFieldWidth(1215).withUnitLabelLeft(3705);
+
 // The exhaust frame has the turbine type above its stream rows.
 inline constexpr int kExhaustRow = 1;
 

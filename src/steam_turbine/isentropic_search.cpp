@@ -59,30 +59,45 @@ double mixedEntropy(double x, double sf, double sv) {
 }
 
 // Superheated steps at one pressure: T(0) is the saturation temperature,
-// T(n) = T(n-1) × 1.0001 while it stays in the library's range.
+// T(n) = T(n-1) × 1.0001 while it stays in the library's range. The steps are
+// made as far as a search needs them.
 class SuperheatedSteps {
  public:
   SuperheatedSteps(double t0, double pressure) : pressure_(pressure) {
     temps_.push_back(t0);
-    for (double t = t0;;) {
-      t = checked(t * kIsenTemperatureFactor);
-      if (t < kLibraryLowestTemperature || t > kLibraryHighestTemperature) break;
-      temps_.push_back(t);
-    }
-    entropy_.assign(temps_.size(), std::numeric_limits<double>::quiet_NaN());
+    entropy_.push_back(kUnknown);
     region2From_ = firstOfRegion2Stretch();
   }
 
   std::optional<double> find(double s) {
     if (const std::optional<std::size_t> n = findBeforeRegion2(s)) return temps_[*n];
     const std::size_t n = findInRegion2(s);
-    if (n == end()) return std::nullopt;
+    if (!has(n)) return std::nullopt;
     return temps_[n];
   }
 
  private:
+  static constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
+
+  // Whether step n lies in the range, making the steps up to it.
+  bool has(std::size_t n) {
+    while (temps_.size() <= n && !leftRange_) {
+      const double t = checked(temps_.back() * kIsenTemperatureFactor);
+      if (t < kLibraryLowestTemperature || t > kLibraryHighestTemperature) {
+        leftRange_ = true;
+      } else {
+        temps_.push_back(t);
+        entropy_.push_back(kUnknown);
+      }
+    }
+    return n < temps_.size();
+  }
+
   // The first step out of range.
-  std::size_t end() const { return temps_.size(); }
+  std::size_t end() {
+    has(std::numeric_limits<std::size_t>::max());
+    return temps_.size();
+  }
 
   bool inRegion2(std::size_t n) const {
     return steam::singlePhaseRegion(temps_[n], pressure_) == steam::Region::kTwo;
@@ -98,10 +113,11 @@ class SuperheatedSteps {
   // At a fixed pressure region 2 is every temperature above a bound (the
   // saturation pressure and the region 2-3 boundary pressure both rise with
   // the temperature), so its steps are one stretch up to the end of the range.
-  std::size_t firstOfRegion2Stretch() const {
-    if (end() <= 1 || inRegion2(1)) return 1;
-    if (!inRegion2(end() - 1)) return end();
-    return bisect(1, end() - 1, [this](std::size_t n) { return inRegion2(n); });
+  std::size_t firstOfRegion2Stretch() {
+    if (!has(1) || inRegion2(1)) return 1;
+    const std::size_t last = end() - 1;
+    if (!inRegion2(last)) return last + 1;
+    return bisect(1, last, [this](std::size_t n) { return inRegion2(n); });
   }
 
   // Steps before region 2 (near the critical point, or none at all for a
@@ -121,15 +137,17 @@ class SuperheatedSteps {
 
   // In region 2 the entropy rises by cp × 0.0001 (over 1e-4 kJ/(kg K)) from
   // step to step, far beyond its rounding, so the steps reaching s are all
-  // those from the first one on. The search starts at the previous answer:
-  // the searches of one evaluation at one pressure end close together.
+  // those from the first one on. The search starts at the previous answer
+  // (the searches of one evaluation at one pressure end close together) and
+  // widens its bracket by doubling before it bisects. A step out of range
+  // counts as reaching: the search ends there.
   std::size_t findInRegion2(double s) {
     const std::size_t first = region2From_;
-    if (first >= end()) return end();
-    auto reaches = [this, s](std::size_t n) { return entropyAt(n) >= s; };
+    if (!has(first)) return first;
+    auto reaches = [this, s](std::size_t n) { return !has(n) || entropyAt(n) >= s; };
     std::size_t known = first - 1;  // reaches nothing
-    std::size_t reaching = end();   // the range is left
-    const std::size_t start = std::clamp(hint_, first, end() - 1);
+    std::size_t reaching = 0;
+    const std::size_t start = std::max(hint_, first);
     if (reaches(start)) {
       reaching = start;
       for (std::size_t step = 1; reaching > first; step *= 2) {
@@ -143,13 +161,11 @@ class SuperheatedSteps {
     } else {
       known = start;
       for (std::size_t step = 1;; step *= 2) {
-        const std::size_t n = std::min(known + step, end());
-        if (n == end()) break;
-        if (reaches(n)) {
-          reaching = n;
+        if (reaches(known + step)) {
+          reaching = std::min(known + step, temps_.size());
           break;
         }
-        known = n;
+        known += step;
       }
     }
     hint_ = bisect(known, reaching, reaches);
@@ -157,8 +173,9 @@ class SuperheatedSteps {
   }
 
   double pressure_;              // bar
-  std::vector<double> temps_;    // K, the steps in range
+  std::vector<double> temps_;    // K, the steps made so far, all in range
   std::vector<double> entropy_;  // Btu/(lb °F), NaN until computed
+  bool leftRange_ = false;       // the step after the last one made is out of range
   std::size_t region2From_ = 1;
   std::vector<double> runningMax_;  // entropy maximum over steps 1..n before region 2
   std::size_t hint_ = 0;

@@ -38,12 +38,9 @@ double sub(double a, double b) { return runtime::checked(a - b); }
 double mul(double a, double b) { return runtime::checked(a * b); }
 double div(double a, double b) { return runtime::checkedDiv(a, b); }
 
-double fahrenheitFromKelvin(double k) {
-  return add(mul(sub(k, kKelvinAtZeroCelsius), kFahrenheitPerKelvin), kFahrenheitAtZeroCelsius);
-}
-double kelvinFromFahrenheit(double f) {
-  return add(div(sub(f, kFahrenheitAtZeroCelsius), kFahrenheitPerKelvin), kKelvinAtZeroCelsius);
-}
+// A fault inside a conversion carries to its result, which is checked.
+double fahrenheitOf(double k) { return runtime::checked(fahrenheitFromKelvin(k)); }
+double kelvinOf(double f) { return runtime::checked(kelvinFromFahrenheit(f)); }
 double btuEntropy(double kJPerKgK) { return mul(kJPerKgK, kBtuPerLbFPerKJPerKgK); }
 double btuEnthalpy(double kJPerKg) { return mul(kJPerKg, kBtuPerLbPerKJPerKg); }
 
@@ -259,9 +256,9 @@ class Evaluation {
       t = add(t, ev_.searchStep);
       const double h1 = btuEnthalpy(steam::enthalpyW(t, stage1.p));
       const double eff1 = efficiency(h1, H(kInlet), stage1.h);
-      const double tf = fahrenheitFromKelvin(t);
+      const double tf = fahrenheitOf(t);
       const double mixed = add(mul(F3(), tf), mul(F10(), state_.streamTemp[kInduction]));
-      const double tmixK = kelvinFromFahrenheit(div(mixed, stage2.mixingDivisor()));
+      const double tmixK = kelvinOf(div(mixed, stage2.mixingDivisor()));
       const double hmix = btuEnthalpy(steam::enthalpyW(tmixK, stage1.p));
       const double smix = btuEntropy(steam::entropyW(tmixK, stage1.p));
       const double his2 = stageEnd(smix, stage2.endGroup).h;
@@ -291,7 +288,7 @@ class Evaluation {
 
   static std::string inductionTemperatureLine(double t) {
     return "Temperature at Induction point: " +
-           NumberText(RoundHalfEven(fahrenheitFromKelvin(t), kFigureDecimals)) + " °F";
+           NumberText(RoundHalfEven(fahrenheitOf(t), kFigureDecimals)) + " °F";
   }
 
   static SteamResult done(std::string text) { return {SteamOutcome::Done, std::move(text)}; }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "runtime/runtime_error.h"
 
@@ -62,6 +63,53 @@ long FakeRegistry::RegQueryValueExA(std::uint32_t key, const std::string& valueN
 
 long FakeRegistry::RegCloseKey(std::uint32_t key) {
   return open_.erase(key) != 0 ? runtime::kRegSuccess : runtime::kRegFileNotFound;
+}
+
+void FakeSpreadsheet::record(SpreadsheetCall call) {
+  const bool fails = static_cast<int>(calls.size()) == failAtCall;
+  calls.push_back(std::move(call));
+  if (fails) throw runtime::RuntimeError("spreadsheet call failed: " + calls.back().operation);
+}
+
+void FakeSpreadsheet::openTemplate(const std::string& path) {
+  record({.operation = "openTemplate", .text = path});
+}
+
+void FakeSpreadsheet::useFirstSheet() { record({.operation = "useFirstSheet"}); }
+
+void FakeSpreadsheet::setCellNumber(int row, int column, double value) {
+  record({.operation = "setCellNumber", .row = row, .column = column, .number = value});
+}
+
+void FakeSpreadsheet::setCellText(int row, int column, const std::string& text) {
+  record({.operation = "setCellText", .row = row, .column = column, .text = text});
+}
+
+void FakeSpreadsheet::saveAs(const std::string& path, runtime::WorkbookFormat format) {
+  const bool fails = static_cast<int>(calls.size()) == failAtCall;
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      << (fails ? kPartialContent : kSavedContent);
+  record({.operation = "saveAs", .text = path, .format = format});
+}
+
+void FakeSpreadsheet::printOut(const std::string& printerName) {
+  record({.operation = "printOut", .text = printerName});
+}
+
+void FakeSpreadsheet::closeWithoutSaving() { record({.operation = "closeWithoutSaving"}); }
+
+void FakeSpreadsheet::quit() { record({.operation = "quit"}); }
+
+std::vector<std::string> FakeSpreadsheet::operations() const {
+  std::vector<std::string> names;
+  for (const auto& call : calls) names.push_back(call.operation);
+  return names;
+}
+
+int FakeSpreadsheet::indexOf(const std::string& operation) const {
+  for (std::size_t i = 0; i < calls.size(); ++i)
+    if (calls[i].operation == operation) return static_cast<int>(i);
+  return -1;
 }
 
 FakeServices::FakeServices() {

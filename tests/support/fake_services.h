@@ -48,6 +48,48 @@ class FakeRegistry : public runtime::Registry {
   std::uint32_t nextHandle_ = 100;
 };
 
+// One call of the spreadsheet automation, as the fake received it.
+struct SpreadsheetCall {
+  std::string operation{};  // openTemplate, useFirstSheet, setCellNumber, setCellText, saveAs,
+                            // printOut, closeWithoutSaving, quit
+  int row = 0;
+  int column = 0;
+  double number = 0.0;
+  std::string text{};  // the cell's text, or the path or printer name
+  runtime::WorkbookFormat format = runtime::WorkbookFormat::Excel97;
+};
+
+// A spreadsheet application that records every call and can be told to fail
+// at any of them. A save writes kSavedContent to the file; a failing save
+// writes a partial file first, as a real one can.
+class FakeSpreadsheet : public runtime::SpreadsheetApplication {
+ public:
+  static constexpr const char* kSavedContent = "workbook";
+  static constexpr const char* kPartialContent = "work";
+
+  void openTemplate(const std::string& path) override;
+  void useFirstSheet() override;
+  void setCellNumber(int row, int column, double value) override;
+  void setCellText(int row, int column, const std::string& text) override;
+  void saveAs(const std::string& path, runtime::WorkbookFormat format) override;
+  void printOut(const std::string& printerName) override;
+  void closeWithoutSaving() override;
+  void quit() override;
+
+  // The call with this index (0 = the first) raises RuntimeError; -1: none.
+  int failAtCall = -1;
+  std::vector<SpreadsheetCall> calls;
+
+  // The operations received, in order, one name each.
+  std::vector<std::string> operations() const;
+  // The index of the first call of this operation, or -1.
+  int indexOf(const std::string& operation) const;
+
+ private:
+  // Records the call; throws when it is the one to fail.
+  void record(SpreadsheetCall call);
+};
+
 // Services for headless tests: message boxes record what was shown and
 // answer questions from a script (an unscripted question fails the test);
 // file dialogs answer from a script; an in-memory clipboard; a temporary
@@ -67,6 +109,9 @@ class FakeServices : public runtime::Services {
   void showHelpContents(const std::string& helpFile) override { helpShown.push_back(helpFile); }
   void openWebPage(const std::string& address) override { pagesOpened.push_back(address); }
   std::string defaultPrinterName() override { return printerName; }
+  runtime::SpreadsheetApplication& spreadsheet() override {
+    return realSpreadsheet != nullptr ? *realSpreadsheet : fakeSpreadsheet;
+  }
   runtime::Registry& registry() override { return fakeRegistry; }
   bool fileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
   void startProgram(const std::string& path) override;
@@ -79,6 +124,9 @@ class FakeServices : public runtime::Services {
   std::set<std::string> unstartablePrograms;
   std::string printerName = "Test Printer";
   FakeRegistry fakeRegistry;
+  FakeSpreadsheet fakeSpreadsheet;
+  // When set, the spreadsheet calls go to this application instead.
+  runtime::SpreadsheetApplication* realSpreadsheet = nullptr;
 
   // Records.
   std::vector<ShownMessage> messages;

@@ -10,7 +10,25 @@ exhaust enthalpy in the unit of its list, and the exhaust flow is written in the
 unit of its list. The searches are the literal loops (T = T * 1.0001 and
 x = x - 0.0001), so a full run takes a few minutes.
 
-Run: python3 steam_reference.py > steam_reference.txt
+Choices made here (the C++ tests compare against them):
+- An entropy exactly at the saturated-vapour entropy ends saturated: the wet-end
+  formulas with quality 1 (Tend = tSatW, then the liquid and vapour enthalpy
+  calls in their usual order, hend = hg).
+- The superheated search ends with "Wrong values" as soon as T leaves
+  273.15..1073.15 K; the evaluation then ends without a result text.
+- Induction with extraction and a negative exhaust flow ends with "Exhaust flow
+  must be positive value", tested right after Text24 is written.
+- The induction-point search gives up after 100000 passes like the abort.
+- Evaluate refuses ("Check your values") when a typed box of the inlet, the
+  exhaust or an enabled induction/extraction group holds no number.
+- Flows read back from Text24 go through its text (NumberText, then
+  ParseNumber in the unit of its list), as the window would.
+
+Output blocks: "Text24" is the box's text after the evaluation, whoever wrote
+it ("-" when empty); "results" is the last text the evaluation wrote there
+("-" when it wrote none).
+
+Run: python3 steam_reference.py > steam_reference.txt   (about 10 s)
 """
 
 import math
@@ -613,7 +631,7 @@ FIELD_EXAMPLES = [
 ]
 
 CASES = [
-    # name, typed (the first eight evaluate, the rest end with a message)
+    # name, typed (the first eleven evaluate, the rest end with a message)
     ("back_pressure",
      "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150"),
     ("condensing_wet_units",
@@ -637,6 +655,12 @@ CASES = [
     ("induction_units",
      "Check1=1 Combo4=5 Combo9=4 Combo11=1 Combo10=2 Combo6=1 Combo19=3 "
      "Text1=850 Text2=900 Text3=90 Text8=315 Text9=10 Text10=7.5 Text22=400 Text23=60"),
+    ("condensing_extraction",
+     "Combo1=1 Check2=1 Text1=950 Text2=1250 Text3=400 Text21=650 Text20=300 Text19=120 "
+     "Text23=2 Text22=92"),
+    ("induction_condensing",
+     "Combo1=1 Check1=1 Text1=850 Text2=900 Text3=200 Text8=600 Text9=150 Text10=60 "
+     "Text23=2.5 Text22=91"),
     ("extraction_equal_flow",
      "Check2=1 Text1=950 Text2=1250 Text3=120 Text21=650 Text20=300 Text19=120 "
      "Text22=460 Text23=100"),

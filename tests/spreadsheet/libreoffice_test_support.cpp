@@ -1,0 +1,115 @@
+#include "spreadsheet/libreoffice_test_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace corvasine::testing {
+
+TempFolder::TempFolder() {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "corvasine-lo-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string runCommand(const std::string& command, int* status) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+  const int result = pclose(pipe);
+  if (status != nullptr) *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  return output;
+}
+
+namespace {
+
+std::vector<std::string> csvRecord(const std::string& line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+        fields.back().push_back('"');
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        fields.back().push_back(c);
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      fields.emplace_back();
+    } else if (c != '\r') {
+      fields.back().push_back(c);
+    }
+  }
+  return fields;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> firstSheetAsCsv(const std::string& workbook) {
+  TempFolder work;
+  // Comma, double quote, UTF-8, from line 1, raw values, the first sheet.
+  const std::string command = std::string(CORVASINE_SOFFICE) + " -env:UserInstallation=file://" +
+                              work.file("profile") +
+                              " --headless --norestore --convert-to "
+                              "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,"
+                              "false,false,1' --outdir '" +
+                              work.path() + "' '" + workbook + "' >/dev/null 2>&1";
+  runCommand(command);
+  // Asked for one sheet, LibreOffice names the file after the book and the sheet.
+  std::string converted;
+  for (const auto& entry : std::filesystem::directory_iterator(work.path()))
+    if (entry.path().extension() == ".csv") converted = entry.path().string();
+  std::ifstream in(converted);
+  EXPECT_TRUE(in.good()) << "LibreOffice did not convert " << workbook;
+  std::vector<std::vector<std::string>> rows;
+  std::string line;
+  while (std::getline(in, line)) rows.push_back(csvRecord(line));
+  return rows;
+}
+
+std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row, int column) {
+  const auto r = static_cast<std::size_t>(row - 1);
+  const auto c = static_cast<std::size_t>(column - 1);
+  if (r >= sheet.size() || c >= sheet[r].size()) return "";
+  return sheet[r][c];
+}
+
+std::vector<int> sofficeProcessIds() {
+  const std::string mark = "corvasine_" + std::to_string(getpid()) + "_";
+  std::vector<int> ids;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string cmdline = readFile(entry.path().string() + "/cmdline");
+    // A zombie has no command line left: it is gone but for its exit status.
+    if (cmdline.find(mark) != std::string::npos) ids.push_back(std::stoi(name));
+  }
+  return ids;
+}
+
+}  // namespace corvasine::testing

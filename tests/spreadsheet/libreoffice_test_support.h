@@ -1,0 +1,42 @@
+#pragma once
+
+// Helpers of the tests on the real LibreOffice: a temporary folder, files,
+// a workbook's first sheet read back as CSV by LibreOffice itself, the
+// soffice processes this test process started, and shell commands.
+
+#include <string>
+#include <vector>
+
+namespace corvasine::testing {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string readFile(const std::string& path);
+
+// The first sheet of a workbook, as LibreOffice converts it to CSV with raw
+// (unformatted) values: rows of fields, row 1 first.
+std::vector<std::vector<std::string>> firstSheetAsCsv(const std::string& workbook);
+
+// The field at a 1-based row and column, empty past the sheet's used area.
+std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row, int column);
+
+// The ids of the soffice processes whose pipe name says that this test
+// process started them.
+std::vector<int> sofficeProcessIds();
+inline int sofficeProcessesOfThisProcess() { return static_cast<int>(sofficeProcessIds().size()); }
+
+// Runs a shell command; its standard output, and its exit status in status.
+std::string runCommand(const std::string& command, int* status = nullptr);
+
+}  // namespace corvasine::testing

@@ -1,0 +1,174 @@
+// The LibreOffice backend on the real application: formats and their file
+// signatures, literal texts, the template left as it was, printers it does
+// not accept, bounded starts and calls, and no soffice left behind.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "runtime/runtime_error.h"
+#include "spreadsheet/libreoffice_spreadsheet.h"
+#include "spreadsheet/libreoffice_test_support.h"
+
+namespace corvasine::spreadsheet {
+namespace {
+
+using runtime::RuntimeError;
+using runtime::WorkbookFormat;
+using testing::TempFolder;
+
+// The first bytes of each format: OLE2 compound file, and ZIP for both XML formats.
+const std::string kOle2Signature = "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1";
+const std::string kZipSignature = "PK\x03\x04";
+
+class LibreOfficeTest : public ::testing::Test {
+ protected:
+  LibreOfficeTest() {
+    std::filesystem::copy_file(CORVASINE_REPORT_TEMPLATE, templateCopy());
+    templateBytes_ = testing::readFile(templateCopy());
+  }
+  ~LibreOfficeTest() override {
+    EXPECT_EQ(testing::sofficeProcessesOfThisProcess(), 0) << "soffice left behind";
+  }
+  std::string templateCopy() const { return folder.file("gasturb.qvd"); }
+  void expectTemplateUnchanged() const {
+    EXPECT_EQ(testing::readFile(templateCopy()), templateBytes_);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+      EXPECT_EQ(entry.path().filename().string().find(".~lock"), std::string::npos) << entry.path();
+  }
+
+  TempFolder folder;
+
+ private:
+  std::string templateBytes_;
+};
+
+struct FormatCase {
+  const char* file;
+  WorkbookFormat format;
+  const std::string& signature;
+};
+
+class LibreOfficeFormats : public LibreOfficeTest,
+                           public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(LibreOfficeFormats, SaveWritesTheFormatAndLeavesTheTemplate) {
+  LibreOfficeSpreadsheet sheet;
+  sheet.openTemplate(templateCopy());
+  sheet.useFirstSheet();
+  sheet.setCellNumber(8, 5, 1234.5);
+  sheet.saveAs(folder.file(GetParam().file), GetParam().format);
+  sheet.closeWithoutSaving();
+  sheet.quit();
+  EXPECT_EQ(testing::readFile(folder.file(GetParam().file)).substr(0, GetParam().signature.size()),
+            GetParam().signature);
+  expectTemplateUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LibreOfficeFormats,
+    ::testing::Values(FormatCase{"book.xls", WorkbookFormat::Excel97, kOle2Signature},
+                      FormatCase{"book.xlsx", WorkbookFormat::ExcelXml, kZipSignature},
+                      FormatCase{"book.ods", WorkbookFormat::OpenDocument, kZipSignature}),
+    [](const auto& info) {
+      return std::filesystem::path(info.param.file).extension().string().substr(1);
+    });
+
+TEST_F(LibreOfficeTest, TextsStayLiteralAndNumbersExact) {
+  LibreOfficeSpreadsheet sheet;
+  sheet.openTemplate(templateCopy());
+  sheet.useFirstSheet();
+  sheet.setCellText(8, 5, "=1+1");
+  sheet.setCellText(9, 5, "1e3");
+  sheet.setCellText(10, 5, "0,5");
+  sheet.setCellText(8, 6, "°C");
+  sheet.setCellNumber(11, 5, 0.1 + 0.2);
+  sheet.setCellNumber(12, 5, -1234567.875);
+  sheet.saveAs(folder.file("book.xls"), WorkbookFormat::Excel97);
+  sheet.quit();
+  const auto csv = testing::firstSheetAsCsv(folder.file("book.xls"));
+  EXPECT_EQ(testing::csvField(csv, 8, 5), "=1+1");
+  EXPECT_EQ(testing::csvField(csv, 9, 5), "1e3");
+  EXPECT_EQ(testing::csvField(csv, 10, 5), "0,5");
+  EXPECT_EQ(testing::csvField(csv, 8, 6), "°C");
+  EXPECT_EQ(testing::csvField(csv, 11, 5), "0.3");
+  EXPECT_EQ(testing::csvField(csv, 12, 5), "-1234567.875");
+}
+
+TEST_F(LibreOfficeTest, PrintersItDoesNotAcceptPrintNothing) {
+  LibreOfficeSpreadsheet sheet;
+  sheet.openTemplate(templateCopy());
+  sheet.useFirstSheet();
+  EXPECT_THROW(sheet.printOut(""), RuntimeError);
+  EXPECT_THROW(sheet.printOut("corvasine-no-such-printer"), RuntimeError);
+  sheet.quit();
+}
+
+TEST_F(LibreOfficeTest, FailuresLeaveNoProcessAndNoFile) {
+  LibreOfficeSpreadsheet sheet;
+  EXPECT_THROW(sheet.openTemplate(folder.file("missing.qvd")), RuntimeError);
+  EXPECT_THROW(sheet.useFirstSheet(), RuntimeError);
+  sheet.quit();
+  EXPECT_EQ(testing::sofficeProcessesOfThisProcess(), 0);
+
+  // A file where the folder should be.
+  std::ofstream(folder.file("plain")) << "not a folder";
+  sheet.openTemplate(templateCopy());
+  sheet.useFirstSheet();
+  EXPECT_THROW(sheet.saveAs(folder.file("plain/book.xls"), WorkbookFormat::Excel97), RuntimeError);
+  sheet.quit();
+  EXPECT_EQ(testing::readFile(folder.file("plain")), "not a folder");
+}
+
+// A soffice that never accepts: the start ends at its bound.
+TEST_F(LibreOfficeTest, AStartThatNeverAnswersEndsAtItsBound) {
+  const std::string silent = folder.file("silent-soffice");
+  std::ofstream(silent) << "#!/bin/sh\nwhile :; do sleep 1; done\n";
+  std::filesystem::permissions(silent, std::filesystem::perms::owner_all);
+  LibreOfficeSpreadsheet sheet({.sofficePath = silent,
+                                .startTimeout = std::chrono::milliseconds(700),
+                                .callTimeout = std::chrono::seconds(30)});
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(sheet.openTemplate(templateCopy()), RuntimeError);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+// A soffice that stops answering in the middle: the call ends at its bound.
+TEST_F(LibreOfficeTest, ACallThatNeverReturnsEndsAtItsBound) {
+  LibreOfficeSpreadsheet sheet({.callTimeout = std::chrono::milliseconds(1500)});
+  sheet.openTemplate(templateCopy());
+  sheet.useFirstSheet();
+  const std::vector<int> ids = testing::sofficeProcessIds();
+  ASSERT_FALSE(ids.empty());
+  for (int id : ids) kill(id, SIGSTOP);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(sheet.setCellNumber(8, 5, 1.0), RuntimeError);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+  sheet.quit();
+}
+
+TEST_F(LibreOfficeTest, TwoRunsAtOnceDoNotMeet) {
+  auto run = [this](const std::string& name, double value) {
+    LibreOfficeSpreadsheet sheet;
+    sheet.openTemplate(templateCopy());
+    sheet.useFirstSheet();
+    sheet.setCellNumber(8, 5, value);
+    sheet.saveAs(folder.file(name), WorkbookFormat::Excel97);
+    sheet.quit();
+  };
+  std::thread first([&] { EXPECT_NO_THROW(run("first.xls", 1.0)); });
+  std::thread second([&] { EXPECT_NO_THROW(run("second.xls", 2.0)); });
+  first.join();
+  second.join();
+  EXPECT_EQ(testing::csvField(testing::firstSheetAsCsv(folder.file("first.xls")), 8, 5), "1");
+  EXPECT_EQ(testing::csvField(testing::firstSheetAsCsv(folder.file("second.xls")), 8, 5), "2");
+}
+
+}  // namespace
+}  // namespace corvasine::spreadsheet

@@ -1,0 +1,110 @@
+#include "steam_turbine/reference_cases.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+
+namespace corvasine::steam_turbine::testing {
+namespace {
+
+using runtime::ParseNumber;
+
+std::map<std::string, std::string> keyValues(std::istringstream& words) {
+  std::map<std::string, std::string> values;
+  std::string word;
+  while (words >> word) {
+    const std::size_t eq = word.find('=');
+    if (eq != std::string::npos) values[word.substr(0, eq)] = word.substr(eq + 1);
+  }
+  return values;
+}
+
+PerGroup perGroup(const std::string& list) {
+  PerGroup values{};
+  std::istringstream items(list);
+  std::string item;
+  for (int group = kInlet; group <= kExhaust && std::getline(items, item, ','); ++group) {
+    values[static_cast<std::size_t>(group)] = ParseNumber(item);
+  }
+  return values;
+}
+
+StreamState streamState(const std::map<std::string, std::string>& v) {
+  StreamState s;
+  s.streamPress = perGroup(v.at("streamPress"));
+  s.streamTemp = perGroup(v.at("streamTemp"));
+  s.streamEntropy = perGroup(v.at("streamEntropy"));
+  s.streamEnthalpy = perGroup(v.at("streamEnthalpy"));
+  s.inductionOn = static_cast<short>(ParseNumber(v.at("inductionOn")));
+  s.extractionOn = static_cast<short>(ParseNumber(v.at("extractionOn")));
+  return s;
+}
+
+std::string withCrLf(std::string text) {
+  for (std::size_t at = text.find("\\r\\n"); at != std::string::npos;
+       at = text.find("\\r\\n", at)) {
+    text.replace(at, 4, "\r\n");
+    at += 2;
+  }
+  return text;
+}
+
+// The rest of a line after its first word.
+std::string afterKey(const std::string& line) {
+  const std::size_t blank = line.find(' ');
+  return blank == std::string::npos ? std::string() : line.substr(blank + 1);
+}
+
+}  // namespace
+
+std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
+  std::vector<SteamReferenceCase> cases;
+  std::ifstream in(path);
+  std::string line;
+  SteamReferenceCase* current = nullptr;
+  while (std::getline(in, line)) {
+    const bool isCase = line.rfind("# case ", 0) == 0;
+    if (isCase || line.rfind("# field ", 0) == 0) {
+      cases.emplace_back();
+      current = &cases.back();
+      current->name = line.substr(isCase ? 7 : 8);
+      current->evaluated = isCase;
+      continue;
+    }
+    if (line.rfind("# ", 0) == 0 || line.empty()) {
+      if (line.rfind("# ", 0) == 0) current = nullptr;  // a block of another kind
+      continue;
+    }
+    if (current == nullptr) continue;
+    std::istringstream words(line);
+    std::string key;
+    words >> key;
+    if (key == "typed") current->typed = afterKey(line);
+    if (key == "state") current->state = streamState(keyValues(words));
+    if (key == "shown") current->shown = keyValues(words);
+    if (key == "boxes") current->boxes = keyValues(words);
+    if (key == "message") current->message = afterKey(line);
+    if (key == "Text24") current->text24 = afterKey(line);
+    if (key == "results") current->results = withCrLf(afterKey(line));
+  }
+  // The header's own "# field lines: ..." note is no block.
+  std::erase_if(cases, [](const SteamReferenceCase& c) { return c.typed.empty(); });
+  return cases;
+}
+
+void loadBoxes(const SteamReferenceCase& c, FakeSteamWindow& window) {
+  const auto& b = c.boxes;
+  window.Text3 = b.at("Text3");
+  window.Text10 = b.at("Text10");
+  window.Text19 = b.at("Text19");
+  window.Text28 = b.at("Text28");
+  window.Combo4 = static_cast<int>(ParseNumber(b.at("Combo4")));
+  window.Combo9 = static_cast<int>(ParseNumber(b.at("Combo9")));
+  window.Combo14 = static_cast<int>(ParseNumber(b.at("Combo14")));
+  window.Combo19 = static_cast<int>(ParseNumber(b.at("Combo19")));
+  window.Combo17 = static_cast<int>(ParseNumber(b.at("Combo17")));
+}
+
+}  // namespace corvasine::steam_turbine::testing

@@ -1,0 +1,36 @@
+#pragma once
+
+// The figures that the independent reference script printed
+// (reference/steam_reference.txt): what was typed into the window, the
+// derived boxes and stream record after the typing and, for the complete
+// evaluations, the flow and exhaust-enthalpy boxes and what the window
+// showed after Evaluate.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "steam_turbine/fake_steam_window.h"
+#include "steam_turbine/stream_state.h"
+
+namespace corvasine::steam_turbine::testing {
+
+struct SteamReferenceCase {
+  std::string name;
+  bool evaluated = false;  // a "# case" block, not only typing
+  std::string typed;       // "Text1=500 Combo2=1 ...", in typing order
+  StreamState state;
+  std::map<std::string, std::string> shown;  // derived boxes after typing
+  std::map<std::string, std::string> boxes;  // flow and exhaust-enthalpy boxes, list positions
+  std::string message;                       // the message shown, "-" for none
+  std::string text24;                        // "-" when never written
+  std::string results;                       // CR LF as such; "-" when nothing was written
+};
+
+// The "# field" and "# case" blocks of a reference file; a missing file gives none.
+std::vector<SteamReferenceCase> readSteamReference(const std::string& path);
+
+// The boxes and lists of a case in the fake window.
+void loadBoxes(const SteamReferenceCase& c, FakeSteamWindow& window);
+
+}  // namespace corvasine::steam_turbine::testing

@@ -1,0 +1,39 @@
+#pragma once
+
+// Stream records for the evaluation tests: each stream's entropy and enthalpy
+// derived from the property library and rounded as the window shows them.
+
+#include <random>
+#include <string>
+
+#include "steam_turbine/fake_steam_window.h"
+#include "steam_turbine/stream_state.h"
+
+namespace corvasine::steam_turbine::testing {
+
+// A stream at psia and °F: pressure, temperature, entropy (4 decimals) and enthalpy (2 decimals).
+void setStream(StreamState& state, int group, double psia, double degF);
+// The exhaust enthalpy (Btu/lb) of wet steam at psia with a vapour fraction in percent.
+double wetEnthalpy(double psia, double percent);
+// Saturation temperature at psia in °F (-461.47 above the critical pressure).
+double saturationF(double psia);
+
+enum class Arrangement { NoExtraStream, Induction, Extraction, InductionAndExtraction };
+
+struct EvaluationCase {
+  std::string label;
+  StreamState state;
+  FakeSteamWindow window;
+};
+
+// A random case of an arrangement: pressures falling from stage to stage,
+// superheated or wet exhausts, some stage ends in the near-critical band,
+// some flows that leave a negative exhaust and some values out of range.
+EvaluationCase randomCase(std::mt19937_64& random, Arrangement arrangement);
+
+// Random samples that compare with the literal search are sized for the
+// sanitizer build; CORVASINE_STEAM_SAMPLE_SCALE=n runs n times as many cases
+// (the same first ones: the seeds are fixed).
+int sampleScale();
+
+}  // namespace corvasine::steam_turbine::testing

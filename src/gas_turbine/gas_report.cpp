@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gas_tables.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
-#include "gas_turbine/gas_shared.h"
 
 namespace corvasine::gas {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gas_tables.h"
 #include "gas_turbine/gas_test_support.h"
 #include "runtime/number.h"
-#include "gas_turbine/gas_shared.h"
 
 namespace corvasine::gas {
 

@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace corvasine;
   static fuzz::FuzzServices& services = []() -> fuzz::FuzzServices& {
     static fuzz::FuzzServices s;
-    s.allowMessages(fuzz::gasMessages());
+    std::set<std::string> allowed = fuzz::gasMessages();
+    allowed.insert(fuzz::printQuestion(s.printerName));
+    s.allowMessages(std::move(allowed));
     s.fuzzFile = s.programFolder + "/fuzz.qvdg";
     return s;
   }();

@@ -5,6 +5,7 @@
 
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_evaluation.h"
+#include "gas_turbine/gas_report.h"
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
@@ -156,13 +157,19 @@ std::set<std::string> steamMessages() {
   return texts;
 }
 
+std::string printQuestion(const std::string& printer) {
+  return "Print will be sent to your default printer;\r\nDefault printer: " + printer +
+         "\r\nDo you want to continue?";
+}
+
 std::set<std::string> gasMessages() {
   std::set<std::string> texts = shellMessages();
   texts.insert({std::string(gas::kCheckValuesMessage), std::string(gas::kInsufficientAirMessage),
                 "Your current data will be lost. Do you want to continue?", gas::kNormalizeQuestion,
                 gas::kComponentNotNumberMessage, gas::kEmptyCompositionMessage,
                 gas::kSumTooLargeMessage, gas::kNormalizeFailedMessage, gas::kUnitsNotFoundMessage,
-                gas::kFolderNotWritableMessage});
+                gas::kFolderNotWritableMessage, std::string(gas::kExportFailedMessage),
+                std::string(gas::kPrintFailedMessage)});
   return texts;
 }
 

@@ -31,5 +31,7 @@ std::string nonFiniteShown(const runtime::Application& app,
 std::set<std::string> shellMessages();
 std::set<std::string> steamMessages();
 std::set<std::string> gasMessages();
+// The question before a print, which names the default printer.
+std::string printQuestion(const std::string& printer);
 
 }  // namespace corvasine::fuzz

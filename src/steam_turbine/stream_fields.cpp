@@ -115,7 +115,8 @@ void frmstm::wetExhaust() {
     } else {
       // Each call gets a fresh copy of the pressure: the library may move it
       // near the critical point, and the stored pressure must stay.
-      const auto bar = [this, k] { return checked(state_.streamPress[k] / psiPerBar); };
+      const double stored = state_.streamPress[k];
+      const auto bar = [stored] { return checked(stored / psiPerBar); };
       double p = bar();
       const double sVapour = steam::entropySatVapPW(p);
       p = bar();

@@ -7,8 +7,14 @@
 
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
+#include "shell/unit_factors.h"
 
 namespace corvasine::gas {
+
+using shell::kBtuPerHourPerHp;
+using shell::kWattsPerHp;
+using shell::kWattsPerMegawatt;
+
 namespace {
 
 using runtime::checked;
@@ -34,8 +40,6 @@ constexpr long kMaxAirSteps = 15'000'000;
 // Molar gas constant, Btu/(lbmol °F).
 constexpr double kGasConstant = 1.986;
 // Power conversions: Btu/h per hp, W per hp, Btu/hp-hr per MJ/kW-hr.
-constexpr double kBtuPerHourPerHp = 2544.43;
-constexpr double kWattPerHp = 746.0;
 constexpr double kHeatRatePerMjPerKwHr = 706.83;
 // Exhaust tonnage: KSCFH per lbmol/h as the tonnage rounds it, and kg per lb.
 constexpr double kExhaustKscfhPerLbmolH = 0.3795;
@@ -133,7 +137,7 @@ std::string rounded(double x, int decimals) { return NumberText(RoundHalfEven(x,
 // A power in Btu/h as "<hp> hp (<MW> MW)".
 std::string powerText(double w) {
   return rounded(w / kBtuPerHourPerHp, 0) + " hp (" +
-         rounded(w / kBtuPerHourPerHp * kWattPerHp / 1000000.0, 2) + " MW)";
+         rounded(w / kBtuPerHourPerHp * kWattsPerHp / kWattsPerMegawatt, 2) + " MW)";
 }
 
 std::string exhaustFlowLine(const GasEvaluation& r) {

@@ -10,6 +10,7 @@
 #include "gas_turbine/gas_tables.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
+#include "shell/unit_factors.h"
 
 namespace corvasine::gas {
 
@@ -19,12 +20,11 @@ using runtime::MessageAnswer;
 using runtime::MessageKind;
 using runtime::RoundHalfEven;
 using runtime::SpreadsheetApplication;
+using shell::kBtuPerHourPerHp;
+using shell::kWattsPerHp;
+using shell::kWattsPerMegawatt;
 
 namespace {
-
-constexpr double kBtuPerHourPerHp = 2544.43;
-constexpr double kWattsPerHp = 746.0;
-constexpr double kWattsPerMegawatt = 1000000.0;
 
 constexpr int kInputValueColumn = 5;
 constexpr int kInputUnitColumn = 6;

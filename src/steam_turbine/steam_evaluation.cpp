@@ -6,18 +6,21 @@
 
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
+#include "shell/unit_factors.h"
 #include "steam_properties/water_steam.h"
 #include "steam_turbine/library_units.h"
 #include "steam_turbine/steam_units.h"
 
 namespace corvasine::steam_turbine {
+
+using shell::kBtuPerHourPerHp;
+using shell::kPercent;
+
 namespace {
 
 using runtime::NumberText;
 using runtime::RoundHalfEven;
 
-constexpr double kBtuPerHourPerHp = 2544.43;
-constexpr double kPercent = 100.0;
 constexpr int kFigureDecimals = 2;  // power, efficiencies, temperature
 
 // Induction-point search: temperature steps (K) chosen by the efficiency gap

@@ -8,6 +8,7 @@
 
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
+#include "shell/unit_factors.h"
 #include "steam_properties/water_steam.h"
 #include "steam_turbine/frmstm.h"
 #include "steam_turbine/library_units.h"
@@ -20,11 +21,11 @@ using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
 using runtime::silently;
+using shell::kPercent;
 
 namespace {
 
 constexpr int kSaturationDecimals = 2;
-constexpr double kPercent = 100.0;
 
 double shown(const runtime::TextBox& box) { return ParseNumber(box.text()); }
 

@@ -143,19 +143,6 @@ TEST_F(FrmstmWindowTest, MenusAndTheQuitQuestion) {
   EXPECT_NE(app.find<shell::frmboota>(), nullptr);  // what it opened stays
 }
 
-TEST_F(FrmstmWindowTest, EditCommandsWorkOnTheActiveBox) {
-  frmstm& f = window();
-  f.Text1.setText("512.5");
-  f.setFocus(f.Text1);
-  f.Text1.setSelection(0, 3);
-  f.clickMenuItem("m_cut");
-  EXPECT_EQ(services.clipboard, "512");
-  EXPECT_EQ(f.Text1.text(), ".5");
-  f.Text1.setSelection(0, 0);
-  f.clickMenuItem("m_paste");
-  EXPECT_EQ(f.Text1.text(), "512.5");
-}
-
 // Evaluate never computes with a number that a typed box does not show.
 TEST_F(FrmstmWindowTest, EvaluateRefusesBoxesWithoutNumbers) {
   frmstm& f = window();

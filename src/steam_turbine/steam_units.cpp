@@ -10,7 +10,8 @@ using runtime::RoundHalfEven;
 
 namespace {
 
-// Each flow unit in lb/h per (unit); the order of the operations is part of the figures.
+// Each flow unit in lb/h; the order of the operations is part of the figures
+// (lb/h scales by exactly 1).
 struct FlowUnit {
   const char* name;
   double lbPerHour;  // lb/h of one unit; 0 for the base unit, which is taken as it stands
@@ -40,7 +41,6 @@ double flowToKpph(double v, int unit) {
   if (!isFlowUnit(unit)) throw runtime::RuntimeError("no such flow unit");
   if (unit == 0) return v;
   const double lbPerHour = kFlowUnits[static_cast<std::size_t>(unit)].lbPerHour;
-  if (unit == 1) return checked(v / kLbPerHourPerKpph);
   return checked(v / kLbPerHourPerKpph * lbPerHour);
 }
 
@@ -48,7 +48,6 @@ double kpphToFlow(double kpph, int unit) {
   if (!isFlowUnit(unit)) throw runtime::RuntimeError("no such flow unit");
   if (unit == 0) return kpph;
   const double lbPerHour = kFlowUnits[static_cast<std::size_t>(unit)].lbPerHour;
-  if (unit == 1) return checked(kpph * kLbPerHourPerKpph);
   return checked(kpph * kLbPerHourPerKpph / lbPerHour);
 }
 

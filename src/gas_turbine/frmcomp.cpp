@@ -194,7 +194,7 @@ void frmcomp::Command1_Click() {
       services.ShowMessage(kSumTooLargeMessage, MessageKind::Error, kCompositionTitle);
       return;
     }
-    const double t = ParseNumber(Text17.text());
+    const double t = runtime::shownNumber(Text17);
     if (!(kBandLow < t && t < kBandHigh)) {
       if (services.ShowMessage(kNormalizeQuestion, MessageKind::Question, kCompositionTitle) !=
           MessageAnswer::Yes)

@@ -186,7 +186,7 @@ runtime::TextBox* frmgas::firstInputWithoutNumber() {
   if (Text25.enabled()) inputs.push_back(&Text25);
   for (runtime::TextBox* box : {&Text10, &Text15, &Text19, &Text20}) inputs.push_back(box);
   for (runtime::TextBox* box : inputs)
-    if (!runtime::IsNumber(box->text())) return box;
+    if (!runtime::holdsNumber(*box)) return box;
   return nullptr;
 }
 

@@ -13,11 +13,11 @@
 namespace corvasine::gas {
 
 using runtime::checked;
-using runtime::IsNumber;
+using runtime::holdsNumber;
 using runtime::NumberText;
-using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
+using runtime::shownNumber;
 using runtime::silently;
 
 namespace {
@@ -39,7 +39,7 @@ constexpr const char* kTemperatureOutOfRange = "Temp OOR";
 }  // namespace
 
 void frmgas::refreshWaterContent() {
-  const double rh = ParseNumber(Text4.text());
+  const double rh = shownNumber(Text4);
   if (!(rh > kHumidityLowPercent && rh < kHumidityHighPercent)) return;
   if (input_.ambientTemp <= kHumidityColdF || input_.ambientTemp >= kHumidityHotF) {
     Text5.setText(kTemperatureOutOfRange);
@@ -51,14 +51,14 @@ void frmgas::refreshWaterContent() {
 
 void frmgas::Text1_Change() {
   silently([this] {
-    input_.ambientTemp = temperatureToF(ParseNumber(Text1.text()), cmbtemp.listIndex());
+    input_.ambientTemp = temperatureToF(shownNumber(Text1), cmbtemp.listIndex());
     refreshWaterContent();
   });
 }
 
 void frmgas::Text2_Change() {
   silently([this] {
-    input_.siteAltitude = heightToFt(ParseNumber(Text2.text()), cmdsite.listIndex());
+    input_.siteAltitude = heightToFt(shownNumber(Text2), cmdsite.listIndex());
     if (input_.siteAltitude >= kAltitudeLimitFt) {
       Text3.setText(kOutOfRange);
     } else {
@@ -66,7 +66,7 @@ void frmgas::Text2_Change() {
       Text3.setText(psiaDisplayText(input_.inletPress, cmdpress1.listIndex()));
       // A dP typed before the altitude would leave the final inlet pressure
       // on the old altitude.
-      if (IsNumber(Text6.text())) refreshFinalInletPress();
+      if (holdsNumber(Text6)) refreshFinalInletPress();
     }
     refreshWaterContent();
   });
@@ -90,7 +90,7 @@ void frmgas::refreshFinalInletPress() {
 
 void frmgas::Text6_Change() {
   silently([this] {
-    input_.inletDrop = lowPressureToInWC(ParseNumber(Text6.text()), Combo2.listIndex());
+    input_.inletDrop = lowPressureToInWC(shownNumber(Text6), Combo2.listIndex());
     refreshFinalInletPress();
   });
 }
@@ -108,9 +108,8 @@ void frmgas::Text9_Change() {
 }
 
 void frmgas::Text10_Change() {
-  silently([this] {
-    input_.exhaustTemp = temperatureToF(ParseNumber(Text10.text()), Combo11.listIndex());
-  });
+  silently(
+      [this] { input_.exhaustTemp = temperatureToF(shownNumber(Text10), Combo11.listIndex()); });
 }
 
 // The exhaust pressure loss and the fuel pressure count only as case-file
@@ -120,32 +119,26 @@ void frmgas::Text17_Change() {}
 
 void frmgas::Text15_Change() {
   if (input_.balanceMode != kBalanceExhaustFlow) return;  // the O2 target is read at evaluation
-  silently([this] {
-    input_.exhaustFlow = molarFlowToKscfh(ParseNumber(Text15.text()), Combo13.listIndex());
-  });
+  silently(
+      [this] { input_.exhaustFlow = molarFlowToKscfh(shownNumber(Text15), Combo13.listIndex()); });
 }
 
 void frmgas::Text16_Change() {
-  silently([this] {
-    input_.fuelFlow = molarFlowToKscfh(ParseNumber(Text16.text()), Combo8.listIndex());
-  });
+  silently([this] { input_.fuelFlow = molarFlowToKscfh(shownNumber(Text16), Combo8.listIndex()); });
 }
 
 void frmgas::Text18_Change() {
-  silently(
-      [this] { input_.fuelTemp = temperatureToF(ParseNumber(Text18.text()), Combo6.listIndex()); });
+  silently([this] { input_.fuelTemp = temperatureToF(shownNumber(Text18), Combo6.listIndex()); });
 }
 
 void frmgas::Text19_Change() {
-  silently([this] {
-    input_.compDischTemp = temperatureToF(ParseNumber(Text19.text()), Combo9.listIndex());
-  });
+  silently(
+      [this] { input_.compDischTemp = temperatureToF(shownNumber(Text19), Combo9.listIndex()); });
 }
 
 void frmgas::Text20_Change() {
-  silently([this] {
-    input_.compDischPress = pressureToPsia(ParseNumber(Text20.text()), Combo10.listIndex());
-  });
+  silently(
+      [this] { input_.compDischPress = pressureToPsia(shownNumber(Text20), Combo10.listIndex()); });
 }
 
 void frmgas::balancetype_Click() {

@@ -2,6 +2,7 @@
 
 #include "runtime/application.h"
 #include "runtime/form.h"
+#include "runtime/number.h"
 #include "runtime/runtime_error.h"
 
 namespace corvasine::runtime {
@@ -192,5 +193,9 @@ Picture::Picture(Form& form, std::string name, Rect rect, Frame* container, std:
       imageFile_(std::move(imageFile)) {
   setTabStop(false);
 }
+
+double shownNumber(const TextBox& box) { return ParseNumber(box.text()); }
+
+bool holdsNumber(const TextBox& box) { return IsNumber(box.text()); }
 
 }  // namespace corvasine::runtime

@@ -276,6 +276,11 @@ struct Menu {
   std::vector<MenuItem> items;
 };
 
+// The number a text box shows (ParseNumber of its text: RuntimeError when
+// it holds none), and whether it shows one.
+double shownNumber(const TextBox& box);
+bool holdsNumber(const TextBox& box);
+
 // A reference to a control of some form that never reaches freed memory: it
 // reads as empty once the form has been unloaded.
 template <class C>

@@ -87,7 +87,7 @@ double ConverterDialog::convert(double x) const {
 
 void ConverterDialog::Command1_Click() {
   try {
-    const double result = convert(runtime::ParseNumber(Text1.text()));
+    const double result = convert(runtime::shownNumber(Text1));
     // The target may belong to a window that has closed since it was set:
     // the reference then reads empty and the transfer fails like a bad number.
     runtime::TextBox* target = (vari(application()).*spec_.target).get();

@@ -8,10 +8,10 @@
 
 namespace corvasine::steam_turbine {
 
-using runtime::IsNumber;
+using runtime::holdsNumber;
 using runtime::NumberText;
-using runtime::ParseNumber;
 using runtime::RuntimeError;
+using runtime::shownNumber;
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr runtime::Color kNegativeColor = 0xFF8080;  // light red
 constexpr runtime::Color kNormalColor = 0xFFFFFF;    // white
 
 double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
-  return flowToKpph(ParseNumber(box.text()), unit.listIndex());
+  return flowToKpph(shownNumber(box), unit.listIndex());
 }
 
 }  // namespace
@@ -29,17 +29,17 @@ double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
 // numbers, each read in the unit its list shows; shown in the exhaust unit.
 // Without an inlet flow nothing is written.
 bool frmstm::showFlowBalance(double& balance) {
-  if (!IsNumber(Text3.text())) return false;
+  if (!holdsNumber(Text3)) return false;
   balance = flowKpph(Text3, Combo4);
-  if (IsNumber(Text10.text())) balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
-  if (IsNumber(Text19.text())) balance = runtime::checked(balance - flowKpph(Text19, Combo14));
+  if (holdsNumber(Text10)) balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
+  if (holdsNumber(Text19)) balance = runtime::checked(balance - flowKpph(Text19, Combo14));
   Text24.setText(NumberText(kpphToFlow(balance, Combo19.listIndex())));
   return true;
 }
 
 void frmstm::Text3_Change() {
   try {
-    const double v = ParseNumber(Text3.text());
+    const double v = shownNumber(Text3);
     state_.streamFlow[kInlet] = flowToKpph(v, Combo4.listIndex());
     double balance = 0.0;
     if (showFlowBalance(balance)) state_.streamFlow[kExhaust] = balance;
@@ -60,7 +60,7 @@ void frmstm::Text19_Change() { Text10_Change(); }
 // -0 is not negative; a box that does not hold a number keeps its colour.
 void frmstm::markSign(runtime::TextBox& box) {
   try {
-    const double v = ParseNumber(box.text());
+    const double v = shownNumber(box);
     box.setBackColor(v < 0.0 ? kNegativeColor : kNormalColor);
   } catch (const RuntimeError&) {
   }

@@ -35,10 +35,10 @@ class EvaluationView : public SteamEvaluationWindow {
 
   double readFlow(FlowBox box) override {
     const auto [text, unit] = flowBox(box);
-    return flowToKpph(runtime::ParseNumber(text->text()), unit->listIndex());
+    return flowToKpph(runtime::shownNumber(*text), unit->listIndex());
   }
   double readExhaustEnthalpy() override {
-    return enthalpyFromShown(runtime::ParseNumber(f_.Text28.text()), f_.Combo17.listIndex());
+    return enthalpyFromShown(runtime::shownNumber(f_.Text28), f_.Combo17.listIndex());
   }
   void writeExhaustFlow(double kpph) override {
     f_.Text24.setText(runtime::NumberText(kpphToFlow(kpph, f_.Combo19.listIndex())));
@@ -281,7 +281,7 @@ bool frmstm::typedBoxesHoldNumbers() const {
   if (state_.inductionOn != kFalse) typed.insert(typed.end(), {&Text8, &Text9, &Text10});
   if (state_.extractionOn != kFalse) typed.insert(typed.end(), {&Text21, &Text20, &Text19});
   for (const runtime::TextBox* box : typed)
-    if (!runtime::IsNumber(box->text())) return false;
+    if (!runtime::holdsNumber(*box)) return false;
   return true;
 }
 
@@ -290,7 +290,7 @@ bool frmstm::typedBoxesHoldNumbers() const {
 bool frmstm::CheckValues() {
   try {
     const auto positive = [](const runtime::TextBox& box) {
-      return runtime::ParseNumber(box.text()) > 0.0;
+      return runtime::shownNumber(box) > 0.0;
     };
     if (!positive(Text5) || !positive(Text6) || !positive(Text7)) return false;
     if (state_.inductionOn != kFalse &&
@@ -299,7 +299,7 @@ bool frmstm::CheckValues() {
     if (state_.extractionOn != kFalse &&
         (!positive(Text15) || !positive(Text16) || !positive(Text17)))
       return false;
-    if (!(runtime::ParseNumber(Text26.text()) >= 0.0)) return false;
+    if (!(runtime::shownNumber(Text26) >= 0.0)) return false;
     return positive(Text27) && positive(Text28);
   } catch (const runtime::RuntimeError&) {
     return false;

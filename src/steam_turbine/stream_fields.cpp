@@ -17,17 +17,15 @@ namespace corvasine::steam_turbine {
 
 using runtime::checked;
 using runtime::NumberText;
-using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 using runtime::RuntimeError;
+using runtime::shownNumber;
 using runtime::silently;
 using shell::kPercent;
 
 namespace {
 
 constexpr int kSaturationDecimals = 2;
-
-double shown(const runtime::TextBox& box) { return ParseNumber(box.text()); }
 
 // The saturation temperature at p (psia), in °F or, for any other position of
 // the temperature list, in °C; 2 decimals.
@@ -44,17 +42,17 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
   silently([&] {
     const auto k = static_cast<std::size_t>(g.group);
     const int unit = g.temperatureUnit->listIndex();
-    state_.streamTemp[k] = shell::temperatureToF(shown(*g.temperature), unit);
+    state_.streamTemp[k] = shell::temperatureToF(shownNumber(*g.temperature), unit);
 
     // The superheat is the difference of the two numbers as shown, first
     // against the saturation box as it stands, then against the new one.
     const auto showSuperheat = [&] {
       state_.superheatWork = 0.0;
-      state_.superheatWork = checked(shown(*g.temperature) - shown(*g.saturation));
+      state_.superheatWork = checked(shownNumber(*g.temperature) - shownNumber(*g.saturation));
       g.superheat->setText(state_.superheatWork >= 0.0 ? NumberText(state_.superheatWork) : "0");
     };
     showSuperheat();
-    if (shown(*g.pressure) > 0.0) {
+    if (shownNumber(*g.pressure) > 0.0) {
       state_.satTemp[k] = saturationShown(state_.streamPress[k], unit);
       g.saturation->setText(NumberText(state_.satTemp[k]));
     } else {
@@ -62,7 +60,7 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
     }
     showSuperheat();
 
-    if (shown(*g.superheat) > 0.0) {
+    if (shownNumber(*g.superheat) > 0.0) {
       const double bar = checked(state_.streamPress[k] / psiPerBar);
       const double kelvin = checked(kelvinFromFahrenheit(state_.streamTemp[k]));
       state_.streamEntropy[k] = RoundHalfEven(
@@ -83,7 +81,8 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
 void frmstm::pressureChanged(const StreamBoxes& g) {
   const auto k = static_cast<std::size_t>(g.group);
   try {
-    state_.streamPress[k] = shell::pressureToPsia(shown(*g.pressure), g.pressureUnit->listIndex());
+    state_.streamPress[k] =
+        shell::pressureToPsia(shownNumber(*g.pressure), g.pressureUnit->listIndex());
     // Stored in °F whatever the list shows; shown in the list's unit.
     state_.satTemp[k] =
         state_.streamPress[k] > 0.0 ? saturationShown(state_.streamPress[k], 0) : 0.0;
@@ -102,13 +101,13 @@ void frmstm::wetExhaust() {
   silently([this] {
     const auto k = static_cast<std::size_t>(kExhaust);
     Text26.setText("0");
-    if (shown(Text23) > 0.0) {
+    if (shownNumber(Text23) > 0.0) {
       state_.satTemp[k] = saturationShown(state_.streamPress[k], Combo21.listIndex());
       Text25.setText(NumberText(state_.satTemp[k]));
     } else {
       Text25.setText("0");
     }
-    state_.vaporFraction = shown(Text22);
+    state_.vaporFraction = shownNumber(Text22);
     const double x = state_.vaporFraction;
     if (x <= 0.0 || x >= kPercent) {
       state_.streamEntropy[k] = 0.0;
@@ -159,7 +158,7 @@ void frmstm::Text23_Change() {
     return;
   }
   try {
-    state_.streamPress[kExhaust] = shell::pressureToPsia(shown(Text23), Combo20.listIndex());
+    state_.streamPress[kExhaust] = shell::pressureToPsia(shownNumber(Text23), Combo20.listIndex());
   } catch (const RuntimeError&) {
     return;
   }

@@ -15,9 +15,7 @@ using runtime::shownNumber;
 
 namespace {
 
-// Background colours, 0xRRGGBB.
-constexpr runtime::Color kNegativeColor = 0xFF8080;  // light red
-constexpr runtime::Color kNormalColor = 0xFFFFFF;    // white
+constexpr runtime::Color kNegativeColor = 0xFF8080;  // light red, 0xRRGGBB
 
 double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
   return flowToKpph(shownNumber(box), unit.listIndex());
@@ -25,43 +23,44 @@ double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
 
 }  // namespace
 
-// Inlet plus induction less extraction, over the flow boxes that hold
-// numbers, each read in the unit its list shows; shown in the exhaust unit.
-// Without an inlet flow nothing is written.
-bool frmstm::showFlowBalance(double& balance) {
-  if (!holdsNumber(Text3)) return false;
-  balance = flowKpph(Text3, Combo4);
-  if (holdsNumber(Text10)) balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
-  if (holdsNumber(Text19)) balance = runtime::checked(balance - flowKpph(Text19, Combo14));
-  Text24.setText(NumberText(kpphToFlow(balance, Combo19.listIndex())));
-  return true;
+// Inlet plus induction less extraction, each read in the unit its list shows,
+// the induction and extraction flows only while their streams are on and
+// their boxes hold numbers; shown in the exhaust unit and kept as the
+// exhaust flow. Without an inlet flow the box shows nothing.
+void frmstm::showFlowBalance() {
+  try {
+    if (!holdsNumber(Text3)) throw RuntimeError("no inlet flow");
+    double balance = flowKpph(Text3, Combo4);
+    if (state_.inductionOn != kFalse && holdsNumber(Text10))
+      balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
+    if (state_.extractionOn != kFalse && holdsNumber(Text19))
+      balance = runtime::checked(balance - flowKpph(Text19, Combo14));
+    const std::string shown = NumberText(kpphToFlow(balance, Combo19.listIndex()));
+    state_.streamFlow[kExhaust] = balance;
+    Text24.setText(shown);
+  } catch (const RuntimeError&) {
+    Text24.setText("");
+  }
 }
 
 void frmstm::Text3_Change() {
   try {
-    const double v = shownNumber(Text3);
-    state_.streamFlow[kInlet] = flowToKpph(v, Combo4.listIndex());
-    double balance = 0.0;
-    if (showFlowBalance(balance)) state_.streamFlow[kExhaust] = balance;
+    state_.streamFlow[kInlet] = flowToKpph(shownNumber(Text3), Combo4.listIndex());
   } catch (const RuntimeError&) {
   }
+  showFlowBalance();
 }
 
-void frmstm::Text10_Change() {
-  try {
-    double balance = 0.0;
-    showFlowBalance(balance);
-  } catch (const RuntimeError&) {
-  }
-}
+void frmstm::Text10_Change() { showFlowBalance(); }
 
-void frmstm::Text19_Change() { Text10_Change(); }
+void frmstm::Text19_Change() { showFlowBalance(); }
 
-// -0 is not negative; a box that does not hold a number keeps its colour.
+// -0 is not negative; a box that does not hold a number keeps its colour. A
+// box that is not negative takes its normal look back.
 void frmstm::markSign(runtime::TextBox& box) {
   try {
     const double v = shownNumber(box);
-    box.setBackColor(v < 0.0 ? kNegativeColor : kNormalColor);
+    box.setBackColor(v < 0.0 ? kNegativeColor : runtime::kDefaultColor);
   } catch (const RuntimeError&) {
   }
 }

@@ -82,14 +82,14 @@ frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQui
   setCaption(kCaption);
   setClientSize(kClientWidth, kClientHeight);
   setFixedSize(true);
-  groups_[kInlet] = {kInlet, &Text1, &Combo2, &Text2, &Combo3, &Text4,
-                     &Text5, &Text6, &Combo5, &Text7, &Combo6};
-  groups_[kInduction] = {kInduction, &Text8,  &Combo11, &Text9,  &Combo10, &Text11,
-                         &Text12,    &Text13, &Combo8,  &Text14, &Combo7};
-  groups_[kExtraction] = {kExtraction, &Text21, &Combo16, &Text20, &Combo15, &Text18,
-                          &Text17,     &Text16, &Combo13, &Text15, &Combo12};
-  groups_[kExhaust] = {kExhaust, &Text22, &Combo21, &Text23, &Combo20, &Text25,
-                       &Text26,  &Text27, &Combo18, &Text28, &Combo17};
+  groups_[kInlet] = {kInlet, &Text1, &Combo2, &Text2,  &Combo3, &Text4, &Label9,
+                     &Text5, &Label8, &Text6, &Combo5, &Text7, &Combo6};
+  groups_[kInduction] = {kInduction, &Text8,   &Combo11, &Text9,  &Combo10, &Text11, &Label10,
+                         &Text12,    &Label11, &Text13,  &Combo8, &Text14,  &Combo7};
+  groups_[kExtraction] = {kExtraction, &Text21,  &Combo16, &Text20,  &Combo15, &Text18, &Label12,
+                          &Text17,     &Label13, &Text16,  &Combo13, &Text15,  &Combo12};
+  groups_[kExhaust] = {kExhaust, &Text22,  &Combo21, &Text23,  &Combo20, &Text25, &Label14,
+                       &Text26,  &Label22, &Text27,  &Combo18, &Text28,  &Combo17};
   // The computed boxes take neither focus nor typing.
   for (runtime::TextBox* box :
        {&Text4, &Text5, &Text6, &Text7, &Text11, &Text12, &Text13, &Text14, &Text15, &Text16,
@@ -136,9 +136,17 @@ void frmstm::bindHandlers() {
   bindClick(Combo4, this, &frmstm::Combo4_Click);
   bindList(Combo5, this, &frmstm::Combo5_Click, &frmstm::Combo5_Validate);
   bindList(Combo6, this, &frmstm::Combo6_Click, &frmstm::Combo6_Validate);
-  // The induction lists run their handlers on a pick, like the inlet lists.
-  bindClick(Combo10, this, &frmstm::Combo10_Change);
-  bindClick(Combo11, this, &frmstm::Combo11_Change);
+  // The lists of the other groups rerun their group's handlers on a pick, as
+  // the inlet lists do.
+  for (int group : {kInduction, kExtraction, kExhaust}) {
+    const StreamBoxes& g = boxes(group);
+    g.temperatureUnit->onClick = [this, group] { temperatureUnitPicked(group); };
+    for (runtime::ComboBox* list : {g.pressureUnit, g.entropyUnit, g.enthalpyUnit})
+      list->onClick = [this, group] { pressureUnitPicked(group); };
+  }
+  Combo9.onClick = [this] { flowUnitPicked(Text10); };
+  Combo14.onClick = [this] { flowUnitPicked(Text19); };
+  Combo19.onClick = [this] { flowUnitPicked(Text3); };
 
   bindClick(Label8, this, &frmstm::Label8_Click);
   bindClick(Label9, this, &frmstm::Label9_Click);
@@ -157,27 +165,48 @@ void frmstm::Form_Load() {
   state_.extractionOn = kFalse;
   Combo1.setListIndex(0);
   results.setText(kResultsAtLoad);
-  for (runtime::ComboBox* list :
-       {&Combo2,  &Combo3,  &Combo4,  &Combo5,  &Combo6,  &Combo7,  &Combo8,
-        &Combo9,  &Combo10, &Combo11, &Combo12, &Combo13, &Combo14, &Combo15,
-        &Combo16, &Combo17, &Combo18, &Combo19, &Combo20, &Combo21})
-    list->setListIndex(0);
+  setUnitLists({});
+}
+
+std::array<runtime::ComboBox*, kUnitLists> frmstm::unitLists() {
+  return {&Combo2,  &Combo3,  &Combo4,  &Combo5,  &Combo6,  &Combo7,  &Combo8,
+          &Combo9,  &Combo10, &Combo11, &Combo12, &Combo13, &Combo14, &Combo15,
+          &Combo16, &Combo17, &Combo18, &Combo19, &Combo20, &Combo21};
+}
+
+void frmstm::setUnitLists(const UnitPositions& positions) {
+  const bool outer = settingLists_;
+  settingLists_ = true;
+  try {
+    const auto lists = unitLists();
+    for (std::size_t k = 0; k < kUnitLists; ++k) lists[k]->setListIndex(positions[k]);
+  } catch (...) {
+    settingLists_ = outer;
+    throw;
+  }
+  settingLists_ = outer;
 }
 
 void frmstm::focusIfPossible(runtime::Control& control) {
-  if (control.acceptsInput()) setFocus(control);
+  if (!settingLists_ && control.acceptsInput()) setFocus(control);
 }
 
+// The exhaust flow counts the induction and extraction flows only while their
+// streams are on: switching one reruns the balance.
 void frmstm::Check1_Click() {
   const bool on = Check1.value() == 1;
+  const bool changed = (state_.inductionOn != kFalse) != on;
   Frame2.setEnabled(on);
   state_.inductionOn = on ? kTrue : kFalse;
+  if (changed) Text10_Change();
 }
 
 void frmstm::Check2_Click() {
   const bool on = Check2.value() == 1;
+  const bool changed = (state_.extractionOn != kFalse) != on;
   Frame3.setEnabled(on);
   state_.extractionOn = on ? kTrue : kFalse;
+  if (changed) Text10_Change();
 }
 
 void frmstm::Combo1_Validate(bool&) {
@@ -193,42 +222,54 @@ void frmstm::Combo1_Click() {
   Text22.setText("");
 }
 
-void frmstm::Combo2_Click() {
-  Text1_Change();
-  Label8.setCaption(temperatureUnitName(Combo2));
-  Label9.setCaption(temperatureUnitName(Combo2));
-  focusIfPossible(Text1);
+void frmstm::runTemperatureHandler(int group) {
+  if (group == kExhaust)
+    Text22_Change();
+  else
+    temperatureChanged(boxes(group));
 }
+
+void frmstm::runPressureHandler(int group) {
+  if (group == kExhaust)
+    Text23_Change();
+  else
+    pressureChanged(boxes(group));
+}
+
+// The saturation and superheat boxes are written in the temperature list's
+// unit, so their unit labels follow it.
+void frmstm::temperatureUnitPicked(int group) {
+  const StreamBoxes& g = boxes(group);
+  runTemperatureHandler(group);
+  g.saturationUnit->setCaption(temperatureUnitName(*g.temperatureUnit));
+  g.superheatUnit->setCaption(temperatureUnitName(*g.temperatureUnit));
+  focusIfPossible(*g.temperature);
+}
+
+// A new pressure unit, and a new entropy or enthalpy unit, which shows at
+// once: the group's state is recomputed from its pressure on.
+void frmstm::pressureUnitPicked(int group) {
+  runPressureHandler(group);
+  focusIfPossible(*boxes(group).pressure);
+}
+
+void frmstm::flowUnitPicked(runtime::TextBox& flow) {
+  if (&flow == &Text3)
+    Text3_Change();
+  else
+    Text10_Change();
+  focusIfPossible(flow);
+}
+
+void frmstm::Combo2_Click() { temperatureUnitPicked(kInlet); }
 void frmstm::Combo2_Validate(bool&) { Combo2_Click(); }
-
-void frmstm::Combo3_Click() {
-  Text2_Change();
-  focusIfPossible(Text2);
-}
+void frmstm::Combo3_Click() { pressureUnitPicked(kInlet); }
 void frmstm::Combo3_Validate(bool&) { Combo3_Click(); }
-
-void frmstm::Combo4_Click() {
-  Text3_Change();
-  focusIfPossible(Text3);
-}
-
-// A new entropy or enthalpy unit shows at once: the inlet state is recomputed.
+void frmstm::Combo4_Click() { flowUnitPicked(Text3); }
 void frmstm::Combo5_Click() { Combo3_Click(); }
 void frmstm::Combo5_Validate(bool&) { Combo3_Click(); }
 void frmstm::Combo6_Click() { Combo3_Click(); }
 void frmstm::Combo6_Validate(bool&) { Combo3_Click(); }
-
-void frmstm::Combo10_Change() {
-  Text9_Change();
-  focusIfPossible(Text9);
-}
-
-void frmstm::Combo11_Change() {
-  Text8_Change();
-  Label10.setCaption(temperatureUnitName(Combo11));
-  Label11.setCaption(temperatureUnitName(Combo11));
-  focusIfPossible(Text8);
-}
 
 // The unit labels open a converter dialog that writes into a field.
 namespace {
@@ -260,8 +301,8 @@ void frmstm::Label50_Click() {
 void frmstm::Label58_Click() { openHomePage(); }
 
 // New asks nothing: it empties every box (each runs its handler), sets the
-// turbine type back and unticks both streams; lists, results and the stream
-// record's last values stay.
+// turbine type back, unticks both streams and starts the result box afresh;
+// the lists and the stream record's last values stay.
 void frmstm::m_new_Click() {
   for (runtime::TextBox* box :
        {&Text1,  &Text2,  &Text3,  &Text4,  &Text5,  &Text6,  &Text7,  &Text8,  &Text9,  &Text10,
@@ -271,6 +312,7 @@ void frmstm::m_new_Click() {
   Combo1.setListIndex(0);
   Check1.setValue(0);
   Check2.setValue(0);
+  results.setText(kResultsAtLoad);
 }
 
 void frmstm::m_save_Click() { saveSteamCase(*this); }
@@ -306,31 +348,38 @@ bool frmstm::CheckValues() {
   }
 }
 
-// Evaluate never computes with a number that a typed box does not show.
+// Evaluate never computes with a number that a typed box does not show. A
+// refusal puts back the result box as it was, the search's progress included;
+// only the search's own abort says so there.
 void frmstm::cmdresult_Click() {
   auto& services = application().services();
   if (!typedBoxesHoldNumbers() || !CheckValues()) {
     services.ShowMessage(kCheckValuesMessage, MessageKind::Error);
     return;
   }
+  const std::string before = results.text();
+  const auto refuse = [&](const char* message, MessageKind kind) {
+    results.setText(before);
+    services.ShowMessage(message, kind);
+  };
   EvaluationView view(*this);
   const SteamResult result = evaluateSteamTurbine(state_, evaluation_, view);
   switch (result.outcome) {
     case SteamOutcome::Done:
       results.setText(result.resultText);
       break;
-    case SteamOutcome::CheckValues:
-      services.ShowMessage(kCheckValuesMessage, MessageKind::Error);
-      break;
-    case SteamOutcome::NegativeExhaust:
-      services.ShowMessage(kNegativeExhaustMessage, MessageKind::Error);
-      break;
     case SteamOutcome::SearchAborted:
       services.ShowMessage(kSearchAbortedMessage, MessageKind::Error);
       results.setText(kSearchTerminatedText);
       break;
+    case SteamOutcome::CheckValues:
+      refuse(kCheckValuesMessage, MessageKind::Error);
+      break;
+    case SteamOutcome::NegativeExhaust:
+      refuse(kNegativeExhaustMessage, MessageKind::Error);
+      break;
     case SteamOutcome::WrongValues:
-      services.ShowMessage(kWrongValuesMessage, MessageKind::Plain);
+      refuse(kWrongValuesMessage, MessageKind::Plain);
       break;
   }
 }

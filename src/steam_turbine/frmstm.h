@@ -6,6 +6,8 @@
 // menus. Headless: the Qt layer draws it from its controls.
 
 #include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 #include "runtime/application.h"
@@ -41,12 +43,19 @@ struct StreamBoxes {
   runtime::TextBox* pressure;
   runtime::ComboBox* pressureUnit;
   runtime::TextBox* saturation;
+  runtime::Label* saturationUnit;
   runtime::TextBox* superheat;
+  runtime::Label* superheatUnit;
   runtime::TextBox* entropy;
   runtime::ComboBox* entropyUnit;
   runtime::TextBox* enthalpy;
   runtime::ComboBox* enthalpyUnit;
 };
+
+// The unit lists of the window, Combo2 to Combo21: the load step sets them in
+// this order, and the case file keeps their positions in it.
+inline constexpr std::size_t kUnitLists = 20;
+using UnitPositions = std::array<int, kUnitLists>;
 
 class frmstm : public shell::CalculatorWindow {
  public:
@@ -60,6 +69,12 @@ class frmstm : public shell::CalculatorWindow {
   const EvaluationState& evaluation() const { return evaluation_; }
   // The turbine type: the position of Combo1, 0 Back Pressure, 1 Condensing.
   int turbineType() const { return Combo1.listIndex(); }
+
+  // Combo2 to Combo21, in order.
+  std::array<runtime::ComboBox*, kUnitLists> unitLists();
+  // Sets every unit list, each running its handler, without moving the focus
+  // (the window is loading or opening a case, not being used).
+  void setUnitLists(const UnitPositions& positions);
 
   // --- Picture ------------------------------------------------------------
   runtime::Picture Image1{*this, "Image1", {360, 120, 4395, 1965}, nullptr, kSteamBannerFile};
@@ -233,8 +248,6 @@ class frmstm : public shell::CalculatorWindow {
   void Combo5_Validate(bool& cancel);
   void Combo6_Click();
   void Combo6_Validate(bool& cancel);
-  void Combo10_Change();
-  void Combo11_Change();
   void Label8_Click();
   void Label9_Click();
   void Label10_Click();
@@ -254,17 +267,27 @@ class frmstm : public shell::CalculatorWindow {
   void temperatureChanged(const StreamBoxes& g);
   void pressureChanged(const StreamBoxes& g);
   void wetExhaust();
-  // The exhaust flow box from the flow boxes that hold numbers; the balance
-  // in kpph, false when nothing was written.
-  bool showFlowBalance(double& balance);
-  // Moves the focus unless the target cannot take it (a disabled frame).
+  // The exhaust flow box from the flow boxes that hold numbers.
+  void showFlowBalance();
+  // Moves the focus unless the target cannot take it (a disabled frame) or
+  // the window is setting its lists itself.
   void focusIfPossible(runtime::Control& control);
+  // A pick in a unit list of a stream group reruns the group's field handler,
+  // which reads the box's text again in the new unit.
+  void temperatureUnitPicked(int group);
+  void pressureUnitPicked(int group);
+  void flowUnitPicked(runtime::TextBox& flow);
+  void runTemperatureHandler(int group);
+  void runPressureHandler(int group);
+  // Empties derived boxes whose input is not a number.
+  static void emptyBoxes(std::initializer_list<runtime::TextBox*> boxes);
   // Whether every typed box that the evaluation depends on holds a number.
   bool typedBoxesHoldNumbers() const;
 
   StreamState state_;
   EvaluationState evaluation_;
   std::array<StreamBoxes, kStreamGroups + 1> groups_{};
+  bool settingLists_ = false;
 };
 
 }  // namespace corvasine::steam_turbine

@@ -1,9 +1,10 @@
 #pragma once
 
-// The steam case file: one line of 15 fields joined by "^" — the texts of the
-// twelve stream boxes as they stand (in the unit each list shows; no unit is
-// recorded), the two check boxes and the turbine type. Opening a case replays
-// the typing: every assignment runs its control's handler.
+// The steam case file: one line of fields joined by "^" — the texts of the
+// twelve stream boxes as they stand (in the unit each list shows), the two
+// check boxes, the turbine type and then the position of every unit list, so
+// that the case reopens in its units. Opening a case replays the typing:
+// every assignment runs its control's handler.
 
 #include <array>
 #include <cstddef>
@@ -18,6 +19,7 @@ class frmstm;
 
 inline constexpr shell::CaseFileKind kSteamCaseFile{
     "qvds", "Corvasine files (*.qvds)|*.qvds|All Files (*.*)|*.*"};
+// The fields before the unit positions: all that older files hold.
 inline constexpr std::size_t kSteamCaseFields = 15;
 
 // The fields of the window's case, in file order.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 #include "runtime/number.h"
@@ -150,7 +151,8 @@ class Evaluation {
     const double his = stageEnd(S(kInlet), kExhaust).h;
     ev_.turbineEfficiency = RoundHalfEven(efficiency(h28(), H(kInlet), his), kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
-                "Efficiency: " + NumberText(ev_.turbineEfficiency) + " %");
+                "Efficiency: " + NumberText(ev_.turbineEfficiency) + " %",
+                {ev_.turbineEfficiency});
   }
 
   SteamResult extractionOnly() {
@@ -176,7 +178,8 @@ class Evaluation {
     const double eo = RoundHalfEven(mul(div(actual, isentropic), kPercent), kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
                 "Efficiency (1st/2nd Stage): " + NumberText(e1) + " & " + NumberText(e2) + " %" +
-                kCrLf + "Overall Efficiency: " + NumberText(eo) + " %");
+                kCrLf + "Overall Efficiency: " + NumberText(eo) + " %",
+                {e1, e2, eo});
   }
 
   SteamResult inductionOnly() {
@@ -194,9 +197,11 @@ class Evaluation {
         [this] { return F24(); }};
     const std::optional<InductionPoint> point = searchInductionPoint(stage1, stage2);
     if (!point) return {SteamOutcome::SearchAborted, {}};
-    return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf + "Overall Efficiency: " +
-                NumberText(RoundHalfEven(ev_.turbineEfficiency, kFigureDecimals)) + " % " + kCrLf +
-                inductionTemperatureLine(point->t));
+    const double overall = RoundHalfEven(ev_.turbineEfficiency, kFigureDecimals);
+    return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
+                    "Overall Efficiency: " + NumberText(overall) + " % " + kCrLf +
+                    inductionTemperatureLine(point->t),
+                {overall});
   }
 
   SteamResult inductionAndExtraction() {
@@ -232,7 +237,8 @@ class Evaluation {
             mul(exhaustFlow, sub(H(kExtraction), his3)));
     const double eo = RoundHalfEven(mul(div(actual, isentropic), kPercent), kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf + "Efficiency: " +
-                NumberText(eo) + " % " + kCrLf + inductionTemperatureLine(point->t));
+                    NumberText(eo) + " % " + kCrLf + inductionTemperatureLine(point->t),
+                {eo});
   }
 
   // What differs between the induction cases after the mixing point.
@@ -294,7 +300,14 @@ class Evaluation {
            NumberText(RoundHalfEven(fahrenheitOf(t), kFigureDecimals)) + " °F";
   }
 
-  static SteamResult done(std::string text) { return {SteamOutcome::Done, std::move(text)}; }
+  // A result that no turbine gives (no power, or an efficiency as shown not
+  // above 0 or above 100) is refused like values that cannot be evaluated.
+  SteamResult done(std::string text, std::initializer_list<double> efficiencies) const {
+    bool possible = ev_.turbinePower > 0.0;
+    for (double e : efficiencies) possible = possible && e > 0.0 && e <= kPercent;
+    if (!possible) return {SteamOutcome::CheckValues, {}};
+    return {SteamOutcome::Done, std::move(text)};
+  }
 
   const StreamState& state_;
   EvaluationState& ev_;

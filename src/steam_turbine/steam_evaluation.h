@@ -46,7 +46,7 @@ class SteamEvaluationWindow {
 
 enum class SteamOutcome {
   Done,             // resultText holds the result
-  CheckValues,      // "Check your values"
+  CheckValues,      // "Check your values": also a result that no turbine gives
   NegativeExhaust,  // "Exhaust flow must be positive value"
   SearchAborted,    // "Recheck your values... Calculation aborted.", then "Calculation terminated"
   WrongValues,      // "Wrong values" from the isentropic search; the evaluation ends there

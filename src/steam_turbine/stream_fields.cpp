@@ -38,12 +38,23 @@ double saturationShown(double psia, int temperatureUnit) {
 
 }  // namespace
 
+// The derived boxes show nothing that the typed boxes do not give: without a
+// temperature no superheat, entropy or enthalpy, without a pressure no
+// saturation temperature either.
 void frmstm::temperatureChanged(const StreamBoxes& g) {
-  silently([&] {
-    const auto k = static_cast<std::size_t>(g.group);
-    const int unit = g.temperatureUnit->listIndex();
+  const auto k = static_cast<std::size_t>(g.group);
+  const int unit = g.temperatureUnit->listIndex();
+  try {
     state_.streamTemp[k] = shell::temperatureToF(shownNumber(*g.temperature), unit);
-
+  } catch (const RuntimeError&) {
+    emptyBoxes({g.superheat, g.entropy, g.enthalpy});
+    return;
+  }
+  if (!runtime::holdsNumber(*g.pressure)) {
+    emptyBoxes({g.saturation, g.superheat, g.entropy, g.enthalpy});
+    return;
+  }
+  try {
     // The superheat is the difference of the two numbers as shown, first
     // against the saturation box as it stands, then against the new one.
     const auto showSuperheat = [&] {
@@ -75,7 +86,9 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
         NumberText(entropyShown(state_.streamEntropy[k], g.entropyUnit->listIndex())));
     g.enthalpy->setText(
         NumberText(enthalpyShown(state_.streamEnthalpy[k], g.enthalpyUnit->listIndex())));
-  });
+  } catch (const RuntimeError&) {
+    emptyBoxes({g.superheat, g.entropy, g.enthalpy});
+  }
 }
 
 void frmstm::pressureChanged(const StreamBoxes& g) {
@@ -92,20 +105,33 @@ void frmstm::pressureChanged(const StreamBoxes& g) {
             : RoundHalfEven(checked(celsiusFromFahrenheit(state_.satTemp[k])), kSaturationDecimals);
     g.saturation->setText(NumberText(satShown));
   } catch (const RuntimeError&) {
+    emptyBoxes({g.saturation, g.superheat, g.entropy, g.enthalpy});
     return;
   }
   temperatureChanged(g);
+}
+
+void frmstm::emptyBoxes(std::initializer_list<runtime::TextBox*> boxes) {
+  for (runtime::TextBox* box : boxes) box->setText("");
 }
 
 void frmstm::wetExhaust() {
   silently([this] {
     const auto k = static_cast<std::size_t>(kExhaust);
     Text26.setText("0");
+    if (!runtime::holdsNumber(Text23)) {
+      emptyBoxes({&Text25, &Text27, &Text28});
+      return;
+    }
     if (shownNumber(Text23) > 0.0) {
       state_.satTemp[k] = saturationShown(state_.streamPress[k], Combo21.listIndex());
       Text25.setText(NumberText(state_.satTemp[k]));
     } else {
       Text25.setText("0");
+    }
+    if (!runtime::holdsNumber(Text22)) {
+      emptyBoxes({&Text27, &Text28});
+      return;
     }
     state_.vaporFraction = shownNumber(Text22);
     const double x = state_.vaporFraction;
@@ -160,6 +186,8 @@ void frmstm::Text23_Change() {
   try {
     state_.streamPress[kExhaust] = shell::pressureToPsia(shownNumber(Text23), Combo20.listIndex());
   } catch (const RuntimeError&) {
+    Text26.setText("0");
+    emptyBoxes({&Text25, &Text27, &Text28});
     return;
   }
   wetExhaust();

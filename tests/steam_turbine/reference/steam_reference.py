@@ -23,6 +23,15 @@ Choices made here (the C++ tests compare against them):
   exhaust or an enabled induction/extraction group holds no number.
 - Flows read back from Text24 go through its text (NumberText, then
   ParseNumber in the unit of its list), as the window would.
+- Every unit list of a stream group reruns its group's handler on a pick (a
+  temperature list the temperature handler, the others the pressure handler;
+  a flow list the flow balance). Derived boxes are emptied while a box they
+  depend on holds no number; the live flow balance counts induction and
+  extraction only while their check boxes are ticked, reruns when one is
+  switched, and empties Text24 without an inlet number.
+- A result whose power is not above 0, or an efficiency as shown not above 0
+  or above 100, is refused with "Check your values"; every refusal but the
+  search's abort puts back the result box's text from before Evaluate.
 
 Output blocks: "Text24" is the box's text after the evaluation, whoever wrote
 it ("-" when empty); "results" is the last text the evaluation wrote there
@@ -231,24 +240,33 @@ class Window:
         self.combo[combo] = pos
         if combo == 1:
             self.set_text("Text22", "")
-        elif combo == 2:
-            self.run(self.temperature_handler, 1)
-        elif combo in (3, 5, 6):
-            self.run(self.pressure_handler, 1)
-        elif combo == 4:
+            return
+        if combo in (4, 19):
             self.run(self.text3_change)
-        elif combo == 10:
-            self.run(self.pressure_handler, 2)
-        elif combo == 11:
-            self.run(self.temperature_handler, 2)
+        elif combo in (9, 14):
+            self.run(self.flow_box_change)
+        for g, b in GROUPS.items():
+            if combo == b["tlist"]:
+                self.run(self.text22_change if g == 4 else self.temperature_handler,
+                         *(() if g == 4 else (g,)))
+            elif combo in (b["plist"], b["elist"], b["hlist"]):
+                self.run(self.text23_change if g == 4 else self.pressure_handler,
+                         *(() if g == 4 else (g,)))
 
     def tick(self, box, value):
         self.check[box] = value
         flag = -1 if value == 1 else 0
+        before = (self.inductionOn, self.extractionOn)
         if box == 1:
             self.inductionOn = flag
         else:
             self.extractionOn = flag
+        if before != (self.inductionOn, self.extractionOn):
+            self.run(self.flow_box_change)
+
+    def empty(self, *names):
+        for name in names:
+            self.set_text(name, "")
 
     def load(self):
         self.pick(1, 0)
@@ -269,8 +287,12 @@ class Window:
     def temperature_handler(self, g):
         b = GROUPS[g]
         celsius = self.combo[b["tlist"]] != 0
+        if not IsNumber(self.get(b["temp"])):
+            return self.empty(b["sup"], b["ent"], b["enth"])
         v = self.num(b["temp"])
         self.streamTemp[g] = v * 1.8 + 32 if celsius else v
+        if not IsNumber(self.get(b["press"])):
+            return self.empty(b["sat"], b["sup"], b["ent"], b["enth"])
 
         def superheat():
             self.superheatWork = 0.0
@@ -309,6 +331,8 @@ class Window:
 
     def pressure_handler(self, g):
         b = GROUPS[g]
+        if not IsNumber(self.get(b["press"])):
+            return self.empty(b["sat"], b["sup"], b["ent"], b["enth"])
         self.store_pressure(g)
         if self.streamPress[g] > 0:
             self.satTemp[g] = R((if97.tSatW(self.streamPress[g] / 14.5) - 273.15) * 1.8 + 32, 2)
@@ -330,11 +354,14 @@ class Window:
         if self.combo[1] == 0:
             self.pressure_handler(4)
         else:
-            self.store_pressure(4)
+            if IsNumber(self.get("Text23")):
+                self.store_pressure(4)
             self.wet_exhaust()
 
     def wet_exhaust(self):
         self.set_text("Text26", "0")
+        if not IsNumber(self.get("Text23")):
+            return self.empty("Text25", "Text27", "Text28")
         if self.num("Text23") > 0:
             k = if97.tSatW(self.streamPress[4] / 14.5)
             if self.combo[21] == 0:
@@ -344,6 +371,8 @@ class Window:
             self.set_text("Text25", N(self.satTemp[4]))
         else:
             self.set_text("Text25", "0")
+        if not IsNumber(self.get("Text22")):
+            return self.empty("Text27", "Text28")
         vf = self.vaporFraction = self.num("Text22")
         if vf <= 0 or vf >= 100:
             self.streamEntropy[4] = 0.0
@@ -360,9 +389,11 @@ class Window:
     # -- flow balance
 
     def flow_balance_kpph(self):
-        """Inlet + induction - extraction over the flow boxes that hold numbers."""
+        """Inlet + induction - extraction over the flow boxes that hold numbers,
+        induction and extraction only while ticked."""
         f3 = to_kpph(self.num("Text3"), self.combo[4])
-        has10, has19 = IsNumber(self.get("Text10")), IsNumber(self.get("Text19"))
+        has10 = self.inductionOn and IsNumber(self.get("Text10"))
+        has19 = self.extractionOn and IsNumber(self.get("Text19"))
         f10 = to_kpph(self.num("Text10"), self.combo[9]) if has10 else 0.0
         f19 = to_kpph(self.num("Text19"), self.combo[14]) if has19 else 0.0
         if has19 and has10:
@@ -377,11 +408,13 @@ class Window:
         self.text["Text24"] = N(from_kpph(chk(f), self.combo[19]))
 
     def text3_change(self):
-        self.streamFlow[1] = to_kpph(self.num("Text3"), self.combo[4])
+        if IsNumber(self.get("Text3")):
+            self.streamFlow[1] = to_kpph(self.num("Text3"), self.combo[4])
         self.flow_box_change()
 
     def flow_box_change(self):
         if not IsNumber(self.get("Text3")):
+            self.text["Text24"] = ""
             return
         self.streamFlow[4] = self.flow_balance_kpph()
         self.write_exhaust_flow(self.streamFlow[4])
@@ -483,6 +516,17 @@ class Window:
     def cmdresult_click(self):
         """Returns the message shown, or None."""
         self.steps = 0
+        before = self.results
+        message = self.evaluate()
+        if message not in (None, "Recheck your values... Calculation aborted."):
+            self.results, self.results_written = before, None
+        return message
+
+    def possible(self, power, *efficiencies):
+        if not (power > 0 and all(0 < e <= 100 for e in efficiencies)):
+            raise Message("Check your values")
+
+    def evaluate(self):
         try:
             if not self.typed_boxes_hold_numbers() or not self.CheckValues():
                 raise Message("Check your values")
@@ -512,6 +556,7 @@ class Window:
         power = R(chk((self.F3() * 1000 * H1 - self.F24() * 1000 * self.h28()) / 2544.43), 2)
         his, _, _ = self.stage_end(S1, 4)
         eff = R(chk((self.h28() - H1) / (his - H1) * 100), 2)
+        self.possible(power, eff)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency: " + N(eff) + " %")
 
     def extraction_only(self):
@@ -529,6 +574,7 @@ class Window:
         f3, f24, h28 = self.F3(), self.F24(), self.h28()
         eo = R(chk((f3 * (H1 - H3) + f24 * (H3 - h28))
                    / (f3 * (H1 - his1) + f24 * (H3 - his2)) * 100), 2)
+        self.possible(power, e1, e2, eo)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency (1st/2nd Stage): " + N(e1)
                            + " & " + N(e2) + " %\r\nOverall Efficiency: " + N(eo) + " %")
 
@@ -545,6 +591,7 @@ class Window:
 
         te, t, _ = self.induction_search(H1, his1, p1, t, self.F24, stage2)
         tfi = R((t - 273.15) * 1.8 + 32, 2)
+        self.possible(power, R(te, 2))
         self.write_results("Power: " + N(power) + " hp\r\nOverall Efficiency: " + N(R(te, 2))
                            + " % \r\nTemperature at Induction point: " + N(tfi) + " \u00b0F")
 
@@ -570,6 +617,7 @@ class Window:
         d = (H2 - his2) * (f10 + f3) + (H1 - his1) * f3 + (f10 + f3 - f19) * (H3 - his3)
         eo = R(chk(n / d * 100), 2)
         tfi = R((t - 273.15) * 1.8 + 32, 2)
+        self.possible(power, eo)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency: " + N(eo)
                            + " % \r\nTemperature at Induction point: " + N(tfi) + " \u00b0F")
 
@@ -628,10 +676,15 @@ FIELD_EXAMPLES = [
     ("flows lb/h in, kg/h out", "Combo4=1 Combo19=3 Text3=100"),
     ("flow balance, mixed units", "Check1=1 Check2=1 Combo4=1 Combo9=3 Combo14=5 Combo19=4 "
      "Text3=250000 Text10=30000 Text19=40"),
+    ("inlet pressure no longer a number", "Text1=500 Text2=145 Text2=abc"),
+    ("condensing switch empties the exhaust", "Text23=150 Text22=400 Combo1=1"),
+    ("flow balance, induction switched off", "Check1=1 Check2=1 Text3=100 Text10=20 Text19=50 "
+     "Check1=0"),
+    ("flow balance, inlet flow not a number", "Check2=1 Text3=100 Text19=10 Text3=1,000"),
 ]
 
 CASES = [
-    # name, typed (the first eleven evaluate, the rest end with a message)
+    # name, typed (the first eleven evaluate, then cases that end with a message)
     ("back_pressure",
      "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150"),
     ("condensing_wet_units",
@@ -679,6 +732,23 @@ CASES = [
      "Text22=450 Text23=60"),
     ("wrong_values",
      "Text1=1000 Text2=100 Text3=250 Text22=1000 Text23=1500"),
+    # results that no turbine gives, next to one that still evaluates
+    ("near_limit_efficiency",
+     "Text1=750 Text2=600 Text3=100 Text22=418.5 Text23=150"),
+    ("impossible_exhaust_above_inlet_pressure",
+     "Text1=750 Text2=600 Text3=100 Text22=1000 Text23=800"),
+    ("impossible_exhaust_hotter_than_inlet",
+     "Text1=750 Text2=600 Text3=100 Text22=800 Text23=150"),
+    ("impossible_condensing_efficiency",
+     "Text1=750 Text2=600 Text3=100 Combo1=1 Text23=150 Text22=80"),
+    ("impossible_after_induction_search",
+     "Check1=1 Text1=850 Text2=900 Text3=200 Text8=600 Text9=150 Text10=60 "
+     "Text22=750 Text23=60"),
+    # units picked after typing
+    ("exhaust_enthalpy_unit_picked_after_typing",
+     "Text1=900 Text2=600 Text3=100 Text22=350 Text23=50 Combo17=1"),
+    ("exhaust_pressure_unit_picked_after_typing",
+     "Text1=900 Text2=600 Text3=100 Text22=350 Text23=50 Combo20=2"),
 ]
 
 

@@ -82,8 +82,8 @@ frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQui
   setCaption(kCaption);
   setClientSize(kClientWidth, kClientHeight);
   setFixedSize(true);
-  groups_[kInlet] = {kInlet, &Text1, &Combo2, &Text2,  &Combo3, &Text4, &Label9,
-                     &Text5, &Label8, &Text6, &Combo5, &Text7, &Combo6};
+  groups_[kInlet] = {kInlet, &Text1,  &Combo2, &Text2,  &Combo3, &Text4, &Label9,
+                     &Text5, &Label8, &Text6,  &Combo5, &Text7,  &Combo6};
   groups_[kInduction] = {kInduction, &Text8,   &Combo11, &Text9,  &Combo10, &Text11, &Label10,
                          &Text12,    &Label11, &Text13,  &Combo8, &Text14,  &Combo7};
   groups_[kExtraction] = {kExtraction, &Text21,  &Combo16, &Text20,  &Combo15, &Text18, &Label12,

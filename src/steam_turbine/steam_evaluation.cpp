@@ -151,7 +151,7 @@ class Evaluation {
     const double his = stageEnd(S(kInlet), kExhaust).h;
     ev_.turbineEfficiency = RoundHalfEven(efficiency(h28(), H(kInlet), his), kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
-                "Efficiency: " + NumberText(ev_.turbineEfficiency) + " %",
+                    "Efficiency: " + NumberText(ev_.turbineEfficiency) + " %",
                 {ev_.turbineEfficiency});
   }
 
@@ -177,8 +177,8 @@ class Evaluation {
         add(mul(f3, sub(H(kInlet), his1)), mul(f24, sub(H(kExtraction), his2)));
     const double eo = RoundHalfEven(mul(div(actual, isentropic), kPercent), kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
-                "Efficiency (1st/2nd Stage): " + NumberText(e1) + " & " + NumberText(e2) + " %" +
-                kCrLf + "Overall Efficiency: " + NumberText(eo) + " %",
+                    "Efficiency (1st/2nd Stage): " + NumberText(e1) + " & " + NumberText(e2) +
+                    " %" + kCrLf + "Overall Efficiency: " + NumberText(eo) + " %",
                 {e1, e2, eo});
   }
 
@@ -198,9 +198,8 @@ class Evaluation {
     const std::optional<InductionPoint> point = searchInductionPoint(stage1, stage2);
     if (!point) return {SteamOutcome::SearchAborted, {}};
     const double overall = RoundHalfEven(ev_.turbineEfficiency, kFigureDecimals);
-    return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf +
-                    "Overall Efficiency: " + NumberText(overall) + " % " + kCrLf +
-                    inductionTemperatureLine(point->t),
+    return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf + "Overall Efficiency: " +
+                    NumberText(overall) + " % " + kCrLf + inductionTemperatureLine(point->t),
                 {overall});
   }
 

@@ -53,17 +53,60 @@ TEST_F(FrmstmWindowTest, CheckBoxesEnableTheirFramesAndKeepTheirValues) {
   EXPECT_EQ(f.streamState().extractionOn, kTrue);
 }
 
-TEST_F(FrmstmWindowTest, InductionListsRunTheirHandlersOnAPick) {
+// A unit picked after the case is typed gives what the same case typed with
+// the unit picked first gives: derived boxes, unit labels, stream record and
+// Evaluate. Every list of every group, every entry but the first.
+TEST_F(FrmstmWindowTest, AUnitPickedAfterTypingReadsTheBoxesAgain) {
+  const std::string streams = "Check1=1 Check2=1 ";
+  const std::string typed =
+      "Text1=750 Text2=600 Text3=100 Text8=500 Text9=100 Text10=10 Text21=400 Text20=50 "
+      "Text19=20 Text22=300 Text23=20";
+  const auto evaluated = [&](frmstm& f) {
+    services.messages.clear();
+    f.cmdresult.click();
+    std::vector<std::string> seen = snapshot(f);
+    for (const auto& m : services.messages) seen.push_back(m.text);
+    services.answers = {MessageAnswer::Yes};
+    app.unload(f);
+    return seen;
+  };
+  std::size_t lists = 0;
+  for (runtime::ComboBox* list : window().unitLists()) {
+    const std::string name = list->name();
+    for (std::size_t unit = 1; unit < list->items().size(); ++unit) {
+      SCOPED_TRACE(name + "=" + std::to_string(unit));
+      const std::string pick = name + "=" + std::to_string(unit);
+      frmstm& first = window();
+      type(first, streams + pick + " " + typed);
+      const std::vector<std::string> expected = evaluated(first);
+      frmstm& after = window();
+      type(after, streams + typed + " " + pick);
+      EXPECT_EQ(evaluated(after), expected);
+    }
+    ++lists;
+  }
+  EXPECT_EQ(lists, 20u);
+}
+
+// The focus goes to the box the list's handler read, unless its frame is
+// off; the unit labels of a group follow its temperature list.
+TEST_F(FrmstmWindowTest, AUnitPickMovesTheFocusIntoAnEnabledFrameOnly) {
   frmstm& f = window();
+  f.setFocus(f.Text1);
+  f.Combo16.setListIndex(1);
+  EXPECT_EQ(f.activeControl(), &f.Text1);
+  EXPECT_EQ(f.Label12.caption(), "°C");
+  EXPECT_EQ(f.Label13.caption(), "°C");
   f.Check1.setValue(1);
-  f.Text9.setText("10");
-  f.Combo10.setListIndex(2);  // bar
-  EXPECT_EQ(f.streamState().streamPress[kInduction], 145.038);
+  f.Combo10.setListIndex(2);
   EXPECT_EQ(f.activeControl(), &f.Text9);
-  f.Combo11.setListIndex(1);
-  EXPECT_EQ(f.Label10.caption(), "°C");
-  EXPECT_EQ(f.Label11.caption(), "°C");
-  EXPECT_EQ(f.activeControl(), &f.Text8);
+  f.Combo14.setListIndex(1);
+  EXPECT_EQ(f.activeControl(), &f.Text9);
+  f.Combo21.setListIndex(1);
+  EXPECT_EQ(f.activeControl(), &f.Text22);
+  EXPECT_EQ(f.Label14.caption(), "°C");
+  EXPECT_EQ(f.Label22.caption(), "°C");
+  EXPECT_EQ(f.Label8.caption(), "°F");
 }
 
 TEST_F(FrmstmWindowTest, UnitLabelsOpenTheConverters) {
@@ -107,7 +150,7 @@ TEST_F(FrmstmWindowTest, NewEmptiesTheBoxesAndKeepsTheLists) {
   EXPECT_EQ(f.Check1.value(), 0);
   EXPECT_FALSE(f.Frame2.enabled());
   EXPECT_EQ(f.Combo2.listIndex(), 1);
-  EXPECT_EQ(f.results.text(), "kept");
+  EXPECT_EQ(f.results.text(), kResultsAtLoad);
   f.Text1.setText("100");
   EXPECT_EQ(f.streamState().streamTemp[kInlet], 212);
 }

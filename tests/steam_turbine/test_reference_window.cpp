@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "runtime/number.h"
 #include "steam_turbine/reference_cases.h"
 #include "steam_turbine/steam_window_support.h"
@@ -13,33 +11,7 @@
 namespace corvasine::steam_turbine {
 namespace {
 
-// "Text1=500 Combo2=1" as name and text pairs, in order.
-std::vector<std::pair<std::string, std::string>> assignments(const std::string& line) {
-  std::vector<std::pair<std::string, std::string>> pairs;
-  std::istringstream words(line);
-  std::string word;
-  while (words >> word) {
-    const std::size_t eq = word.find('=');
-    pairs.emplace_back(word.substr(0, eq), word.substr(eq + 1));
-  }
-  return pairs;
-}
-
-class ReferenceWindowTest : public SteamWindowTest {
- protected:
-  void type(frmstm& f, const std::string& line) {
-    for (const auto& [name, text] : assignments(line)) {
-      runtime::Control* c = f.findControl(name);
-      ASSERT_NE(c, nullptr) << name;
-      if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-        box->setText(text);
-      else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-        list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
-      else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
-        check->setValue(static_cast<int>(runtime::ParseNumber(text)));
-    }
-  }
-};
+using ReferenceWindowTest = SteamWindowTest;
 
 TEST_F(ReferenceWindowTest, EveryReferenceBlockTypedIntoTheWindow) {
   const std::vector<testing::SteamReferenceCase> blocks =

@@ -11,26 +11,12 @@ namespace {
 
 using SteamCaseFileTest = SteamWindowTest;
 
-// Everything a user can see or that the evaluation reads.
-std::vector<std::string> snapshot(frmstm& f) {
-  std::vector<std::string> seen;
-  for (runtime::Control* c : f.controls()) {
-    std::string entry = c->name() + (c->enabled() ? "+" : "-") + (c->visible() ? "v" : "h");
-    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-      entry += box->text() + "#" + std::to_string(box->backColor());
-    if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-      entry += std::to_string(list->listIndex());
-    if (auto* check = dynamic_cast<runtime::CheckBox*>(c)) entry += std::to_string(check->value());
-    if (auto* label = dynamic_cast<runtime::Label*>(c)) entry += label->caption();
-    seen.push_back(entry);
-  }
-  const StreamState& s = f.streamState();
-  for (const PerGroup* values : {&s.streamTemp, &s.streamPress, &s.streamFlow, &s.satTemp,
-                                 &s.streamEntropy, &s.streamEnthalpy})
-    for (double v : *values) seen.push_back(std::to_string(v));
-  seen.push_back(std::to_string(s.inductionOn) + std::to_string(s.extractionOn));
-  return seen;
-}
+// The unit pieces of a window whose lists are all at their first entries.
+const std::string kFirstUnits = [] {
+  std::string pieces;
+  for (std::size_t k = 0; k < kUnitLists; ++k) pieces += "^0";
+  return pieces;
+}();
 
 void typeBackPressureCase(frmstm& f) {
   f.Text1.setText("900");
@@ -45,7 +31,7 @@ TEST_F(SteamCaseFileTest, SavesTheLineOfTheExample) {
   typeBackPressureCase(f);
   services.fileDialogAnswers = {path("case.qvds")};
   f.clickMenuItem("m_save");
-  EXPECT_EQ(readFile("case.qvds"), "900^600^100^^^^^^^350^150^100^0^0^0\r\n");
+  EXPECT_EQ(readFile("case.qvds"), "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits + "\r\n");
   ASSERT_EQ(services.fileDialogs.size(), 1u);
   const auto& dialog = services.fileDialogs[0];
   EXPECT_EQ(dialog.title, "Corvasine - Save file");
@@ -59,37 +45,58 @@ TEST_F(SteamCaseFileTest, AnEmptyWindowSavesTwelveSeparatorsAndZeroes) {
   frmstm& f = window();
   services.fileDialogAnswers = {path("empty.qvds")};
   f.clickMenuItem("m_save");
-  EXPECT_EQ(readFile("empty.qvds"), "^^^^^^^^^^^^0^0^0\r\n");
+  EXPECT_EQ(readFile("empty.qvds"), "^^^^^^^^^^^^0^0^0" + kFirstUnits + "\r\n");
 }
 
-TEST_F(SteamCaseFileTest, ACondensingCaseWithStreamsReopensAsItWasSaved) {
-  frmstm& f = window();
-  f.Check1.setValue(1);
-  f.Check2.setValue(1);
-  f.Combo1.setListIndex(1);
-  f.Text1.setText("900");
-  f.Text2.setText("600");
-  f.Text3.setText("200");
-  f.Text8.setText("500");
-  f.Text9.setText("150");
-  f.Text10.setText("30");
-  f.Text21.setText("450");
-  f.Text20.setText("100");
-  f.Text19.setText("50");
-  f.Text23.setText("1.5");
-  f.Text22.setText("92");
-  const std::vector<std::string> saved = snapshot(f);
-  services.fileDialogAnswers = {path("wet.qvds")};
-  f.clickMenuItem("m_save");
-  EXPECT_EQ(readFile("wet.qvds"), "900^600^200^500^150^30^450^100^50^92^1.5^180^1^1^1\r\n");
+// Both types with both streams, every list at its last entry (°C, kg/cm2,
+// tons/h, Kcal/kg.C, Kcal/kg): reopened in a fresh window the case is the
+// same case, and the window starts without a result.
+TEST_F(SteamCaseFileTest, ACaseInOtherUnitsReopensAsItWasSaved) {
+  const std::string exhausts[] = {"Combo1=0 Text23=3 Text22=200", "Combo1=1 Text23=0.1 Text22=92"};
+  for (const std::string& exhaust : exhausts) {
+    SCOPED_TRACE(exhaust);
+    frmstm& f = window();
+    std::string units;
+    for (runtime::ComboBox* list : f.unitLists()) {
+      list->setListIndex(static_cast<int>(list->items().size()) - 1);
+      units += "^" + std::to_string(list->listIndex());
+    }
+    type(f,
+         "Check1=1 Check2=1 Text1=480 Text2=40 Text3=100 Text8=250 Text9=10 Text10=20 "
+         "Text21=220 Text20=8 Text19=30 " +
+             exhaust);
+    const std::vector<std::string> saved = snapshot(f);
+    services.fileDialogAnswers = {path("units.qvds")};
+    f.clickMenuItem("m_save");
+    EXPECT_TRUE(readFile("units.qvds").ends_with(units + "\r\n")) << readFile("units.qvds");
+    services.answers = {runtime::MessageAnswer::Yes};
+    app.unload(f);
 
-  f.m_new_Click();
-  services.fileDialogAnswers = {path("wet.qvds")};
+    frmstm& fresh = window();
+    fresh.results.setText("an earlier result");
+    services.messages.clear();
+    services.fileDialogAnswers = {path("units.qvds")};
+    fresh.clickMenuItem("m_open");
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(snapshot(fresh), saved);
+    services.answers = {runtime::MessageAnswer::Yes};
+    app.unload(fresh);
+  }
+}
+
+// A file of the first 15 pieces, as saved before units were kept, leaves the
+// lists as they are and is read in their units.
+TEST_F(SteamCaseFileTest, AFileWithoutUnitsOpensInTheListsShown) {
+  frmstm& f = window();
+  f.Combo2.setListIndex(1);
+  writeFile("old.qvds", "100^14.5^100^^^^^^^350^150^100^0^0^0\r\n");
+  services.fileDialogAnswers = {path("old.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(f.Text22.text(), "92");  // the type came first
-  EXPECT_EQ(f.Combo1.listIndex(), 1);
-  EXPECT_EQ(snapshot(f), saved);
+  EXPECT_EQ(f.Combo2.listIndex(), 1);
+  EXPECT_EQ(f.streamState().streamTemp[kInlet], 212);
+  for (runtime::ComboBox* list : f.unitLists())
+    EXPECT_EQ(list->listIndex(), list == &f.Combo2 ? 1 : 0) << list->name();
 }
 
 TEST_F(SteamCaseFileTest, CancelledDialogsEndQuietly) {
@@ -136,6 +143,18 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
       {"comma cuts the line", "900^6,00^100^^^^^^^350^150^100^0^0^0\r\n"},
       {"binary garbage", std::string("\x00\xff\x13^\x80\x7f", 6)},
       {"empty file", ""},
+      {"a piece beyond the 15 that is not a unit", "900^600^100^^^^^^^350^150^100^0^0^0^x\r\n"},
+      {"one unit piece missing",
+       "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits.substr(2) + "\r\n"},
+      {"one unit piece too many", "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits + "^0\r\n"},
+      {"a temperature unit beyond its list",
+       "900^600^100^^^^^^^350^150^100^0^0^0^2" + kFirstUnits.substr(2) + "\r\n"},
+      {"a flow unit beyond its list",
+       "900^600^100^^^^^^^350^150^100^0^0^0^0^0^6" + kFirstUnits.substr(6) + "\r\n"},
+      {"a unit that is not whole",
+       "900^600^100^^^^^^^350^150^100^0^0^0^0.5" + kFirstUnits.substr(2) + "\r\n"},
+      {"a negative unit",
+       "900^600^100^^^^^^^350^150^100^0^0^0^-1" + kFirstUnits.substr(2) + "\r\n"},
   };
   for (const auto& [what, content] : badFiles) {
     frmstm& f = window();
@@ -154,8 +173,8 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
 
 TEST_F(SteamCaseFileTest, OddButReadableFiles) {
   frmstm& f = window();
-  // Only the first line and the first 15 pieces count; -1 leaves no type, 2 dims a box.
-  writeFile("odd.qvds", "900^600^100^^^^^^^85^1.5^100^2^0^-1^extra\r\nsecond line\r\n");
+  // Only the first line counts; -1 leaves no type, 2 dims a box.
+  writeFile("odd.qvds", "900^600^100^^^^^^^85^1.5^100^2^0^-1\r\nsecond line\r\n");
   services.fileDialogAnswers = {path("odd.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());

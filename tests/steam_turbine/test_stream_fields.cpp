@@ -74,35 +74,73 @@ TEST_F(StreamFieldsTest, FlowBalanceHonoursEveryUnit) {
   }
 }
 
+// Induction and extraction count only while their streams are on; without
+// an inlet number the exhaust flow box shows nothing.
 TEST_F(StreamFieldsTest, FlowBalanceOfInductionAndExtraction) {
   frmstm& f = window();
-  f.Check1.setValue(1);
-  f.Check2.setValue(1);
   f.Text3.setText("0100");
   EXPECT_EQ(f.Text24.text(), "100");
   f.Text10.setText("20");
+  EXPECT_EQ(f.Text24.text(), "100");
+  f.Check1.setValue(1);
   EXPECT_EQ(f.Text24.text(), "120");
+  f.Check2.setValue(1);
   f.Text19.setText("150");
   EXPECT_EQ(f.Text24.text(), "-30");
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);
-  f.Text10.setText("");
+  f.Check1.setValue(0);
   EXPECT_EQ(f.Text24.text(), "-50");
+  EXPECT_EQ(f.streamState().streamFlow[kExhaust], -50);
   f.Combo14.setListIndex(1);  // the extraction read in lb/h
-  f.Text3.setText("100");
   EXPECT_EQ(f.Text24.text(), "99.85");
-  EXPECT_EQ(f.Text24.backColor(), 0xFFFFFFu);
+  EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);
+  f.Text3.setText("1,000");
+  EXPECT_EQ(f.Text24.text(), "");
+  f.Text3.setText("100");
+  f.Check2.setValue(0);
+  EXPECT_EQ(f.Text24.text(), "100");
 }
 
+// A box that is not negative takes its normal look back.
 TEST_F(StreamFieldsTest, SignMarking) {
   frmstm& f = window();
   f.Text3.setText("-0");
-  EXPECT_EQ(f.Text24.backColor(), 0xFFFFFFu);
+  EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);
   f.Text3.setText("-0.01");
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);
   f.Text24.setText("");
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);  // an emptied box keeps its colour
   f.Text24.setText("abc");
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);
+  f.Text24.setText("0");
+  EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);
+}
+
+// Derived boxes show nothing once a box they depend on holds no number.
+TEST_F(StreamFieldsTest, DerivedBoxesFollowTheirInputsOut) {
+  const struct {
+    const char* typed;
+    std::vector<const char*> emptied;
+    std::vector<const char*> kept;
+  } rows[] = {
+      {"Text1=500 Text2=145 Text1=", {"Text5", "Text6", "Text7"}, {"Text4"}},
+      {"Check2=1 Text21=500 Text20=145 Text20=x", {"Text18", "Text17", "Text16", "Text15"}, {}},
+      {"Combo1=1 Text23=1.5 Text22=92 Text22=9O", {"Text27", "Text28"}, {"Text25", "Text26"}},
+      {"Combo1=1 Text23=1.5 Text22=92 Text23=", {"Text25", "Text27", "Text28"}, {"Text26"}},
+      {"Combo1=1 Text23=1.5 Text22=92 Combo1=0", {"Text26", "Text27", "Text28"}, {"Text25"}},
+  };
+  for (const auto& row : rows) {
+    frmstm& f = window();
+    type(f, row.typed);
+    for (const char* name : row.emptied)
+      EXPECT_EQ(static_cast<runtime::TextBox*>(f.findControl(name))->text(), "")
+          << row.typed << " " << name;
+    for (const char* name : row.kept)
+      EXPECT_NE(static_cast<runtime::TextBox*>(f.findControl(name))->text(), "")
+          << row.typed << " " << name;
+    services.answers = {runtime::MessageAnswer::Yes};
+    app.unload(f);
+  }
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // The steam case file reader on any bytes: a file that the description
-// accepts fills the window with its fields, any other is refused with the
-// system's message and leaves the window as it was.
+// accepts fills the window with its fields and units, any other is refused
+// with the system's message and leaves the window as it was.
 
 #include <cstdint>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "fuzz/case_file_oracle.h"
 #include "fuzz/fuzz_services.h"
 #include "fuzz/window_checks.h"
+#include "runtime/number.h"
 #include "shell/case_file.h"
 #include "steam_turbine/frmstm.h"
 
@@ -16,15 +19,35 @@ namespace {
 
 using steam_turbine::frmstm;
 
+// Entries of the unit lists Combo2 to Combo21: temperature 2, pressure 4,
+// flow 6, entropy 3, enthalpy 3.
+constexpr int kUnitEntries[] = {2, 4, 6, 3, 3, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2};
+constexpr std::size_t kOldPieces = 15;
+constexpr std::size_t kPiecesWithUnits = kOldPieces + std::size(kUnitEntries);
+
+// The piece as a list position: written as a whole number, within the list.
+bool isUnitPiece(const std::string& piece, int entries) {
+  const auto position = wholeNumber(piece);
+  return position && runtime::ParseNumber(piece) == *position && *position >= 0 &&
+         *position < entries;
+}
+
 // Whether the pieces make a steam case: 15 fields, the check boxes 0 to 2,
-// the turbine type -1 (none) to 1.
+// the turbine type -1 (none) to 1; then either nothing more or a valid
+// position for every unit list.
 bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
-  if (!pieces || pieces->size() < 15) return false;
+  if (!pieces || pieces->size() < kOldPieces) return false;
   const auto check1 = wholeNumber((*pieces)[12]);
   const auto check2 = wholeNumber((*pieces)[13]);
   const auto type = wholeNumber((*pieces)[14]);
-  return check1 && check2 && type && *check1 >= 0 && *check1 <= 2 && *check2 >= 0 && *check2 <= 2 &&
-         *type >= -1 && *type <= 1;
+  if (!(check1 && check2 && type && *check1 >= 0 && *check1 <= 2 && *check2 >= 0 && *check2 <= 2 &&
+        *type >= -1 && *type <= 1))
+    return false;
+  if (pieces->size() == kOldPieces) return true;
+  if (pieces->size() != kPiecesWithUnits) return false;
+  for (std::size_t k = 0; k < std::size(kUnitEntries); ++k)
+    if (!isUnitPiece((*pieces)[kOldPieces + k], kUnitEntries[k])) return false;
+  return true;
 }
 
 // One window for the process: each file is opened over what the last one left.
@@ -44,6 +67,11 @@ struct Fixture {
 
 void openCase(Fixture& fixture, std::string_view bytes) {
   frmstm& f = *fixture.window;
+  // Switching a stream on or off reruns the flow balance over the exhaust flow.
+  const bool induction = f.Check1.value() == 1;
+  const bool extraction = f.Check2.value() == 1;
+  std::vector<int> unitsBefore;
+  for (const runtime::ComboBox* list : f.unitLists()) unitsBefore.push_back(list->listIndex());
   writeBytes(fixture.services.fuzzFile, bytes);
   {
     runtime::Application::EventScope scope(fixture.app);
@@ -62,9 +90,19 @@ void openCase(Fixture& fixture, std::string_view bytes) {
   const runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,
                                      &f.Text9,  &f.Text10, &f.Text21, &f.Text20,
                                      &f.Text19, &f.Text22, &f.Text23, &f.Text24};
-  for (std::size_t k = 0; k < 12; ++k)
+  const bool switched = induction != (*wholeNumber((*pieces)[12]) == 1) ||
+                        extraction != (*wholeNumber((*pieces)[13]) == 1);
+  for (std::size_t k = 0; k < (switched ? 11 : 12); ++k)
     if (boxes[k]->text() != (*pieces)[k])
       finding("a box does not hold its field", boxes[k]->name());
+  const auto lists = f.unitLists();
+  for (std::size_t k = 0; k < lists.size(); ++k) {
+    const int expected = pieces->size() == kPiecesWithUnits
+                             ? static_cast<int>(*wholeNumber((*pieces)[kOldPieces + k]))
+                             : unitsBefore[k];
+    if (lists[k]->listIndex() != expected)
+      finding("a unit list does not hold its field", lists[k]->name());
+  }
   if (f.Check1.value() != *wholeNumber((*pieces)[12]) ||
       f.Check2.value() != *wholeNumber((*pieces)[13]) ||
       f.Combo1.listIndex() != *wholeNumber((*pieces)[14]))

@@ -59,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           texts.push_back(box->text());
         for (int value : {f->Check1.value(), f->Check2.value(), f->Combo1.listIndex()})
           texts.push_back(std::to_string(value));
+        // A case reopens in the units it was saved in.
+        for (const runtime::ComboBox* list : f->unitLists())
+          texts.push_back(std::to_string(list->listIndex()));
       }
       return texts;
     };

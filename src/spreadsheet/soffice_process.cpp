@@ -1,28 +1,49 @@
 #include "spreadsheet/soffice_process.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <csignal>
 #include <filesystem>
+#include <mutex>
+#include <set>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "runtime/runtime_error.h"
+#include "spreadsheet/file_url.h"
+#include "spreadsheet/libreoffice_spreadsheet.h"
+
+extern char** environ;
 
 namespace corvasine::spreadsheet {
 
 namespace {
 
 constexpr auto kPollStep = std::chrono::milliseconds(20);
+constexpr auto kKilledExitWait = std::chrono::seconds(5);
+// How long a termination signal waits for the runs' owners to end them.
+constexpr auto kUnwindWait = std::chrono::seconds(3);
 
-std::string makeProfileFolder() {
+// The runs alive in this process, so that a termination signal can end them.
+std::mutex runsMutex;
+std::condition_variable runsChanged;
+std::set<SofficeProcess*> liveRuns;
+
+std::string makeRunFolder() {
   std::string pattern =
       (std::filesystem::temp_directory_path() / "corvasine-soffice-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr)
-    throw runtime::RuntimeError("cannot make a profile folder for soffice");
+    throw runtime::RuntimeError("cannot make a folder for soffice");
   return pattern;
 }
 
@@ -34,35 +55,78 @@ std::string uniquePipeName() {
          std::to_string(now);
 }
 
+// Where LibreOffice makes the socket of a named pipe: /tmp, or /var/tmp when
+// /tmp cannot be written, whatever TMPDIR says.
+std::string pipeSocketPath(const std::string& pipe) {
+  const char* folder = access("/tmp", W_OK) == 0 ? "/tmp" : "/var/tmp";
+  const std::string path =
+      std::string(folder) + "/OSL_PIPE_" + std::to_string(getuid()) + "_" + pipe;
+  if (path.size() >= sizeof(sockaddr_un::sun_path))
+    throw runtime::RuntimeError("pipe name too long for a socket: " + path);
+  return path;
+}
+
+// The environment of this process with TMPDIR set to the run's own folder.
+std::vector<std::string> childEnvironment(const std::string& tmpFolder) {
+  std::vector<std::string> entries;
+  for (char** entry = environ; *entry != nullptr; ++entry)
+    if (!std::string_view(*entry).starts_with("TMPDIR=")) entries.emplace_back(*entry);
+  entries.push_back("TMPDIR=" + tmpFolder);
+  return entries;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+  std::vector<char*> result;
+  for (std::string& text : texts) result.push_back(text.data());
+  result.push_back(nullptr);
+  return result;
+}
+
 }  // namespace
 
 SofficeProcess::SofficeProcess(const std::string& sofficePath) {
-  profileFolder_ = makeProfileFolder();
   const std::string pipe = uniquePipeName();
+  pipeSocket_ = pipeSocketPath(pipe);
   unoUrl_ = "uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext";
-  std::vector<std::string> args = {
-      sofficePath,
-      "-env:UserInstallation=file://" + profileFolder_,
-      "--headless",
-      "--invisible",
-      "--nologo",
-      "--norestore",
-      "--nodefault",
-      "--nolockcheck",
-      "--accept=pipe,name=" + pipe + ";urp;StarOffice.ComponentContext"};
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
+  runFolder_ = makeRunFolder();
+  const std::string tmpFolder = runFolder_ + "/tmp";
+  std::vector<std::string> args, environment;
+  try {
+    std::filesystem::create_directory(tmpFolder);
+    args = {sofficePath,
+            "-env:UserInstallation=" + fileUrl(runFolder_ + "/profile"),
+            "--headless",
+            "--invisible",
+            "--nologo",
+            "--norestore",
+            "--nodefault",
+            "--nolockcheck",
+            "--accept=pipe,name=" + pipe + ";urp;StarOffice.ComponentContext"};
+    environment = childEnvironment(tmpFolder);
+  } catch (...) {
+    removeFiles();
+    throw;
+  }
+  const std::vector<char*> argv = pointers(args);
+  const std::vector<char*> envp = pointers(environment);
 
+  const pid_t parent = getpid();
   pid_ = fork();
   if (pid_ < 0) {
-    std::filesystem::remove_all(profileFolder_);
+    removeFiles();
     throw runtime::RuntimeError("cannot start soffice");
   }
   if (pid_ == 0) {
-    // A process group of its own, so that ending it ends whatever it started;
-    // its output is not ours to show.
+    // Only async-signal-safe calls from here to exec. A process group of its
+    // own, so that ending it ends whatever it started; ended by the kernel
+    // when the thread that started it dies; none of our blocked signals.
     setpgid(0, 0);
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(127);
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Its output is not ours to show.
     const int devNull = open("/dev/null", O_RDWR);
     if (devNull >= 0) {
       dup2(devNull, STDIN_FILENO);
@@ -72,18 +136,22 @@ SofficeProcess::SofficeProcess(const std::string& sofficePath) {
     // Nothing else of ours (the display connection, another run's pipe)
     // stays open in soffice.
     close_range(STDERR_FILENO + 1, ~0U, 0);
-    execv(argv[0], argv.data());
+    execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
   setpgid(pid_, pid_);  // also from here, whichever runs first
+  std::lock_guard lock(runsMutex);
+  liveRuns.insert(this);
 }
 
 SofficeProcess::~SofficeProcess() {
   // The group also holds what soffice started; none of it may outlive us.
   kill();
-  if (!reaped_) waitForExit(std::chrono::seconds(5));
-  std::error_code ignored;
-  std::filesystem::remove_all(profileFolder_, ignored);
+  if (!reaped_) waitForExit(kKilledExitWait);
+  std::lock_guard lock(runsMutex);
+  removeFiles();
+  liveRuns.erase(this);
+  runsChanged.notify_all();
 }
 
 bool SofficeProcess::running() {
@@ -104,6 +172,43 @@ bool SofficeProcess::waitForExit(std::chrono::milliseconds timeout) {
 
 void SofficeProcess::kill() noexcept {
   if (pid_ > 0) ::kill(-pid_, SIGKILL);
+}
+
+void SofficeProcess::removeFiles() noexcept {
+  std::error_code ignored;
+  if (!runFolder_.empty()) std::filesystem::remove_all(runFolder_, ignored);
+  // Only our own socket: LibreOffice leaves it behind when it is ended by force.
+  struct stat status {};
+  if (lstat(pipeSocket_.c_str(), &status) == 0 && S_ISSOCK(status.st_mode))
+    unlink(pipeSocket_.c_str());
+}
+
+// No signal handler runs: the signals wait, blocked, for one thread that
+// ends the runs in ordinary code, then ends the process by the same signal.
+void endRunsOnTerminationSignals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGTERM);
+  sigaddset(&signals, SIGINT);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+  std::thread([signals] {
+    int signal = 0;
+    while (sigwait(&signals, &signal) != 0) {
+    }
+    std::unique_lock lock(runsMutex);
+    for (SofficeProcess* run : liveRuns) run->kill();
+    // The calls of the killed runs fail; their owners end them, removing
+    // what they made (a half-saved file too).
+    runsChanged.wait_for(lock, kUnwindWait, [] { return liveRuns.empty(); });
+    for (SofficeProcess* run : liveRuns) run->removeFiles();
+    std::signal(signal, SIG_DFL);
+    sigset_t own;
+    sigemptyset(&own);
+    sigaddset(&own, signal);
+    pthread_sigmask(SIG_UNBLOCK, &own, nullptr);
+    raise(signal);
+    _exit(128 + signal);
+  }).detach();
 }
 
 }  // namespace corvasine::spreadsheet

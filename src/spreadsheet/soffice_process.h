@@ -1,8 +1,10 @@
 #pragma once
 
-// One soffice process of our own: headless, invisible, with a private profile
-// folder made for it alone and a pipe of a unique name, so that a user's own
-// LibreOffice is never asked and two exports at once do not meet.
+// One soffice process of our own: headless, invisible, in a private folder
+// made for this run alone (its profile and its temporary folder) and with a
+// pipe of a unique name, so that a user's own LibreOffice is never asked and
+// two exports at once do not meet. Whatever the run made is removed when it
+// ends, however it ends.
 
 #include <sys/types.h>
 
@@ -13,11 +15,13 @@ namespace corvasine::spreadsheet {
 
 class SofficeProcess {
  public:
-  // Starts soffice (its full path); RuntimeError when it cannot be started.
+  // Starts soffice (its full path); RuntimeError at once when it cannot be
+  // started or when LibreOffice could not take the run's folder or pipe.
   explicit SofficeProcess(const std::string& sofficePath);
   SofficeProcess(const SofficeProcess&) = delete;
   SofficeProcess& operator=(const SofficeProcess&) = delete;
-  // Ends the process if it still runs and removes the profile folder.
+  // Ends the process group if it still runs and removes the run's folder and
+  // the pipe's socket.
   ~SofficeProcess();
 
   // The UNO address of the component context that soffice accepts on.
@@ -28,9 +32,12 @@ class SofficeProcess {
   // Ends the process group: soffice and every process it started, at once.
   // Safe from any thread.
   void kill() noexcept;
+  // Removes the run's folder and the pipe's socket, by their names.
+  void removeFiles() noexcept;
 
  private:
-  std::string profileFolder_;
+  std::string runFolder_;
+  std::string pipeSocket_;
   std::string unoUrl_;
   pid_t pid_ = -1;
   bool reaped_ = false;

@@ -18,8 +18,7 @@ std::string_view view(const rtl::OString& text) {
 }  // namespace
 
 std::string fileUrl(const std::string& path) {
-  const rtl::OUString wide(path.data(), static_cast<sal_Int32>(path.size()),
-                           RTL_TEXTENCODING_UTF8);
+  const rtl::OUString wide(path.data(), static_cast<sal_Int32>(path.size()), RTL_TEXTENCODING_UTF8);
   // Bytes that are not UTF-8 do not come back as they were: the URL would
   // name another file.
   rtl::OUString url;

@@ -9,12 +9,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 #include <set>
+#include <sstream>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -55,12 +59,15 @@ std::string uniquePipeName() {
          std::to_string(now);
 }
 
-// Where LibreOffice makes the socket of a named pipe: /tmp, or /var/tmp when
-// /tmp cannot be written, whatever TMPDIR says.
-std::string pipeSocketPath(const std::string& pipe) {
+// Where LibreOffice makes the sockets of its named pipes: /tmp, or /var/tmp
+// when /tmp cannot be written, whatever TMPDIR says.
+std::string pipeSocketPrefix() {
   const char* folder = access("/tmp", W_OK) == 0 ? "/tmp" : "/var/tmp";
-  const std::string path =
-      std::string(folder) + "/OSL_PIPE_" + std::to_string(getuid()) + "_" + pipe;
+  return std::string(folder) + "/OSL_PIPE_" + std::to_string(getuid()) + "_";
+}
+
+std::string pipeSocketPath(const std::string& pipe) {
+  const std::string path = pipeSocketPrefix() + pipe;
   if (path.size() >= sizeof(sockaddr_un::sun_path))
     throw runtime::RuntimeError("pipe name too long for a socket: " + path);
   return path;
@@ -75,6 +82,39 @@ std::vector<std::string> childEnvironment(const std::string& tmpFolder) {
   return entries;
 }
 
+// A file of /proc; empty when its process has gone meanwhile.
+std::string readText(const std::string& path) {
+  try {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+// The socket inodes open in the processes of a process group.
+std::set<std::string> socketInodes(pid_t group) {
+  std::set<std::string> inodes;
+  std::error_code error;
+  for (const auto& process : std::filesystem::directory_iterator("/proc", error)) {
+    const std::string name = process.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string stat = readText(process.path() / "stat");
+    // pid (name) state ppid pgrp ...
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos) continue;
+    std::istringstream fields(stat.substr(nameEnd + 1));
+    std::string state, parent;
+    pid_t processGroup = 0;
+    if (!(fields >> state >> parent >> processGroup) || processGroup != group) continue;
+    for (const auto& fd : std::filesystem::directory_iterator(process.path() / "fd", error)) {
+      const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+      if (target.starts_with("socket:[")) inodes.insert(target.substr(8, target.size() - 9));
+    }
+  }
+  return inodes;
+}
+
 std::vector<char*> pointers(std::vector<std::string>& texts) {
   std::vector<char*> result;
   for (std::string& text : texts) result.push_back(text.data());
@@ -86,7 +126,7 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 
 SofficeProcess::SofficeProcess(const std::string& sofficePath) {
   const std::string pipe = uniquePipeName();
-  pipeSocket_ = pipeSocketPath(pipe);
+  sockets_.push_back(pipeSocketPath(pipe));
   unoUrl_ = "uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext";
   runFolder_ = makeRunFolder();
   const std::string tmpFolder = runFolder_ + "/tmp";
@@ -170,17 +210,44 @@ bool SofficeProcess::waitForExit(std::chrono::milliseconds timeout) {
   return true;
 }
 
+// LibreOffice also listens on a pipe named after the profile; a forced end
+// leaves its socket too. The kernel's list of bound sockets names it exactly.
+void SofficeProcess::noteListeningSockets() {
+  const std::set<std::string> inodes = socketInodes(pid_);
+  if (inodes.empty()) return;
+  const std::string prefix = pipeSocketPrefix();
+  std::istringstream table(readText("/proc/net/unix"));
+  std::string line;
+  std::getline(table, line);  // Num RefCount Protocol Flags Type St Inode Path
+  while (std::getline(table, line)) {
+    std::istringstream fields(line);
+    std::string num, refs, protocol, flags, type, state, inode, path;
+    fields >> num >> refs >> protocol >> flags >> type >> state >> inode >> path;
+    std::lock_guard lock(socketsMutex_);
+    if (inodes.count(inode) != 0 && path.starts_with(prefix) &&
+        std::find(sockets_.begin(), sockets_.end(), path) == sockets_.end())
+      sockets_.push_back(path);
+  }
+}
+
 void SofficeProcess::kill() noexcept {
-  if (pid_ > 0) ::kill(-pid_, SIGKILL);
+  if (pid_ <= 0) return;
+  try {
+    noteListeningSockets();
+  } catch (const std::exception&) {
+    // Without the list only our own pipe's socket is removed.
+  }
+  ::kill(-pid_, SIGKILL);
 }
 
 void SofficeProcess::removeFiles() noexcept {
   std::error_code ignored;
   if (!runFolder_.empty()) std::filesystem::remove_all(runFolder_, ignored);
-  // Only our own socket: LibreOffice leaves it behind when it is ended by force.
-  struct stat status {};
-  if (lstat(pipeSocket_.c_str(), &status) == 0 && S_ISSOCK(status.st_mode))
-    unlink(pipeSocket_.c_str());
+  std::lock_guard lock(socketsMutex_);
+  for (const std::string& socket : sockets_) {
+    struct stat status {};
+    if (lstat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode)) unlink(socket.c_str());
+  }
 }
 
 // No signal handler runs: the signals wait, blocked, for one thread that

@@ -9,7 +9,9 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <mutex>
 #include <string>
+#include <vector>
 
 namespace corvasine::spreadsheet {
 
@@ -29,15 +31,19 @@ class SofficeProcess {
   bool running();
   // Waits for the process to end by itself, at most timeout; true when it ended.
   bool waitForExit(std::chrono::milliseconds timeout);
-  // Ends the process group: soffice and every process it started, at once.
-  // Safe from any thread.
+  // Ends the process group: soffice and every process it started, at once,
+  // noting first the sockets its processes listen on. Safe from any thread.
   void kill() noexcept;
-  // Removes the run's folder and the pipe's socket, by their names.
+  // Removes the run's folder and the sockets of its pipes, by their names.
   void removeFiles() noexcept;
 
  private:
+  void noteListeningSockets();
+
   std::string runFolder_;
-  std::string pipeSocket_;
+  std::mutex socketsMutex_;
+  // Our pipe's socket, and any other socket the group was seen listening on.
+  std::vector<std::string> sockets_;
   std::string unoUrl_;
   pid_t pid_ = -1;
   bool reaped_ = false;

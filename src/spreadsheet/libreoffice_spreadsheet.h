@@ -17,8 +17,7 @@ std::string defaultSofficePath();
 
 // Lets SIGTERM and SIGINT end every LibreOffice run of this process, and
 // remove what the runs made, before the process ends by that signal. Call it
-// first in main, before any thread starts: the threads inherit the blocked
-// signals.
+// once, first in main.
 void endRunsOnTerminationSignals();
 
 struct LibreOfficeOptions {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <csignal>
 #include <filesystem>
@@ -159,7 +160,13 @@ SofficeProcess::SofficeProcess(const std::string& sofficePath) {
   if (pid_ == 0) {
     // Only async-signal-safe calls from here to exec. A process group of its
     // own, so that ending it ends whatever it started; ended by the kernel
-    // when the thread that started it dies; none of our blocked signals.
+    // when the thread that started it dies; default signal actions, nothing
+    // blocked.
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    sigemptyset(&defaults.sa_mask);
+    sigaction(SIGTERM, &defaults, nullptr);
+    sigaction(SIGINT, &defaults, nullptr);
     setpgid(0, 0);
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(127);
@@ -250,18 +257,32 @@ void SofficeProcess::removeFiles() noexcept {
   }
 }
 
-// No signal handler runs: the signals wait, blocked, for one thread that
-// ends the runs in ordinary code, then ends the process by the same signal.
+namespace {
+
+// Written by the signal handler, read by the thread that ends the runs.
+int terminationPipe[2] = {-1, -1};
+
+// Only async-signal-safe work here: hand the signal's number to the thread.
+extern "C" void forwardTerminationSignal(int signal) {
+  const int savedErrno = errno;
+  const unsigned char number = static_cast<unsigned char>(signal);
+  [[maybe_unused]] const ssize_t written = write(terminationPipe[1], &number, 1);
+  errno = savedErrno;
+}
+
+}  // namespace
+
+// The handler only forwards the signal; one thread ends the runs in ordinary
+// code, then ends the process by the same signal. No signal is blocked, so
+// the programs the window starts (browser, help viewer) inherit no mask.
 void endRunsOnTerminationSignals() {
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGTERM);
-  sigaddset(&signals, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-  std::thread([signals] {
-    int signal = 0;
-    while (sigwait(&signals, &signal) != 0) {
+  if (terminationPipe[0] >= 0) return;
+  if (pipe2(terminationPipe, O_CLOEXEC) != 0) return;
+  std::thread([] {
+    unsigned char number = 0;
+    while (read(terminationPipe[0], &number, 1) != 1) {
     }
+    const int signal = number;
     std::unique_lock lock(runsMutex);
     for (SofficeProcess* run : liveRuns) run->kill();
     // The calls of the killed runs fail; their owners end them, removing
@@ -269,13 +290,15 @@ void endRunsOnTerminationSignals() {
     runsChanged.wait_for(lock, kUnwindWait, [] { return liveRuns.empty(); });
     for (SofficeProcess* run : liveRuns) run->removeFiles();
     std::signal(signal, SIG_DFL);
-    sigset_t own;
-    sigemptyset(&own);
-    sigaddset(&own, signal);
-    pthread_sigmask(SIG_UNBLOCK, &own, nullptr);
     raise(signal);
     _exit(128 + signal);
   }).detach();
+  struct sigaction action {};
+  action.sa_handler = forwardTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
 }
 
 }  // namespace corvasine::spreadsheet

@@ -83,10 +83,6 @@ void writeUnitsFile(const std::string& programFolder, const std::string& line) {
   file.close();
 }
 
-}  // namespace corvasine::gas
-
-namespace corvasine::gas {
-
 bool placeDefaultUnitsFile(const std::string& programFolder) {
   const std::string path = unitsFilePath(programFolder);
   std::error_code error;

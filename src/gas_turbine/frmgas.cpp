@@ -122,7 +122,7 @@ void frmgas::Form_Load() {
   shared.airAr = kDryAirAr;
   shared.airCO2 = kDryAirCO2;
 
-  rich_result.setText(kRightsNotice);
+  showResultAtLoad();
 
   shared.gtUnits.fill(0);
   loadUnits(application());
@@ -152,8 +152,11 @@ void frmgas::setUnitListsFromDefaults() {
   setDefaultPosition(Combo13, units[5]);
 }
 
+void frmgas::showResultAtLoad() { rich_result.setText(kRightsNotice); }
+
 // New empties the inputs (their handlers then store nothing, so the stored
-// values stay) and the fuel composition; lists, mode and results stay.
+// values stay) and the fuel composition, and takes back the result of the
+// last case; lists and mode stay.
 void frmgas::m_new_Click() {
   if (application().services().ShowMessage(kNewQuestion, MessageKind::Question) !=
       MessageAnswer::Yes)
@@ -165,6 +168,7 @@ void frmgas::m_new_Click() {
   Text25.setText(kGeneratorEfficiencyDesign);
   for (runtime::TextBox* box : {&Text10, &Text11, &Text15, &Text19, &Text20}) box->setText("");
   gasShared(application()).fuelComp.fill(0.0);
+  showResultAtLoad();
 }
 
 void frmgas::m_save_Click() { saveGasCase(*this); }

@@ -248,6 +248,10 @@ class frmgas : public shell::CalculatorWindow {
   void printoo_Click();
   void m_units_Click();
 
+  // Puts the result box back to its text at load: a new or opened case has
+  // no result yet.
+  void showResultAtLoad();
+
  private:
   void bindHandlers();
   void setUnitListsFromDefaults();

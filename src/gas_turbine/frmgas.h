@@ -248,9 +248,9 @@ class frmgas : public shell::CalculatorWindow {
   void printoo_Click();
   void m_units_Click();
 
-  // Puts the result box back to its text at load: a new or opened case has
-  // no result yet.
-  void showResultAtLoad();
+  // A new or opened case has no result yet: the result box as at load, the
+  // evaluation record as before the first evaluation.
+  void startNewCase();
 
  private:
   void bindHandlers();

@@ -117,7 +117,7 @@ void openGasCase(frmgas& form) {
   for (std::size_t i = 0; i < kCaseCompositionFieldsRead; ++i)
     fuelComp[i] = runtime::ParseNumber(pieces[kCaseBoxFields + i]);
   app.form<frmcomp>().Command1.click();
-  form.showResultAtLoad();
+  form.startNewCase();
 }
 
 }  // namespace corvasine::gas

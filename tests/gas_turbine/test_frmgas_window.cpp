@@ -132,6 +132,7 @@ TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
   EXPECT_EQ(f.Check1.value(), 1);
   EXPECT_EQ(f.Text8.text(), "900");
   EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  EXPECT_EQ(f.evaluation().thermalPower, 0.0);  // export and print refuse, as before any evaluation
   EXPECT_EQ(f.inputState().ambientTemp, before.ambientTemp);
   EXPECT_EQ(f.inputState().finalInletPress, before.finalInletPress);
   EXPECT_EQ(f.inputState().fuelFlow, before.fuelFlow);

@@ -23,7 +23,7 @@ TEST(ConverterWindow, TypedTemperatureArrivesInTheTargetField) {
   FormView view(app);
   testing::ViewTestForm& target = app.form<testing::ViewTestForm>();
   target.show();
-  shell::vari(app).tempTarget = runtime::ControlRef<runtime::TextBox>(target.Text1);
+  shell::vari(app).tempTarget = target.Text1;
 
   shell::frmtemp1& dialog = app.form<shell::frmtemp1>();
   dialog.show();

@@ -52,6 +52,7 @@ ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterSpec&
   setCaption(kProductName);
   setClientSize(kConverterWidth, spec.clientHeight);
   Command1.setDefault(true);
+  setClosesOnEscape(true);
   Command1.onClick = [this] { Command1_Click(); };
 }
 

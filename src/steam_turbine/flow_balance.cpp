@@ -17,7 +17,8 @@ namespace {
 
 // Background colours, 0xRRGGBB.
 constexpr runtime::Color kNegativeColor = 0xFF8080;  // light red
-constexpr runtime::Color kNormalColor = 0xFFFFFF;    // white
+// A box that is not negative keeps the look of a computed box.
+constexpr runtime::Color kNormalColor = runtime::kDefaultColor;
 
 double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
   return flowToKpph(shownNumber(box), unit.listIndex());

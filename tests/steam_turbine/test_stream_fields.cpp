@@ -90,13 +90,13 @@ TEST_F(StreamFieldsTest, FlowBalanceOfInductionAndExtraction) {
   f.Combo14.setListIndex(1);  // the extraction read in lb/h
   f.Text3.setText("100");
   EXPECT_EQ(f.Text24.text(), "99.85");
-  EXPECT_EQ(f.Text24.backColor(), 0xFFFFFFu);
+  EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);
 }
 
 TEST_F(StreamFieldsTest, SignMarking) {
   frmstm& f = window();
   f.Text3.setText("-0");
-  EXPECT_EQ(f.Text24.backColor(), 0xFFFFFFu);
+  EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);
   f.Text3.setText("-0.01");
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);
   f.Text24.setText("");

@@ -33,12 +33,19 @@ std::vector<CellWrite> referenceCells() {
   return gasReportCells(boxes, c.mix.fuelComp, record);
 }
 
+// Argument 1: with a temporary folder whose path holds a space.
 void BM_ExportReport(benchmark::State& state) {
   const std::vector<CellWrite> cells = referenceCells();
   std::string folder = (std::filesystem::temp_directory_path() / "corvasine-bench-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) {
     state.SkipWithError("no temporary folder");
     return;
+  }
+  const char* oldTmpdir = std::getenv("TMPDIR");
+  const std::string savedTmpdir = oldTmpdir != nullptr ? oldTmpdir : "";
+  if (state.range(0) == 1) {
+    std::filesystem::create_directory(folder + "/temporary files");
+    setenv("TMPDIR", (folder + "/temporary files").c_str(), 1);
   }
   for (auto _ : state) {
     spreadsheet::LibreOfficeSpreadsheet sheet;
@@ -47,6 +54,10 @@ void BM_ExportReport(benchmark::State& state) {
     sheet.closeWithoutSaving();
     sheet.quit();
   }
+  if (oldTmpdir != nullptr)
+    setenv("TMPDIR", savedTmpdir.c_str(), 1);
+  else
+    unsetenv("TMPDIR");
   std::filesystem::remove_all(folder);
 }
 
@@ -67,6 +78,9 @@ void BM_PrintReport(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ExportReport)
+    ->ArgName("spaced_tmpdir")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(7)

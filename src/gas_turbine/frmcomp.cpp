@@ -105,6 +105,7 @@ frmcomp::frmcomp(runtime::Application& app)
                                             &Text13, &Text14, &Text15, &Text16} {
   setCaption("Fuel Gas - Corvasine");
   setClientSize(comp_layout::kClientWidth, comp_layout::kClientHeight);
+  setClosesOnEscape(true);
   Text17.setEnabled(false);
   Command1.setDefault(true);
 

@@ -122,7 +122,7 @@ void frmgas::Form_Load() {
   shared.airAr = kDryAirAr;
   shared.airCO2 = kDryAirCO2;
 
-  rich_result.setText(kRightsNotice);
+  startNewCase();
 
   shared.gtUnits.fill(0);
   loadUnits(application());
@@ -152,8 +152,17 @@ void frmgas::setUnitListsFromDefaults() {
   setDefaultPosition(Combo13, units[5]);
 }
 
+// A new case has no result: the result box as at load, and the evaluation
+// record as before the first evaluation, so that export and print refuse
+// rather than report the figures of a case no longer on screen.
+void frmgas::startNewCase() {
+  rich_result.setText(kRightsNotice);
+  evaluation_ = GasEvaluation{};
+}
+
 // New empties the inputs (their handlers then store nothing, so the stored
-// values stay) and the fuel composition; lists, mode and results stay.
+// values stay) and the fuel composition, and takes back the result of the
+// last case; lists and mode stay.
 void frmgas::m_new_Click() {
   if (application().services().ShowMessage(kNewQuestion, MessageKind::Question) !=
       MessageAnswer::Yes)
@@ -165,6 +174,7 @@ void frmgas::m_new_Click() {
   Text25.setText(kGeneratorEfficiencyDesign);
   for (runtime::TextBox* box : {&Text10, &Text11, &Text15, &Text19, &Text20}) box->setText("");
   gasShared(application()).fuelComp.fill(0.0);
+  startNewCase();
 }
 
 void frmgas::m_save_Click() { saveGasCase(*this); }

@@ -248,6 +248,10 @@ class frmgas : public shell::CalculatorWindow {
   void printoo_Click();
   void m_units_Click();
 
+  // A new or opened case has no result yet: the result box as at load, the
+  // evaluation record as before the first evaluation.
+  void startNewCase();
+
  private:
   void bindHandlers();
   void setUnitListsFromDefaults();

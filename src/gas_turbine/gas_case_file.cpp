@@ -1,6 +1,6 @@
 #include "gas_turbine/gas_case_file.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/frmgas.h"
@@ -21,14 +21,31 @@ std::array<runtime::TextBox*, kCaseBoxFields> caseBoxes(frmgas& f) {
           &f.Text26, &f.Text25, &f.Text10, &f.Text11, &f.Text15, &f.Text19, &f.Text20};
 }
 
+// The lists whose positions follow the composition, in file order: the unit
+// lists frame by frame, top to bottom, then the balance mode. The generator
+// check box comes last. Save and Open both take this order; it never changes,
+// since saved files depend on it.
+std::array<runtime::ComboBox*, kCaseSettingLists> caseLists(frmgas& f) {
+  return {&f.cmbtemp, &f.cmdsite, &f.cmdpress1, &f.Combo1,  &f.Combo2,     &f.Combo3,
+          &f.Combo6,  &f.Combo7,  &f.Combo8,    &f.Combo4,  &f.Combo5,     &f.Combo11,
+          &f.Combo12, &f.Combo13, &f.Combo9,    &f.Combo10, &f.balancetype};
+}
+
+// Unticked and ticked: the generator check box never shows the grey state.
+constexpr int kCheckStates = 2;
+
 }  // namespace
 
-// The composition texts are the program's own numbers, always storable.
+// The composition texts and positions are the program's own numbers, always
+// storable.
 void saveGasCase(frmgas& form) {
   std::vector<std::string> fields;
   for (const runtime::TextBox* box : caseBoxes(form)) fields.push_back(box->text());
   for (double share : gasShared(form.application()).fuelComp)
     fields.push_back(runtime::NumberText(share));
+  for (const runtime::ComboBox* list : caseLists(form))
+    fields.push_back(runtime::NumberText(list->listIndex()));
+  fields.push_back(runtime::NumberText(form.Check1.value()));
   shell::saveCaseFields(form.application().services(), kGasCaseFile, fields);
 }
 
@@ -38,16 +55,49 @@ namespace {
 constexpr double kLowestShare = 0.0;
 constexpr double kHighestShare = 100.0;
 
-// The box texts may hold whatever the user typed; the composition entries
-// are the numbers that a save writes.
-bool isGoodCasePiece(std::size_t index, const std::string& piece) {
-  return index < kCaseBoxFields || shell::isNumberWithin(piece, kLowestShare, kHighestShare);
+// A setting is a whole number from 0 to one less than its choices.
+bool isSettingPiece(const std::string& piece, int choices) {
+  return shell::isNumberWithin(piece, 0.0, choices - 1.0) &&
+         std::floor(runtime::ParseNumber(piece)) == runtime::ParseNumber(piece);
+}
+
+// The pieces of the file when it is a whole, good case: 35 fields or 53 with
+// the settings. The box texts may hold whatever the user typed; the
+// composition entries and the settings are the numbers that a save writes.
+std::vector<std::string> readGoodCase(frmgas& form, const std::string& path) {
+  std::vector<std::string> pieces = shell::readCasePieces(path);
+  if (pieces.size() != kCaseFields && pieces.size() != kCaseFieldsWithSettings)
+    throw RuntimeError("not a gas case file: " + path);
+  for (std::size_t k = kCaseBoxFields; k < kCaseFields; ++k)
+    if (!shell::isNumberWithin(pieces[k], kLowestShare, kHighestShare))
+      throw RuntimeError("not a gas case file: " + path);
+  if (pieces.size() == kCaseFieldsWithSettings) {
+    const auto lists = caseLists(form);
+    for (std::size_t k = 0; k < lists.size(); ++k)
+      if (!isSettingPiece(pieces[kCaseFields + k], static_cast<int>(lists[k]->items().size())))
+        throw RuntimeError("not a gas case file: " + path);
+    if (!isSettingPiece(pieces.back(), kCheckStates))
+      throw RuntimeError("not a gas case file: " + path);
+  }
+  return pieces;
+}
+
+// Sets the lists, the mode and the check box of the case. Their handlers run
+// as on a pick; the focus that the picks move goes back where it was.
+void applySettings(frmgas& form, const std::vector<std::string>& pieces) {
+  runtime::Control* focused = form.activeControl();
+  const auto lists = caseLists(form);
+  for (std::size_t k = 0; k < lists.size(); ++k)
+    lists[k]->setListIndex(static_cast<int>(runtime::ParseNumber(pieces[kCaseFields + k])));
+  form.Check1.setValue(static_cast<int>(runtime::ParseNumber(pieces.back())));
+  if (focused != nullptr) form.setFocus(*focused);
 }
 
 }  // namespace
 
 // The whole file is read and checked before anything is assigned: a file that
-// is not a case leaves the window as it was.
+// is not a case leaves the window as it was. The settings come before the
+// texts, so that each box's handler reads its text in the saved unit.
 void openGasCase(frmgas& form) {
   runtime::Application& app = form.application();
   auto& services = app.services();
@@ -55,17 +105,19 @@ void openGasCase(frmgas& form) {
   if (path.empty()) return;
   std::vector<std::string> pieces;
   try {
-    pieces = shell::readCheckedCasePieces(path, kCaseFields, isGoodCasePiece);
+    pieces = readGoodCase(form, path);
   } catch (const RuntimeError&) {
     services.ShowMessage(shell::kOpenFailedMessage, MessageKind::Error);
     return;
   }
+  if (pieces.size() == kCaseFieldsWithSettings) applySettings(form, pieces);
   const auto boxes = caseBoxes(form);
   for (std::size_t k = 0; k < kCaseBoxFields; ++k) boxes[k]->setText(pieces[k]);
   auto& fuelComp = gasShared(app).fuelComp;
   for (std::size_t i = 0; i < kCaseCompositionFieldsRead; ++i)
     fuelComp[i] = runtime::ParseNumber(pieces[kCaseBoxFields + i]);
   app.form<frmcomp>().Command1.click();
+  form.startNewCase();
 }
 
 }  // namespace corvasine::gas

@@ -199,6 +199,14 @@ void saveWorkbook(SpreadsheetApplication& sheet, const std::string& fileName) {
   }
 }
 
+// The template is never a target: a name that reaches the template file
+// itself, by another spelling or through a link, is refused.
+void refuseTemplateTarget(const std::string& fileName, const std::string& templateFile) {
+  std::error_code unreadable;
+  if (std::filesystem::equivalent(fileName, templateFile, unreadable))
+    throw runtime::RuntimeError("the template cannot be a target: " + fileName);
+}
+
 void showFailure(runtime::Services& services, std::string_view message) {
   services.ShowMessage(std::string(message), MessageKind::Error);
 }
@@ -284,7 +292,10 @@ void exportExcel(frmgas& form) {
     dialog.defaultExt = kExportDefaultExt;
     dialog.filter = kExportFilter;
     const std::string fileName = services.saveFileDialog(dialog);
-    if (!fileName.empty()) saveWorkbook(run.sheet(), fileName);
+    if (!fileName.empty()) {
+      refuseTemplateTarget(fileName, templatePath(services));
+      saveWorkbook(run.sheet(), fileName);
+    }
     run.finish();
   } catch (const std::exception&) {
     showFailure(services, kExportFailedMessage);

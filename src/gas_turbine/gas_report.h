@@ -74,7 +74,8 @@ runtime::WorkbookFormat workbookFormatFor(const std::string& fileName);
 
 // File > Export: fills the template and saves it under the name chosen in the
 // save dialog; a cancelled dialog saves nothing. A failure shows
-// kExportFailedMessage and leaves no file under the chosen name.
+// kExportFailedMessage and leaves no file under the chosen name; the template
+// itself as the chosen file is such a failure, and stays as it was.
 void exportExcel(frmgas& form);
 
 // File > Print: fills the template and, after a question naming the default

@@ -1,5 +1,6 @@
 #include "gas_turbine/gt_units_file.h"
 
+#include <filesystem>
 #include <limits>
 #include <optional>
 
@@ -80,6 +81,17 @@ void writeUnitsFile(const std::string& programFolder, const std::string& line) {
   file.openForWrite(unitsFilePath(programFolder));
   file.WriteTextLine(line);
   file.close();
+}
+
+bool placeDefaultUnitsFile(const std::string& programFolder) {
+  const std::string path = unitsFilePath(programFolder);
+  std::error_code error;
+  const bool there = std::filesystem::exists(path, error);
+  if (error) throw runtime::RuntimeError("cannot look at: " + path);
+  if (there) return false;
+  const std::array<short, 11> firstEntries{};
+  writeUnitsFile(programFolder, unitsLine(firstEntries));
+  return true;
 }
 
 }  // namespace corvasine::gas

@@ -44,4 +44,11 @@ std::string unitsLine(const std::array<short, 11>& gtUnits);
 // Writes the line to the units file, replacing it; RuntimeError on failure.
 void writeUnitsFile(const std::string& programFolder, const std::string& line);
 
+// The units file of a fresh installation, every list on its first entry, as
+// the default units dialog writes it; placed by the build so that the first
+// gas window starts without the missing-file warning. A file already there
+// (one the dialog saved) is kept. Whether it wrote the file; RuntimeError
+// when the write fails.
+bool placeDefaultUnitsFile(const std::string& programFolder);
+
 }  // namespace corvasine::gas

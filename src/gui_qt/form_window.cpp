@@ -317,7 +317,6 @@ QWidget* FormWindow::buildWidget(runtime::Control& control) {
       auto* label = new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
-      if (static_cast<runtime::Label&>(control).onClick) label->setCursor(Qt::PointingHandCursor);
       widget = label;
       break;
     }
@@ -604,6 +603,13 @@ void FormWindow::syncControl(const runtime::Control& control) {
       const QString caption = qlabel->buddy() != nullptr ? toQ(label.caption())
                                                          : withoutAccessKeys(toQ(label.caption()));
       if (qlabel->text() != caption) qlabel->setText(caption);
+      // A link shows the pointing hand, as the desktop's links do.
+      if (label.isLink() != (qlabel->cursor().shape() == Qt::PointingHandCursor)) {
+        if (label.isLink())
+          qlabel->setCursor(Qt::PointingHandCursor);
+        else
+          qlabel->unsetCursor();
+      }
       Qt::Alignment align = Qt::AlignLeft;
       if (label.alignment() == 1) align = Qt::AlignRight;
       if (label.alignment() == 2) align = Qt::AlignHCenter;
@@ -816,6 +822,11 @@ bool FormWindow::handleKey(QKeyEvent* event) {
         break;
       }
     }
+  }
+  // A dialog without a cancel button closes on Esc as from its title bar.
+  if (target == nullptr && escape && form_->closesOnEscape()) {
+    close();
+    return true;
   }
   if (target == nullptr || !target->acceptsInput()) return false;
   run(target, "click", [target] { target->click(); });

@@ -22,6 +22,8 @@ void registerOpeners(corvasine::runtime::Application& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before any thread starts, so that every thread inherits it.
+  corvasine::spreadsheet::endRunsOnTerminationSignals();
   QApplication qapp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Corvasine"));
   // The program ends when its last form has closed, not when Qt's last

@@ -33,6 +33,9 @@ class Form {
   void setClientSize(int width, int height);
   bool fixedSize() const { return fixedSize_; }
   void setFixedSize(bool fixed) { fixedSize_ = fixed; }
+  // A dialog that Esc closes as its title bar's close button does.
+  bool closesOnEscape() const { return closesOnEscape_; }
+  void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
 
   bool visible() const { return visible_; }
   // Shows the window modelessly, without owner.
@@ -88,6 +91,7 @@ class Form {
   int clientWidth_ = 4800;
   int clientHeight_ = 3600;
   bool fixedSize_ = true;
+  bool closesOnEscape_ = false;
   bool visible_ = false;
   std::vector<Control*> controls_;
   std::vector<Menu> menus_;

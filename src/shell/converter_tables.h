@@ -68,7 +68,7 @@ struct ConverterSpec {
   std::string_view errorText;
   int clientHeight;   // twips; every dialog is kConverterWidth wide
   bool commandFirst;  // Command1 precedes Text1 in the tab order
-  runtime::ControlRef<runtime::TextBox> Vari::*target;
+  ConverterTarget Vari::*target;
 };
 
 inline constexpr int kConverterWidth = 4680;  // twips

@@ -52,6 +52,7 @@ ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterSpec&
   setCaption(kProductName);
   setClientSize(kConverterWidth, spec.clientHeight);
   Command1.setDefault(true);
+  setClosesOnEscape(true);
   Command1.onClick = [this] { Command1_Click(); };
 }
 
@@ -90,9 +91,13 @@ void ConverterDialog::Command1_Click() {
     const double result = convert(runtime::shownNumber(Text1));
     // The target may belong to a window that has closed since it was set:
     // the reference then reads empty and the transfer fails like a bad number.
-    runtime::TextBox* target = (vari(application()).*spec_.target).get();
-    if (target == nullptr) throw runtime::RuntimeError("no target field");
-    target->setText(runtime::NumberText(runtime::RoundHalfEven(result, 2)));
+    const ConverterTarget& target = vari(application()).*spec_.target;
+    runtime::TextBox* box = target.get();
+    if (box == nullptr) throw runtime::RuntimeError("no target field");
+    // Written in the unit that the box's list shows at this moment, so that
+    // its handler reads the figure as the unit it was converted to.
+    const double shown = runtime::checked(target.shown(result));
+    box->setText(runtime::NumberText(runtime::RoundHalfEven(shown, 2)));
     application().unload(*this);
   } catch (const runtime::RuntimeError&) {
     application().services().ShowMessage(std::string(spec_.errorText), runtime::MessageKind::Plain);

@@ -12,8 +12,9 @@
 namespace corvasine::shell {
 
 // A unit converter dialog: converts the number typed into Text1 from the
-// picked unit into the base unit, writes it, rounded to 2 decimals, into the
-// text box its target reference in vari names, and closes. The five dialogs
+// picked unit, writes it, rounded to 2 decimals, into the text box its target
+// reference in vari names (in the unit of the box's list, else in the base
+// unit), and closes. The five dialogs
 // differ only in their ConverterSpec and in which option buttons they have.
 class ConverterDialog : public runtime::Form {
  public:

@@ -28,4 +28,22 @@ double pressureToPsia(double x, int unit) {
   }
 }
 
+double temperatureFromF(double x, int unit) {
+  if (unit == 0) return x;
+  return checked((x - kFahrenheitAtZeroCelsius) / kFahrenheitPerCelsius);
+}
+
+double pressureFromPsia(double x, int unit) {
+  switch (unit) {
+    case 0:
+      return x;
+    case 1:
+      return checked(x / kPsiPerAtm);
+    case 2:
+      return checked(x / kPsiPerBar);
+    default:
+      return checked(x / kPsiPerKgfPerCm2);
+  }
+}
+
 }  // namespace corvasine::shell

@@ -18,5 +18,8 @@ std::vector<std::string> pressureUnitItems();     // "psia", "atm", "bar", "kg/c
 // x in the unit at list position `unit` to °F or psia.
 double temperatureToF(double x, int unit);
 double pressureToPsia(double x, int unit);
+// A figure in °F or psia in the unit at list position `unit`.
+double temperatureFromF(double x, int unit);
+double pressureFromPsia(double x, int unit);
 
 }  // namespace corvasine::shell

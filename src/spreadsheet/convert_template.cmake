@@ -1,10 +1,21 @@
 # Turns the template's flat OpenDocument source into the Excel 97-2003
-# workbook that the program opens, with a throw-away LibreOffice profile.
-# Variables: SOFFICE, SOURCE, OUTPUT, WORK.
+# workbook that the program opens, with a throw-away LibreOffice profile and
+# temporary folder, both removed with WORK.
+# Variables: SOFFICE, FILE_URL (the tool that makes file URLs), SOURCE,
+# OUTPUT, WORK.
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/profile ${WORK}/out)
+file(MAKE_DIRECTORY ${WORK}/profile ${WORK}/out ${WORK}/tmp)
 execute_process(
-  COMMAND ${SOFFICE} -env:UserInstallation=file://${WORK}/profile --headless --invisible
+  COMMAND ${FILE_URL} ${WORK}/profile
+  OUTPUT_VARIABLE profile_url
+  OUTPUT_STRIP_TRAILING_WHITESPACE
+  RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "LibreOffice cannot take the work folder ${WORK}")
+endif()
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${WORK}/tmp
+          ${SOFFICE} -env:UserInstallation=${profile_url} --headless --invisible
           --nologo --norestore --nolockcheck --convert-to "xls:MS Excel 97" --outdir ${WORK}/out
           ${SOURCE}
   RESULT_VARIABLE result

@@ -22,13 +22,13 @@
 #include <cppuhelper/bootstrap.hxx>
 #include <cstdlib>
 #include <mutex>
-#include <osl/file.hxx>
 #include <rtl/ustring.hxx>
 #include <thread>
 #include <vector>
 
 #include "runtime/runtime_error.h"
 #include "spreadsheet/call_watchdog.h"
+#include "spreadsheet/file_url.h"
 #include "spreadsheet/soffice_process.h"
 
 namespace corvasine::spreadsheet {
@@ -56,13 +56,6 @@ OUString toUno(const std::string& text) {
 std::string fromUno(const OUString& text) {
   const OString utf8 = OUStringToOString(text, RTL_TEXTENCODING_UTF8);
   return std::string(utf8.getStr(), static_cast<std::size_t>(utf8.getLength()));
-}
-
-OUString fileUrl(const std::string& path) {
-  OUString url;
-  if (osl::FileBase::getFileURLFromSystemPath(toUno(path), url) != osl::FileBase::E_None)
-    throw RuntimeError("not a file path: " + path);
-  return url;
 }
 
 css::beans::PropertyValue property(const char* name, const css::uno::Any& value) {
@@ -204,7 +197,7 @@ void LibreOfficeSpreadsheet::openTemplate(const std::string& path) {
     const Sequence<css::beans::PropertyValue> load = properties(
         {property("Hidden", css::uno::Any(true)), property("AsTemplate", css::uno::Any(true))});
     const Reference<css::frame::XComponentLoader> loader(session_->desktop, UNO_QUERY_THROW);
-    session_->document = loader->loadComponentFromURL(fileUrl(path), "_blank", 0, load);
+    session_->document = loader->loadComponentFromURL(toUno(fileUrl(path)), "_blank", 0, load);
     if (!session_->document.is()) throw RuntimeError("cannot open " + path);
   });
 }
@@ -252,7 +245,7 @@ void LibreOfficeSpreadsheet::saveAs(const std::string& path, runtime::WorkbookFo
         {property("FilterName", css::uno::Any(OUString::createFromAscii(filterName(format)))),
          property("Overwrite", css::uno::Any(true))});
     const Reference<css::frame::XStorable> storable(session_->document, UNO_QUERY_THROW);
-    storable->storeToURL(fileUrl(path), store);
+    storable->storeToURL(toUno(fileUrl(path)), store);
   });
 }
 

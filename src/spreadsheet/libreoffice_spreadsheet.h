@@ -15,6 +15,11 @@ namespace corvasine::spreadsheet {
 // soffice of the LibreOffice that the build found.
 std::string defaultSofficePath();
 
+// Lets SIGTERM and SIGINT end every LibreOffice run of this process, and
+// remove what the runs made, before the process ends by that signal. Call it
+// once, first in main.
+void endRunsOnTerminationSignals();
+
 struct LibreOfficeOptions {
   std::string sofficePath = defaultSofficePath();
   // Until soffice accepts the connection.

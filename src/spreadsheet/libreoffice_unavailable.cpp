@@ -21,6 +21,8 @@ LibreOfficeSpreadsheet::LibreOfficeSpreadsheet(LibreOfficeOptions options)
 LibreOfficeSpreadsheet::~LibreOfficeSpreadsheet() = default;
 
 std::string defaultSofficePath() { return {}; }
+// No run is ever started: the signals keep their default action.
+void endRunsOnTerminationSignals() {}
 
 void LibreOfficeSpreadsheet::openTemplate(const std::string&) { unavailable(); }
 void LibreOfficeSpreadsheet::useFirstSheet() { unavailable(); }

@@ -153,6 +153,9 @@ void frmstm::bindHandlers() {
   bindClick(Label10, this, &frmstm::Label10_Click);
   bindClick(Label22, this, &frmstm::Label22_Click);
   bindClick(Label50, this, &frmstm::Label50_Click);
+  // Label50 shows only while the exhaust row holds a vapour fraction, when it
+  // opens nothing: it is no link.
+  for (runtime::Label* link : {&Label8, &Label9, &Label10, &Label22}) link->setLink(true);
   bindClick(Label58, this, &frmstm::Label58_Click);
   bindClick(cmdresult, this, &frmstm::cmdresult_Click);
 }
@@ -271,31 +274,38 @@ void frmstm::Combo5_Validate(bool&) { Combo3_Click(); }
 void frmstm::Combo6_Click() { Combo3_Click(); }
 void frmstm::Combo6_Validate(bool&) { Combo3_Click(); }
 
-// The unit labels open a converter dialog that writes into a field.
+// The unit labels open a converter dialog that writes into a field, in the
+// unit that the field's list shows when the figure is written.
 namespace {
 template <class Dialog>
-void openConverter(runtime::Application& app,
-                   runtime::ControlRef<runtime::TextBox> shell::Vari::*target,
-                   runtime::TextBox& field) {
-  shell::vari(app).*target = runtime::ControlRef<runtime::TextBox>(field);
+void openConverter(runtime::Application& app, shell::ConverterTarget shell::Vari::*target,
+                   runtime::TextBox& field, runtime::ComboBox& unitList,
+                   shell::ConverterTarget::FromBase fromBase) {
+  shell::vari(app).*target = shell::ConverterTarget(field, unitList, fromBase);
   app.form<Dialog>().show();
 }
 }  // namespace
 
 void frmstm::Label9_Click() {
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text1);
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text1, Combo2,
+                                 shell::temperatureFromF);
 }
 void frmstm::Label8_Click() {
-  openConverter<shell::frmpress>(application(), &shell::Vari::pressTarget, Text2);
+  openConverter<shell::frmpress>(application(), &shell::Vari::pressTarget, Text2, Combo3,
+                                 shell::pressureFromPsia);
 }
 void frmstm::Label10_Click() {
-  openConverter<shell::frmMass>(application(), &shell::Vari::massTarget, Text3);
+  openConverter<shell::frmMass>(application(), &shell::Vari::massTarget, Text3, Combo4, kpphToFlow);
 }
 void frmstm::Label22_Click() {
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text8);
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text8, Combo11,
+                                 shell::temperatureFromF);
 }
+// While the exhaust row holds a vapour fraction no temperature belongs there.
 void frmstm::Label50_Click() {
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text22);
+  if (turbineType() != 0) return;
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text22, Combo21,
+                                 shell::temperatureFromF);
 }
 
 void frmstm::Label58_Click() { openHomePage(); }

@@ -1,9 +1,12 @@
 // The gas case file reader on any bytes: a file of 35 fields whose 21
-// composition entries are mole percentages fills the window's boxes and the
-// fuel composition; any other file is refused with the system's message and
+// composition entries are mole percentages, optionally followed by the 18
+// settings (each unit list and the balance mode on one of its entries, the
+// generator check box 0 or 1), fills the window's boxes, lists and the fuel
+// composition; any other file is refused with the system's message and
 // leaves the windows and the composition as they were.
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "fuzz/case_file_oracle.h"
@@ -22,15 +25,34 @@ using gas::frmgas;
 constexpr std::size_t kBoxFields = 14;
 constexpr std::size_t kFields = 35;
 
-bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
-  if (!pieces || pieces->size() != kFields) return false;
+// The settings after the composition, in file order; the generator check box
+// follows them.
+constexpr runtime::ComboBox frmgas::*kSettingLists[] = {
+    &frmgas::cmbtemp, &frmgas::cmdsite,    &frmgas::cmdpress1, &frmgas::Combo1,  &frmgas::Combo2,
+    &frmgas::Combo3,  &frmgas::Combo6,     &frmgas::Combo7,    &frmgas::Combo8,  &frmgas::Combo4,
+    &frmgas::Combo5,  &frmgas::Combo11,    &frmgas::Combo12,   &frmgas::Combo13, &frmgas::Combo9,
+    &frmgas::Combo10, &frmgas::balancetype};
+constexpr std::size_t kSettings = std::size(kSettingLists) + 1;
+
+// A whole number from 0 to below the count of choices.
+bool isChoice(const std::string& piece, std::size_t choices) {
+  const auto whole = wholeNumber(piece);
+  return whole && *whole == runtime::ParseNumber(piece) && *whole >= 0 &&
+         *whole < static_cast<double>(choices);
+}
+
+bool acceptable(const std::optional<std::vector<std::string>>& pieces, frmgas& f) {
+  if (!pieces || (pieces->size() != kFields && pieces->size() != kFields + kSettings)) return false;
   for (std::size_t k = kBoxFields; k < kFields; ++k) {
     const std::string& piece = (*pieces)[k];
     if (!runtime::IsNumber(piece)) return false;
     const double share = runtime::ParseNumber(piece);
     if (share < 0 || share > 100) return false;
   }
-  return true;
+  if (pieces->size() == kFields) return true;
+  for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
+    if (!isChoice((*pieces)[kFields + k], (f.*kSettingLists[k]).items().size())) return false;
+  return isChoice(pieces->back(), 2);
 }
 
 // One window for the process: each file is opened over what the last one left.
@@ -59,7 +81,7 @@ void openCase(Fixture& fixture, std::string_view bytes) {
   const auto pieces = casePieces(bytes, '^');
   bool refused = false;
   for (const auto& m : fixture.services.messages) refused |= m.text == shell::kOpenFailedMessage;
-  if (refused != !acceptable(pieces))
+  if (refused != !acceptable(pieces, f))
     finding(refused ? "a sound case file was refused" : "a bad case file was accepted");
   if (refused) {
     if (fixture.services.messages.size() != 1) finding("a refused file showed another message");
@@ -73,6 +95,13 @@ void openCase(Fixture& fixture, std::string_view bytes) {
   for (std::size_t k = 0; k < kBoxFields; ++k)
     if (boxes[k]->text() != (*pieces)[k])
       finding("a box does not hold its field", boxes[k]->name());
+  if (pieces->size() == kFields + kSettings) {
+    for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
+      if ((f.*kSettingLists[k]).listIndex() != runtime::ParseNumber((*pieces)[kFields + k]))
+        finding("a list is not on its setting", (f.*kSettingLists[k]).name());
+    if (f.Check1.value() != runtime::ParseNumber(pieces->back()))
+      finding("the generator check box is not on its setting");
+  }
   const std::string nonFinite = nonFiniteShown(fixture.app, {}, bytes);
   if (!nonFinite.empty()) finding("a box shows a number that is not finite", nonFinite);
   fixture.shown = snapshot(fixture.app) + gasHiddenState(fixture.app);

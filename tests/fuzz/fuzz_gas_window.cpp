@@ -69,14 +69,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       comp[15] = 0.5;
     }};
     // The composition is left out: opening a case has the fuel dialog take it
-    // over, which may normalize it.
+    // over, which may normalize it. The case reopens with its units, balance
+    // mode and generator check box.
     options.caseTexts = [](runtime::Application& a) {
       std::vector<std::string> texts;
-      if (auto* f = a.find<gas::frmgas>())
+      if (auto* f = a.find<gas::frmgas>()) {
         for (const runtime::TextBox* box :
              {&f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
               &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19, &f->Text20})
           texts.push_back(box->text());
+        for (const runtime::ComboBox* list :
+             {&f->cmbtemp, &f->cmdsite, &f->cmdpress1, &f->Combo1, &f->Combo2, &f->Combo3,
+              &f->Combo4, &f->Combo5, &f->Combo6, &f->Combo7, &f->Combo8, &f->Combo9, &f->Combo10,
+              &f->Combo11, &f->Combo12, &f->Combo13, &f->balancetype})
+          texts.push_back(list->name() + " " + std::to_string(list->listIndex()));
+        texts.push_back("Check1 " + std::to_string(f->Check1.value()));
+      }
       return texts;
     };
     options.reopen(app);

@@ -108,12 +108,13 @@ TEST_F(GasWindow, NewAndQuitAnsweredNoChangeNothing) {
 TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
   frmgas& f = window();
   typeCase(f);
+  f.Command2.click();
+  ASSERT_NE(f.rich_result.text(), kRightsNotice);
   f.cmbtemp.setListIndex(1);
   f.balancetype.setListIndex(1);
   f.Check1.setValue(1);
   f.Text8.setText("900");
   const GasInputState before = f.inputState();
-  const std::string result = f.rich_result.text();
 
   services.answers = {MessageAnswer::Yes};
   f.clickMenuItem("m_new");
@@ -124,12 +125,14 @@ TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
   EXPECT_EQ(f.Text26.text(), "2");
   EXPECT_EQ(f.Text25.text(), "98");
   for (double share : gasState().fuelComp) EXPECT_EQ(share, 0.0);
-  // Lists, mode, check box, hidden boxes, result and stored inputs stay.
+  // Lists, mode, check box, hidden boxes and stored inputs stay; the result
+  // of the last case goes.
   EXPECT_EQ(f.cmbtemp.listIndex(), 1);
   EXPECT_EQ(f.balancetype.listIndex(), 1);
   EXPECT_EQ(f.Check1.value(), 1);
   EXPECT_EQ(f.Text8.text(), "900");
-  EXPECT_EQ(f.rich_result.text(), result);
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);
+  EXPECT_EQ(f.evaluation().thermalPower, 0.0);  // export and print refuse, as before any evaluation
   EXPECT_EQ(f.inputState().ambientTemp, before.ambientTemp);
   EXPECT_EQ(f.inputState().finalInletPress, before.finalInletPress);
   EXPECT_EQ(f.inputState().fuelFlow, before.fuelFlow);

@@ -31,12 +31,16 @@ class GasCaseFile : public FrmgasTest {
   }
 };
 
-// The line of typeCase, written by hand.
-constexpr const char* kCaseLine =
+// The boxes and composition of typeCase, written by hand: all a file held
+// before the settings were stored.
+const std::string kCaseFields =
     "59^150^60^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
-    "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0\r\n";
+    "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0";
+// Then the 16 unit lists, the balance mode and the generator check box, all
+// on their first entry and unticked.
+const std::string kCaseLine = kCaseFields + "^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n";
 
-TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
+TEST_F(GasCaseFile, RoundTripThroughOneLineOfFields) {
   frmgas& f = window();
   typeCase(f);
   const auto savedComp = gasState().fuelComp;
@@ -44,10 +48,14 @@ TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
   EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
   services.answers = {MessageAnswer::Yes};
   f.clickMenuItem("m_new");
+  typeCase(f);
+  f.Command2.click();
+  ASSERT_NE(f.rich_result.text(), kRightsNotice);
   gasState().fuelComp[20] = 3.5;
 
   open("case.qvdg");
-  EXPECT_EQ(services.messages.size(), 1u);  // the New question only
+  EXPECT_EQ(services.messages.size(), 1u);         // the New question only
+  EXPECT_EQ(f.rich_result.text(), kRightsNotice);  // the result of another case goes
   const std::pair<runtime::TextBox*, const char*> texts[] = {
       {&f.Text1, "59"},    {&f.Text2, "150"},   {&f.Text4, "60"},    {&f.Text6, "4"},
       {&f.Text18, "80"},   {&f.Text17, "300"},  {&f.Text16, "1000"}, {&f.Text26, "1.5"},
@@ -74,20 +82,27 @@ TEST_F(GasCaseFile, RoundTripThroughOneLineOf35Fields) {
   }
 }
 
-// The file carries numbers only: they are read in the unit the list shows at
-// open, and an empty box opens empty, its handler keeping the stored value.
-TEST_F(GasCaseFile, OpenReadsTheTextsAsTheyStand) {
+// A file without the settings carries numbers only: they are read in the
+// unit the list shows at open, the lists, mode and check box stay, and an
+// empty box opens empty, its handler keeping the stored value.
+TEST_F(GasCaseFile, AFileWithoutSettingsReadsTheTextsAsTheyStand) {
   frmgas& f = window();
   typeCase(f);
   f.cmbtemp.setListIndex(1);
-  f.Text1.setText("20");
-  f.Text19.setText("");
-  save("case.qvdg");
-  f.cmbtemp.setListIndex(0);
+  f.balancetype.setListIndex(1);
+  f.Check1.setValue(1);
   f.Text19.setText("800");
-  open("case.qvdg");
+  std::string fields = kCaseFields;
+  fields.replace(fields.find("^720^"), 5, "^^");
+  writeProgramFile("old.qvdg", "20" + fields.substr(2) + "\r\n");
+  open("old.qvdg");
+  EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(f.Text1.text(), "20");
-  EXPECT_EQ(f.inputState().ambientTemp, 20);
+  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 68);
+  EXPECT_EQ(f.cmbtemp.listIndex(), 1);
+  EXPECT_EQ(f.balancetype.listIndex(), 1);
+  EXPECT_EQ(f.Check1.value(), 1);
+  EXPECT_EQ(f.inputState().exhaustFlow, 15);  // Text15 read as a flow
   EXPECT_EQ(f.Text19.text(), "");
   EXPECT_EQ(f.inputState().compDischTemp, 800);
 }
@@ -143,6 +158,8 @@ void PrintTo(const BadCase& c, std::ostream* out) { *out << c.name; }
 // Good box texts, composition 100 % methane; each case spoils one thing.
 const std::string kBoxes = "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220";
 const std::string kComposition = "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
+// Every list on its first entry, the check box unticked: 18 settings.
+const std::string kSettings = "^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
 
 class BadCaseFile : public GasCaseFile, public ::testing::WithParamInterface<BadCase> {};
 
@@ -151,6 +168,7 @@ class BadCaseFile : public GasCaseFile, public ::testing::WithParamInterface<Bad
 TEST_P(BadCaseFile, LeavesTheWindowUnchanged) {
   frmgas& f = window();
   typeCase(f);
+  f.Command2.click();  // a result on screen
   f.cmbtemp.setListIndex(1);
   f.balancetype.setListIndex(1);
   f.Check1.setValue(1);
@@ -183,8 +201,47 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"NegativeShare", kBoxes + "^0^100^-5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
         BadCase{"ShareAbove100", kBoxes + "^0^100.5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
         BadCase{"UnreadLastEntryNoNumber",
-                kBoxes + "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^x\r\n"}),
+                kBoxes + "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^x\r\n"},
+        // Settings: 16 lists, the mode, the check box; each spoils one.
+        BadCase{"SettingsOneShort", kBoxes + kComposition + kSettings.substr(2) + "\r\n"},
+        BadCase{"SettingsOneTooMany", kBoxes + kComposition + kSettings + "^0\r\n"},
+        BadCase{"TemperatureBeyondItsList",
+                kBoxes + kComposition + "^2" + kSettings.substr(2) + "\r\n"},
+        BadCase{"PressureDropBeyondItsList",
+                kBoxes + kComposition + "^0^0^0^0^5" + kSettings.substr(10) + "\r\n"},
+        BadCase{"NegativePosition", kBoxes + kComposition + "^-1" + kSettings.substr(2) + "\r\n"},
+        BadCase{"HalfAPosition", kBoxes + kComposition + "^0.5" + kSettings.substr(2) + "\r\n"},
+        BadCase{"EmptyPosition", kBoxes + kComposition + "^" + kSettings.substr(2) + "\r\n"},
+        BadCase{"ModeBeyondItsList", kBoxes + kComposition + kSettings.substr(0, 32) + "^2^0\r\n"},
+        BadCase{"CheckBoxGrey", kBoxes + kComposition + kSettings.substr(0, 34) + "^2\r\n"},
+        BadCase{"CheckBoxWord", kBoxes + kComposition + kSettings.substr(0, 34) + "^on\r\n"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
+
+// A case saved in other units, in Exhaust Flow mode with the generator
+// efficiency ticked, reopens in a fresh window as it was saved: the settings
+// go after the composition in a fixed order, and are set before the texts.
+TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
+  frmgas* f = &window();
+  const std::pair<runtime::ComboBox*, int> settings[] = {
+      {&f->cmbtemp, 1}, {&f->cmdsite, 1},    {&f->cmdpress1, 2}, {&f->Combo1, 2},  {&f->Combo2, 2},
+      {&f->Combo3, 3},  {&f->Combo6, 1},     {&f->Combo7, 3},    {&f->Combo8, 3},  {&f->Combo4, 2},
+      {&f->Combo5, 3},  {&f->Combo11, 1},    {&f->Combo12, 4},   {&f->Combo13, 2}, {&f->Combo9, 1},
+      {&f->Combo10, 2}, {&f->balancetype, 1}};
+  for (auto [list, position] : settings) list->setListIndex(position);
+  f->Check1.setValue(1);
+  typeCase(*f);
+  app.form<frmcomp>().Command1.click();  // as opening does
+  save("case.qvdg");
+  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseFields + "^1^1^2^2^2^3^1^3^3^2^3^1^4^2^1^2^1^1\r\n");
+  const auto saved = windowSnapshot(*f, gasState(), app);
+
+  services.answers = {MessageAnswer::Yes};
+  ASSERT_TRUE(app.unload(*f));
+  f = &window();
+  open("case.qvdg");
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Are you sure to quit?"});
+  EXPECT_EQ(windowSnapshot(*f, gasState(), app), saved);
+}
 
 // The boundaries of the composition range are good: 0 and 100 open.
 TEST_F(GasCaseFile, SharesOfZeroAndHundredOpen) {

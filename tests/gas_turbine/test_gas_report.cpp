@@ -278,6 +278,27 @@ TEST_F(GasReportWindow, CancelledExportSavesNothingAndAsksAgainNextTime) {
   EXPECT_TRUE(leftFiles().empty());
 }
 
+// Under its own name, another spelling or a link, the template is refused
+// before anything is saved.
+TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
+  frmgas& f = evaluated();
+  writeProgramFile("gasturb.qvd", "template");
+  std::filesystem::create_directory(path("sub"));
+  std::filesystem::create_symlink(path("gasturb.qvd"), path("link.xls"));
+  for (const std::string& target :
+       {path("gasturb.qvd"), path("sub/../gasturb.qvd"), path("link.xls")}) {
+    services.messages.clear();
+    sheet().calls.clear();
+    services.fileDialogAnswers = {target};
+    f.exporty_Click();
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."})
+        << target;
+    EXPECT_EQ(sheet().indexOf("saveAs"), -1) << target;
+    EXPECT_EQ(sheet().calls.back().operation, "quit") << target;
+    EXPECT_EQ(readProgramFile("gasturb.qvd"), "template") << target;
+  }
+}
+
 TEST_F(GasReportWindow, PrintAsksNamingTheDefaultPrinterAndPrintsThereOnYes) {
   frmgas& f = evaluated();
   services.printerName = "Office Laser";

@@ -82,6 +82,27 @@ TEST_F(DefaultUnits, ReadsGoodFilesAndReplacesBadOnes) {
   }
 }
 
+// The build places the file that the dialog writes with every list on its
+// first entry, only where none is; the build's own program folder holds one
+// that the gas window loads without the warning.
+TEST_F(DefaultUnits, BuildPlacesTheFirstEntriesFileWhereNoneIs) {
+  gasState().gtUnits.fill(0);
+  app.form<frm_gtunits>().cmd_ok.click();
+  const std::string dialogBytes = fileBytes();
+  std::filesystem::remove(path("gtunits.qvd"));
+  EXPECT_TRUE(placeDefaultUnitsFile(services.programFolder));
+  EXPECT_EQ(fileBytes(), dialogBytes);
+  writeProgramFile("gtunits.qvd", "1*2*0*0*0*0*0*0*0*0\r\n");
+  EXPECT_FALSE(placeDefaultUnitsFile(services.programFolder));
+  EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*0\r\n");
+
+  std::filesystem::copy_file(std::string(CORVASINE_PROGRAM_DIR) + "/gtunits.qvd",
+                             path("gtunits.qvd"),
+                             std::filesystem::copy_options::overwrite_existing);
+  window();
+  EXPECT_TRUE(services.messages.empty());
+}
+
 TEST_F(DefaultUnits, UnwritableFolderGivesBothWarnings) {
   blockFile();
   loadUnits(app);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QtTest/QTest>
 
+#include "gas_turbine/frmcomp.h"
 #include "gui_qt/form_view.h"
 #include "runtime/application.h"
 #include "shell/converters.h"
@@ -23,7 +24,7 @@ TEST(ConverterWindow, TypedTemperatureArrivesInTheTargetField) {
   FormView view(app);
   testing::ViewTestForm& target = app.form<testing::ViewTestForm>();
   target.show();
-  shell::vari(app).tempTarget = runtime::ControlRef<runtime::TextBox>(target.Text1);
+  shell::vari(app).tempTarget = target.Text1;
 
   shell::frmtemp1& dialog = app.form<shell::frmtemp1>();
   dialog.show();
@@ -42,6 +43,35 @@ TEST(ConverterWindow, TypedTemperatureArrivesInTheTargetField) {
   EXPECT_FALSE(window->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(services.messages.empty());
+}
+
+// Esc closes a converter and the fuel dialog as their title bars do, with
+// nothing written; neither offers to minimise or maximise.
+TEST(ConverterWindow, EscClosesTheDialogsWritingNothing) {
+  corvasine::testing::FakeServices services;
+  runtime::Application app(services);
+  FormView view(app);
+  testing::ViewTestForm& target = app.form<testing::ViewTestForm>();
+  target.show();
+  shell::vari(app).tempTarget = target.Text1;
+  shell::frmtemp1& converter = app.form<shell::frmtemp1>();
+  converter.Text1.setText("37");
+  gas::frmcomp& fuel = app.form<gas::frmcomp>();
+  for (runtime::Form* dialog :
+       {static_cast<runtime::Form*>(&converter), static_cast<runtime::Form*>(&fuel)}) {
+    SCOPED_TRACE(dialog->name());
+    dialog->show();
+    FormWindow* window = view.windowOf(*dialog);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+  }
+  EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
+  EXPECT_EQ(app.find<gas::frmcomp>(), nullptr);
+  EXPECT_EQ(target.changes, 0);
   EXPECT_TRUE(services.messages.empty());
 }
 

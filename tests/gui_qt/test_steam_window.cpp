@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest/QTest>
@@ -29,13 +30,18 @@ std::string referenceResults(const std::string& caseName) {
 
 // The user types the back-pressure reference case into the real steam window,
 // presses Enter and reads the result box (reference case back_pressure).
-TEST(SteamWindow, TypedCaseEvaluatesToTheReferenceFigures) {
-  corvasine::testing::FakeServices services;
-  runtime::Application app(services);
-  FormView view(app);
-  steam_turbine::frmstm& steam = app.form<steam_turbine::frmstm>();
-  steam.show();
+class SteamWindow : public ::testing::Test {
+ protected:
+  SteamWindow() { steam.show(); }
+  QLineEdit* box(const char* name) { return testing::widgetOf<QLineEdit>(view, steam, name); }
 
+  corvasine::testing::FakeServices services;
+  runtime::Application app{services};
+  FormView view{app};
+  steam_turbine::frmstm& steam = app.form<steam_turbine::frmstm>();
+};
+
+TEST_F(SteamWindow, TypedCaseEvaluatesToTheReferenceFigures) {
   const std::pair<const char*, const char*> typed[] = {
       {"Text1", "900"}, {"Text2", "900"}, {"Text3", "250"}, {"Text22", "500"}, {"Text23", "150"}};
   QLineEdit* last = nullptr;
@@ -52,6 +58,51 @@ TEST(SteamWindow, TypedCaseEvaluatesToTheReferenceFigures) {
   ASSERT_NE(result, nullptr);
   EXPECT_EQ(result->toPlainText().toStdString(), referenceResults("back_pressure"));
   EXPECT_TRUE(services.messages.empty());
+}
+
+// A computed box that is not negative looks like the saturation temperature
+// box beside it, read-only in an enabled frame and disabled in a disabled
+// one; a negative one is light red.
+TEST_F(SteamWindow, ComputedBoxesKeepOneLook) {
+  steam.Check1.setValue(1);
+  steam.Check2.setValue(1);
+  for (auto [field, text] : {std::pair{&steam.Text1, "900"},
+                             {&steam.Text2, "600"},
+                             {&steam.Text3, "100"},
+                             {&steam.Text8, "700"},
+                             {&steam.Text9, "300"},
+                             {&steam.Text19, "150"}})
+    field->setText(text);
+  steam.Check1.setValue(0);
+  const std::pair<const char*, const char*> computed[] = {
+      {"Text5", "Text4"},   {"Text6", "Text4"},   {"Text7", "Text4"},
+      {"Text12", "Text11"}, {"Text13", "Text11"}, {"Text14", "Text11"}};
+  for (auto [name, saturation] : computed) {
+    SCOPED_TRACE(name);
+    ASSERT_FALSE(box(name)->text().startsWith(QLatin1Char('-')));
+    EXPECT_EQ(box(name)->palette(), box(saturation)->palette());
+    EXPECT_EQ(box(name)->isEnabled(), box(saturation)->isEnabled());
+  }
+  EXPECT_FALSE(box("Text12")->isEnabled());
+  EXPECT_EQ(box("Text24")->text(), QStringLiteral("-50"));
+  EXPECT_EQ(box("Text24")->palette().color(QPalette::Base), QColor(0xFF, 0x80, 0x80));
+}
+
+// The unit labels that open a converter look like links; the exhaust row's
+// "%" opens none and looks like a plain label.
+TEST_F(SteamWindow, ConverterLabelsLookLikeLinks) {
+  steam.Combo1.setListIndex(1);
+  for (const char* name : {"Label8", "Label9", "Label10", "Label22", "Label50"}) {
+    SCOPED_TRACE(name);
+    auto* label = testing::widgetOf<QLabel>(view, steam, name);
+    ASSERT_NE(label, nullptr);
+    const bool link = std::string(name) != "Label50";
+    const QPalette& colours = label->palette();
+    EXPECT_EQ(colours.color(QPalette::Active, QPalette::WindowText) ==
+                  colours.color(QPalette::Active, QPalette::Link),
+              link);
+    EXPECT_EQ(label->cursor().shape() == Qt::PointingHandCursor, link);
+  }
 }
 
 }  // namespace

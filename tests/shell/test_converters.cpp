@@ -7,13 +7,13 @@
 #include "runtime/application.h"
 #include "shell/converters.h"
 #include "shell/vari.h"
+#include "steam_turbine/frmstm.h"
 #include "support/fake_services.h"
 
 namespace corvasine::shell {
 namespace {
 
 using runtime::Application;
-using runtime::ControlRef;
 using runtime::OptionButton;
 using runtime::TextBox;
 
@@ -21,7 +21,7 @@ using runtime::TextBox;
 struct Dialog {
   const char* name;
   ConverterDialog& (*open)(Application&);
-  ControlRef<TextBox> Vari::*target;
+  ConverterTarget Vari::*target;
   const char* errorText;
   const char* quantity;
   int height;
@@ -75,7 +75,7 @@ class ConverterTest : public ::testing::Test {
 
   // Opens the dialog as the steam window does: target first, then show.
   ConverterDialog& openFor(const Dialog& d, TextBox& field) {
-    vari(app).*(d.target) = ControlRef<TextBox>(field);
+    vari(app).*(d.target) = field;
     ConverterDialog& dialog = d.open(app);
     dialog.show();
     return dialog;
@@ -160,12 +160,50 @@ TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
   EXPECT_NE(app.find<frmtemp1>(), nullptr);
 }
 
-TEST_F(ConverterTest, FieldShowingCelsiusReceivesFahrenheitText) {
-  target.Combo1.setListIndex(1);
-  ConverterDialog& dialog = openFor(dialogNamed("frmtemp1"), target.Text1);
-  dialog.Text1.setText("100");
-  dialog.Command1.click();
-  EXPECT_EQ(target.reads, std::vector<std::string>{"212 °C"});
+// The steam window's unit labels: the figure arrives in the unit that the
+// field's list shows; the exhaust row takes none while it holds a vapour
+// fraction.
+TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
+  struct Link {
+    const char* list;
+    int unit;
+    const char* label;
+    const char* dialog;
+    const char* option;
+    const char* input;
+    const char* field;
+    const char* written;  // hand-calculated via the base unit; nullptr: no converter opens
+  };
+  const Link links[] = {
+      {"Combo2", 1, "Label9", "frmtemp1", "Option1", "400", "Text1", "400"},    // °C
+      {"Combo2", 1, "Label9", "frmtemp1", "Option3", "0", "Text1", "-273.15"},  // K to °C
+      {"Combo3", 2, "Label8", "frmpress", "Option3", "10", "Text2", "10"},      // bar
+      {"Combo3", 2, "Label8", "frmpress", "Option4", "1", "Text2", "1.01"},     // 14.6959/14.5038
+      {"Combo4", 5, "Label10", "frmMass", "Option3", "3", "Text3", "2.95"},     // 6613.86 lb/h/2240
+      {"Combo11", 1, "Label22", "frmtemp1", "Option1", "100", "Text8", "100"},  // induction °C
+      {"Combo21", 1, "Label50", "frmtemp1", "Option2", "671.67", "Text22", "99.82"},  // 211.67 °F
+      {"Combo1", 1, "Label50", "frmtemp1", nullptr, nullptr, "Text22", nullptr},      // Condensing
+  };
+  auto& steam = app.form<steam_turbine::frmstm>();
+  for (const Link& l : links) {
+    SCOPED_TRACE(std::string(l.label) + " " + l.list);
+    static_cast<runtime::ComboBox*>(steam.findControl(l.list))->setListIndex(l.unit);
+    auto* field = static_cast<TextBox*>(steam.findControl(l.field));
+    field->setText("5");
+    static_cast<runtime::Label*>(steam.findControl(l.label))->click();
+    if (l.written == nullptr) {
+      EXPECT_FALSE(isLoaded(l.dialog));
+      EXPECT_EQ(field->text(), "5");
+      continue;
+    }
+    ASSERT_TRUE(isLoaded(l.dialog));
+    ConverterDialog* dialog = &dialogNamed(l.dialog).open(app);
+    dialog->Text1.setText(l.input);
+    static_cast<OptionButton*>(dialog->findControl(l.option))->setValue(true);
+    dialog->Command1.click();
+    EXPECT_EQ(field->text(), l.written);
+    EXPECT_TRUE(services.messages.empty());
+  }
 }
 
 TEST_F(ConverterTest, ShownAgainKeepsInputAndSelectionAndWritesToTheLastTarget) {

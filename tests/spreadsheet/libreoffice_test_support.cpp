@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "spreadsheet/file_url.h"
+
 namespace corvasine::testing {
 
 TempFolder::TempFolder() {
@@ -71,14 +73,17 @@ std::vector<std::string> csvRecord(const std::string& line) {
 }  // namespace
 
 std::vector<std::vector<std::string>> firstSheetAsCsv(const std::string& workbook) {
+  // LibreOffice's own temporary files go with the work folder.
   TempFolder work;
+  std::filesystem::create_directory(work.file("tmp"));
   // Comma, double quote, UTF-8, from line 1, raw values, the first sheet.
-  const std::string command = std::string(CORVASINE_SOFFICE) + " -env:UserInstallation=file://" +
-                              work.file("profile") +
-                              " --headless --norestore --convert-to "
-                              "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,"
-                              "false,false,1' --outdir '" +
-                              work.path() + "' '" + workbook + "' >/dev/null 2>&1";
+  const std::string command =
+      "TMPDIR='" + work.file("tmp") + "' " + CORVASINE_SOFFICE +
+      " -env:UserInstallation=" + spreadsheet::fileUrl(work.file("profile")) +
+      " --headless --norestore --convert-to "
+      "'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,"
+      "false,false,1' --outdir '" +
+      work.path() + "' '" + workbook + "' >/dev/null 2>&1";
   runCommand(command);
   // Asked for one sheet, LibreOffice names the file after the book and the sheet.
   std::string converted;
@@ -99,8 +104,14 @@ std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row
   return sheet[r][c];
 }
 
-std::vector<int> sofficeProcessIds() {
-  const std::string mark = "corvasine_" + std::to_string(getpid()) + "_";
+namespace {
+
+std::string pipeMark(int owner) { return "corvasine_" + std::to_string(owner) + "_"; }
+
+}  // namespace
+
+std::vector<int> sofficeProcessIds(int owner) {
+  const std::string mark = pipeMark(owner);
   std::vector<int> ids;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
     const std::string name = entry.path().filename().string();
@@ -110,6 +121,15 @@ std::vector<int> sofficeProcessIds() {
     if (cmdline.find(mark) != std::string::npos) ids.push_back(std::stoi(name));
   }
   return ids;
+}
+
+std::vector<std::string> pipeSockets(int owner) {
+  const std::string prefix = "OSL_PIPE_" + std::to_string(getuid()) + "_" + pipeMark(owner);
+  std::vector<std::string> sockets;
+  for (const char* folder : {"/tmp", "/var/tmp"})
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      if (entry.path().filename().string().starts_with(prefix)) sockets.push_back(entry.path());
+  return sockets;
 }
 
 }  // namespace corvasine::testing

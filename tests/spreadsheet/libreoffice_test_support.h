@@ -4,6 +4,8 @@
 // a workbook's first sheet read back as CSV by LibreOffice itself, the
 // soffice processes this test process started, and shell commands.
 
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -32,9 +34,11 @@ std::vector<std::vector<std::string>> firstSheetAsCsv(const std::string& workboo
 std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row, int column);
 
 // The ids of the soffice processes whose pipe name says that this test
-// process started them.
-std::vector<int> sofficeProcessIds();
+// process (or the process of the given id) started them.
+std::vector<int> sofficeProcessIds(int owner = getpid());
 inline int sofficeProcessesOfThisProcess() { return static_cast<int>(sofficeProcessIds().size()); }
+// The sockets of those processes' pipes left in the system's temporary folder.
+std::vector<std::string> pipeSockets(int owner = getpid());
 
 // Runs a shell command; its standard output, and its exit status in status.
 std::string runCommand(const std::string& command, int* status = nullptr);

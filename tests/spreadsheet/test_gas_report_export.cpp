@@ -34,6 +34,7 @@ class GasReportOnLibreOffice : public FrmgasTest {
   ~GasReportOnLibreOffice() override {
     EXPECT_EQ(readProgramFile("gasturb.qvd"), templateBytes_) << "the template changed";
     EXPECT_EQ(testing::sofficeProcessesOfThisProcess(), 0) << "soffice left behind";
+    EXPECT_EQ(testing::pipeSockets(), std::vector<std::string>{}) << "pipe socket left behind";
   }
   frmgas& evaluated() {
     frmgas& f = window();
@@ -81,6 +82,16 @@ TEST_F(GasReportOnLibreOffice, ExportWritesAnExcel97WorkbookHoldingEveryCell) {
     for (int row : {25, 26}) EXPECT_EQ(testing::csvField(csv, row, column), "-");
   EXPECT_EQ(testing::csvField(csv, 8, 5), "59");
   EXPECT_EQ(testing::csvField(csv, 8, 6), "°F");
+  // The footnote names the unit the electric power is shown in.
+  EXPECT_NE(testing::csvField(csv, 37, 8).find("electric power in MW"), std::string::npos);
+}
+
+// The template itself is no target; the fixture checks its bytes.
+TEST_F(GasReportOnLibreOffice, ExportRefusesTheTemplateAsTheTarget) {
+  frmgas& f = evaluated();
+  services.fileDialogAnswers = {path("gasturb.qvd")};
+  f.clickMenuItem("exporty");
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."});
 }
 
 TEST_F(GasReportOnLibreOffice, BeforeAnyEvaluationBothEndInTheirMessages) {

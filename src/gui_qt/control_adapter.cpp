@@ -62,7 +62,8 @@ bool hasAccessKey(const std::string& caption) {
 class ComboBoxAdapter : public ControlAdapter {
  public:
   ComboBoxAdapter(runtime::ComboBox& list, QWidget* parent, ControlHost& host)
-      : ControlAdapter(list, new QComboBox(parent), host), combo_(static_cast<QComboBox*>(widget_)) {
+      : ControlAdapter(list, new QComboBox(parent), host),
+        combo_(static_cast<QComboBox*>(widget_)) {
     combo_->setEditable(false);
     for (const std::string& item : list.items()) combo_->addItem(toQ(item));
     connect(combo_, &QComboBox::activated, this, [this, &list](int index) {

@@ -1,6 +1,14 @@
+// The desktop's services: the registry answers of a Linux desktop, the file
+// dialogs' filters, the help window and the clipboard.
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QStringList>
+#include <QTextBrowser>
+#include <QtTest/QTest>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -8,6 +16,7 @@
 #include <string>
 
 #include "gui_qt/desktop_registry.h"
+#include "gui_qt/qt_services.h"
 #include "runtime/application.h"
 #include "shell/frmboota.h"
 #include "support/fake_services.h"
@@ -78,15 +87,6 @@ TEST_F(DesktopRegistryTest, PathValueIsTextWithItsNul) {
   EXPECT_NE(registry.RegCloseKey(key), runtime::kRegSuccess);
 }
 
-TEST_F(DesktopRegistryTest, WithoutAToolNeitherKeyExists) {
-  DesktopRegistry registry(searchPath());
-  std::uint32_t key = 0;
-  EXPECT_EQ(registry.RegOpenKeyExA(kHklm, kMsInfo, kAllAccess, key), runtime::kRegFileNotFound);
-  EXPECT_EQ(
-      registry.RegOpenKeyExA(kHklm, "SOFTWARE\\Microsoft\\Shared Tools Location", kAllAccess, key),
-      runtime::kRegFileNotFound);
-}
-
 // Services whose registry is the desktop's, over the test's search path.
 class DesktopRegistryServices : public corvasine::testing::FakeServices {
  public:
@@ -110,6 +110,57 @@ TEST_F(DesktopRegistryTest, AboutBoxStartsTheToolOrSaysItIsUnavailable) {
   app.form<shell::frmboota>().cmdSysInfo.click();
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(services.programsStarted, std::vector<std::string>{tool});
+}
+
+TEST(FileDialogFilters, PairsBecomeQtNameFilters) {
+  EXPECT_EQ(nameFilters("Gas turbine case (*.qvdg)|*.qvdg|All (*.*)|*.*"),
+            QStringList({QStringLiteral("Gas turbine case (*.qvdg)"), QStringLiteral("All (*)")}));
+  EXPECT_EQ(nameFilters("Workbook|*.xls;*.xlsx"),
+            QStringList({QStringLiteral("Workbook (*.xls *.xlsx)")}));
+  EXPECT_TRUE(nameFilters("").isEmpty());
+  EXPECT_TRUE(nameFilters("Name without pattern").isEmpty());
+}
+
+TEST(FileDialogNames, DefaultExtensionIsAppendedOnlyToANameWithoutOne) {
+  struct ExtensionCase {
+    const char* chosen;
+    const char* defaultExt;
+    const char* expected;
+  };
+  const ExtensionCase cases[] = {{"/tmp/case", "qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case", ".qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case.qvdg", "qvdg", "/tmp/case.qvdg"},
+                                 {"/tmp/case.txt", "qvdg", "/tmp/case.txt"},
+                                 {"/tmp/v1.2/case", "qvdg", "/tmp/v1.2/case.qvdg"},
+                                 {"/tmp/case", "", "/tmp/case"},
+                                 {"", "qvdg", ""}};
+  for (const ExtensionCase& c : cases)
+    EXPECT_EQ(withDefaultExtension(c.chosen, c.defaultExt), c.expected)
+        << '"' << c.chosen << "\" + \"" << c.defaultExt << '"';
+}
+
+TEST(QtServicesHelp, EscClosesTheHelpWindow) {
+  QtServices services;
+  services.showHelpContents("/nowhere/corvasine.hlp");
+  QTextBrowser* help = services.helpWindow();
+  ASSERT_NE(help, nullptr);
+  ASSERT_TRUE(help->isVisible());
+  QApplication::setActiveWindow(help);
+  QTest::keyClick(help, Qt::Key_Escape);
+  EXPECT_TRUE(services.helpWindow() == nullptr || !services.helpWindow()->isVisible());
+}
+
+// The windows' texts use CR LF; the desktop clipboard gets LF, and both LF
+// and CR LF come back as CR LF.
+TEST(QtServicesClipboard, LineEndsAreLfOnTheClipboard) {
+  QtServices services;
+  services.setClipboardText("Fresh air flow: 1\r\nExhaust Flow: 2");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QStringLiteral("Fresh air flow: 1\nExhaust Flow: 2"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
+  EXPECT_EQ(services.clipboardText(), "a\r\nb\r\nc");
+  EXPECT_EQ(withLfLineEnds("x\ry\r\n"), "x\ry\n");
+  EXPECT_EQ(withCrLfLineEnds("\nx\r"), "\r\nx\r");
 }
 
 }  // namespace

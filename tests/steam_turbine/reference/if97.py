@@ -1,12 +1,10 @@
 #!/usr/bin/env python3
-"""IAPWS-IF97 water and steam properties (regions 1, 2, 3, the saturation line
-and the 2-3 boundary), written independently for the steam turbine reference
-figures. Units: K, bar absolute, kJ/kg, kJ/(kg K). -1 outside a function's
-range, -2 from the region-3 density search when it does not converge.
-
-The saturated functions by pressure take a one-element list as their pressure
-argument: near the critical point they shift the pressure stored in it, and the
-caller keeps the shifted value for its next call, as the calculator does.
+"""IAPWS-IF97 water and steam (regions 1, 2, 3, saturation line, 2-3 boundary),
+written independently for the steam reference figures. Units: K, bar absolute,
+kJ/kg, kJ/(kg K); -1 outside a function's range, -2 when the region-3 density
+search does not converge. The saturated functions by pressure take a one-element
+list: near the critical point they shift the pressure in it, and the caller
+keeps the shifted value for its next call, as the calculator does.
 
 Run: python3 if97.py   (prints the comparison with the IF97 verification values)
 """
@@ -104,36 +102,27 @@ def _sum(rows, term, s=0.0):
 
 def gamma1(tau, pi):
     return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * pw(tau - 1.222, j))
-
 def gamma1_pi(tau, pi):
     return -_sum(REG1, lambda i, j, n: n * i * pw(7.1 - pi, i - 1) * pw(tau - 1.222, j))
-
 def gamma1_tau(tau, pi):
     return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * j * pw(tau - 1.222, j - 1))
-
 def gamma2(tau, pi):
     return (_sum(REG2_IDEAL, lambda j, n: n * pw(tau, j), math.log(pi))
             + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * pw(tau - 0.5, j)))
-
 def gamma2_pi(tau, pi):
     return 1 / pi + _sum(REG2_RES, lambda i, j, n: n * i * pw(pi, i - 1) * pw(tau - 0.5, j))
-
 def gamma2_tau(tau, pi):
     return (_sum(REG2_IDEAL, lambda j, n: n * j * pw(tau, j - 1))
             + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * j * pw(tau - 0.5, j - 1)))
-
 def phi3(tau, delta):
     return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * pw(tau, j),
                 REG3[0][2] * math.log(delta))
-
 def phi3_delta(tau, delta):
     return _sum(REG3[1:], lambda i, j, n: n * i * pw(delta, i - 1) * pw(tau, j),
                 REG3[0][2] / delta)
-
 def phi3_deltadelta(tau, delta):
     return _sum(REG3[1:], lambda i, j, n: n * i * (i - 1) * pw(delta, i - 2) * pw(tau, j),
                 -REG3[0][2] / pw(delta, 2))
-
 def phi3_tau(tau, delta):
     return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * j * pw(tau, j - 1))
 
@@ -172,38 +161,30 @@ def tBound23(p):
 def volume1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_SI * t * pi * gamma1_pi(tau, pi) / (100000 * p)
-
 def entropy1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_KJ * (tau * gamma1_tau(tau, pi) - gamma1(tau, pi))
-
 def enthalpy1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_KJ * t * tau * gamma1_tau(tau, pi)
-
 def volume2(t, p):
     tau, pi = 540 / t, 0.1 * p
     return R_SI * t * pi * gamma2_pi(tau, pi) / (100000 * p)
-
 def entropy2(t, p):
     tau, pi = 540 / t, 0.1 * p
     return R_KJ * (tau * gamma2_tau(tau, pi) - gamma2(tau, pi))
-
 def enthalpy2(t, p):
     tau, pi = 540 / t, 0.1 * p
     return R_KJ * t * tau * gamma2_tau(tau, pi)
-
 def pressure3(t, rho):
     """Region-3 pressure in bar (for the verification only)."""
     delta = rho / 322
     return rho * R_SI * t * delta * phi3_delta(647.096 / t, delta) / 100000
-
 def entropy3(t, rho):
     if rho <= 0:
         return -1.0  # no physical density: the library's out-of-range value
     tau, delta = 647.096 / t, rho / 322
     return R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
-
 def enthalpy3(t, rho):
     if rho <= 0:
         return -1.0
@@ -240,7 +221,6 @@ def _in_region(t, p, f1, f2, f3):
 
 def entropyW(t, p):
     return _in_region(t, p, entropy1, entropy2, entropy3)
-
 def enthalpyW(t, p):
     return _in_region(t, p, enthalpy1, enthalpy2, enthalpy3)
 
@@ -260,13 +240,10 @@ def _sat_by_pressure(pref, liquid, low_fn, reg3_fn):
 
 def entropySatLiqPW(pref):
     return _sat_by_pressure(pref, True, entropy1, entropy3)
-
 def entropySatVapPW(pref):
     return _sat_by_pressure(pref, False, entropy2, entropy3)
-
 def enthalpySatLiqPW(pref):
     return _sat_by_pressure(pref, True, enthalpy1, enthalpy3)
-
 def enthalpySatVapPW(pref):
     return _sat_by_pressure(pref, False, enthalpy2, enthalpy3)
 
@@ -274,20 +251,17 @@ def enthalpySatVapPW(pref):
 
 def _verify():
     rows = []
-    # Table 5 (region 1): T K, p MPa, v, h, s.
-    for t, p, v, h, s in [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
+    # Tables 5 (region 1) and 15 (region 2): T K, p MPa, v, h, s.
+    for region, volume, table in [
+            (1, volume1, [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
                           (300, 80, 0.971180894e-3, 0.184142828e3, 0.368563852),
-                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]:
-        rows += [("v1(%g K, %g MPa)" % (t, p), volume1(t, 10 * p), v),
-                 ("h1(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
-                 ("s1(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
-    # Table 15 (region 2).
-    for t, p, v, h, s in [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
+                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]),
+            (2, volume2, [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
                           (700, 0.0035, 0.923015898e2, 0.333568375e4, 0.101749996e2),
-                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)]:
-        rows += [("v2(%g K, %g MPa)" % (t, p), volume2(t, 10 * p), v),
-                 ("h2(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
-                 ("s2(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
+                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)])]:
+        for t, p, *wanted in table:
+            for name, f, want in zip("vhs", (volume, enthalpyW, entropyW), wanted):
+                rows.append(("%s%d(%g K, %g MPa)" % (name, region, t, p), f(t, 10 * p), want))
     # Table 33 (region 3): T, rho, p MPa, h, s; then the public functions at (T, p).
     for t, rho, p, h, s in [(650, 500, 0.255837018e2, 0.186343019e4, 0.405427273e1),
                             (650, 200, 0.222930643e2, 0.237512401e4, 0.485438792e1),

@@ -1,7 +1,8 @@
 """The calculator's number rules, written independently for the reference
 scripts: a box read as a number (ParseNumber), a figure shown (NumberText, at
-most 15 significant digits, point separator) and rounding half to even with
-the tie judged on that 15-digit decimal (RoundHalfEven)."""
+most 15 significant digits, point separator, exponent from 1E+15 and below
+1E-04) and rounding half to even with the tie judged on that 15-digit decimal
+(RoundHalfEven)."""
 
 import math
 import re
@@ -29,26 +30,9 @@ def IsNumber(text):
     except RunError:
         return False
 
-def _digits15(magnitude):
-    """Digits of magnitude to 15 significant digits and the exponent of the first."""
-    mant, exp = ("%.14e" % magnitude).split("e")
-    return mant.replace(".", ""), int(exp)
-
 def NumberText(x):
-    if chk(x) == 0:
-        return "0"
-    digits, exp = _digits15(abs(x))
-    digits = digits.rstrip("0") or "0"
-    sign = "-" if x < 0 else ""
-    if exp >= 15 or exp < -4:
-        text = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
-        return sign + text + ("E-" if exp < 0 else "E+") + "%02d" % abs(exp)
-    if exp < 0:
-        return sign + "0." + "0" * (-exp - 1) + digits
-    whole = exp + 1
-    if len(digits) <= whole:
-        return sign + digits + "0" * (whole - len(digits))
-    return sign + digits[:whole] + "." + digits[whole:]
+    # C's %.15g has the same digits and the same switch to the exponent form.
+    return "0" if chk(x) == 0 else ("%.15g" % x).replace("e", "E")
 
 def RoundHalfEven(x, n):
     if chk(x) == 0:

@@ -49,7 +49,9 @@ struct GasEvaluation {
   double heatRate = 0.0;       // Btu/hp-hr
 };
 
-// What the evaluation computes with, each figure as the window shows it.
+// What the evaluation computes with, each figure as the window shows it. A
+// figure stays a number of the record, never a text: the window has checked
+// the boxes before.
 struct GasEvaluationInput {
   GasInputState stored;   // the window's stored inputs; ambientTemp read afresh at Evaluate, °F
   double o2Target = 0.0;  // exhaust O2 target, mole % dry; used in Exhaust O2 mode only

@@ -9,6 +9,7 @@
 #include "fuzz/gas_fixture.h"
 #include "fuzz/window_checks.h"
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_evaluation.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "gas_turbine/register.h"
@@ -42,6 +43,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
     options.hiddenState = fuzz::gasHiddenState;
+    // The boxes Evaluate reads, directly or through a stored value; the
+    // generator efficiency only when ticked.
+    options.evaluation = {"frmgas",
+                          "Command2",
+                          "rich_result",
+                          std::string(gas::kCheckValuesMessage),
+                          "Fresh air flow: ",
+                          [](runtime::Form& f) {
+                            return fuzz::holdNumbers(
+                                       f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
+                                           "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
+                                   (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
+                                    fuzz::holdNumbers(f, {"Text25"}));
+                          }};
     options.workableCases = {[](runtime::Application& a) {
       fuzz::typeEntries(a, "frmgas",
                         {{"Text1", "59"},

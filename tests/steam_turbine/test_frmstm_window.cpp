@@ -70,9 +70,9 @@ TEST_F(FrmstmWindowTest, AUnitPickedAfterTypingReadsTheBoxesAgain) {
     app.unload(f);
     return seen;
   };
-  // Names and sizes first: each pass unloads the window that owns the lists.
+  // Names and sizes first: each case unloads the window that holds the lists.
   std::vector<std::pair<std::string, std::size_t>> unitLists;
-  for (runtime::ComboBox* list : window().unitLists())
+  for (const runtime::ComboBox* list : window().unitLists())
     unitLists.emplace_back(list->name(), list->items().size());
   std::size_t lists = 0;
   for (const auto& [name, size] : unitLists) {

@@ -40,86 +40,11 @@ it ("-" when empty); "results" is the last text the evaluation wrote there
 Run: python3 steam_reference.py > steam_reference.txt   (about 10 s)
 """
 
-import math
-import re
 import sys
 import time
-from decimal import ROUND_HALF_EVEN, Decimal
 
 import if97
-
-# ---------------------------------------------------------------- runtime numbers
-
-
-class RunError(Exception):
-    """A run-time error: unreadable number or an infinite/undefined result."""
-
-
-def chk(x):
-    if not math.isfinite(x):
-        raise RunError("arithmetic fault")
-    return x
-
-
-_NUMBER = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\Z")
-
-
-def ParseNumber(text):
-    s = text.strip(" \t")
-    if not _NUMBER.match(s):
-        raise RunError("type mismatch")
-    value = float(s)
-    if math.isinf(value):
-        raise RunError("overflow")
-    return value
-
-
-def IsNumber(text):
-    try:
-        ParseNumber(text)
-        return True
-    except RunError:
-        return False
-
-
-def _digits15(magnitude):
-    """Digits of magnitude to 15 significant digits and the exponent of the first."""
-    mant, exp = ("%.14e" % magnitude).split("e")
-    return mant.replace(".", ""), int(exp)
-
-
-def NumberText(x):
-    chk(x)
-    if x == 0:
-        return "0"
-    digits, exp = _digits15(abs(x))
-    digits = digits.rstrip("0") or "0"
-    sign = "-" if x < 0 else ""
-    if exp >= 15 or exp < -4:
-        text = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
-        return sign + text + ("E-" if exp < 0 else "E+") + "%02d" % abs(exp)
-    if exp < 0:
-        return sign + "0." + "0" * (-exp - 1) + digits
-    whole = exp + 1
-    if len(digits) <= whole:
-        return sign + digits + "0" * (whole - len(digits))
-    return sign + digits[:whole] + "." + digits[whole:]
-
-
-def RoundHalfEven(x, n):
-    """Round half to even, the tie judged on the 15-significant-digit decimal of x."""
-    chk(x)
-    if x == 0:
-        return x
-    digits, exp = _digits15(abs(x))
-    if exp + 1 + n >= 15:
-        return x
-    d = Decimal(("-" if x < 0 else "") + digits[0] + "." + digits[1:] + "e" + str(exp))
-    return float(d.quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_EVEN))
-
-
-N = NumberText
-R = RoundHalfEven
+from runtime_numbers import IsNumber, N, ParseNumber, R, RunError, chk
 
 # ---------------------------------------------------------------- window tables
 
@@ -140,14 +65,12 @@ GROUPS = {
 SHOWN = ["Text4", "Text5", "Text6", "Text7", "Text11", "Text12", "Text13", "Text14", "Text15",
          "Text16", "Text17", "Text18", "Text25", "Text26", "Text27", "Text28"]
 
-
 def to_kpph(v, pos):
     if pos == 0:
         return v
     if pos == 1:
         return v / 1000
     return v / 1000 * FLOW_FACTOR[pos]
-
 
 def from_kpph(f, pos):
     if pos == 0:
@@ -156,16 +79,13 @@ def from_kpph(f, pos):
         return f * 1000
     return f * 1000 / FLOW_FACTOR[pos]
 
-
 def entropy_shown(s, pos):
     return N(R(s * 4.1868, 4)) if pos == 1 else N(s)
-
 
 def enthalpy_shown(h, pos):
     if pos == 0:
         return N(h)
     return N(R(h * 2.326, 2)) if pos == 1 else N(R(h * 0.555556, 2))
-
 
 def enthalpy_read(text, pos):
     """Btu/lb from an enthalpy box showing the unit of its list."""
@@ -174,20 +94,15 @@ def enthalpy_read(text, pos):
         return v
     return v / 2.326 if pos == 1 else v / 0.555556
 
-
 # ---------------------------------------------------------------- evaluation outcomes
-
 
 class Message(Exception):
     """The evaluation ends with a message box."""
 
-
 class WrongValues(Exception):
     """isen_cond's search left the property range or hit an undefined value."""
 
-
 # ---------------------------------------------------------------- the window
-
 
 class Window:
     def __init__(self):
@@ -209,22 +124,17 @@ class Window:
         self.passes = 0
         self.stop = ""
         self.load()
-
     # -- plumbing
-
     def get(self, name):
         return self.text.get(name, "")
-
     def num(self, name):
         return ParseNumber(self.get(name))
-
     def run(self, handler, *args):
         """Run a handler with its silent error exit."""
         try:
             handler(*args)
         except (RunError, ZeroDivisionError, ValueError, OverflowError):
             pass
-
     def set_text(self, name, text):
         self.text[name] = text
         m = {"Text1": (self.temperature_handler, 1), "Text8": (self.temperature_handler, 2),
@@ -235,7 +145,6 @@ class Window:
              "Text19": (self.flow_box_change,)}.get(name)
         if m:
             self.run(*m)
-
     def pick(self, combo, pos):
         self.combo[combo] = pos
         if combo == 1:
@@ -252,7 +161,6 @@ class Window:
             elif combo in (b["plist"], b["elist"], b["hlist"]):
                 self.run(self.text23_change if g == 4 else self.pressure_handler,
                          *(() if g == 4 else (g,)))
-
     def tick(self, box, value):
         self.check[box] = value
         flag = -1 if value == 1 else 0
@@ -263,16 +171,13 @@ class Window:
             self.extractionOn = flag
         if before != (self.inductionOn, self.extractionOn):
             self.run(self.flow_box_change)
-
     def empty(self, *names):
         for name in names:
             self.set_text(name, "")
-
     def load(self):
         self.pick(1, 0)
         for c in range(2, 22):
             self.pick(c, 0)
-
     def type(self, items):
         for name, value in items:
             if name.startswith("Combo"):
@@ -281,9 +186,7 @@ class Window:
                 self.tick(int(name[5:]), int(value))
             else:
                 self.set_text(name, value)
-
     # -- stream fields
-
     def temperature_handler(self, g):
         b = GROUPS[g]
         celsius = self.combo[b["tlist"]] != 0
@@ -293,7 +196,6 @@ class Window:
         self.streamTemp[g] = v * 1.8 + 32 if celsius else v
         if not IsNumber(self.get(b["press"])):
             return self.empty(b["sat"], b["sup"], b["ent"], b["enth"])
-
         def superheat():
             self.superheatWork = 0.0
             self.superheatWork = chk(self.num(b["temp"]) - self.num(b["sat"]))
@@ -318,17 +220,14 @@ class Window:
             self.streamEntropy[g] = 0.0
             self.streamEnthalpy[g] = 0.0
         self.show_properties(g)
-
     def show_properties(self, g):
         b = GROUPS[g]
         self.set_text(b["ent"], entropy_shown(self.streamEntropy[g], self.combo[b["elist"]]))
         self.set_text(b["enth"], enthalpy_shown(self.streamEnthalpy[g], self.combo[b["hlist"]]))
-
     def store_pressure(self, g):
         b = GROUPS[g]
         self.streamPress[g] = chk(self.num(b["press"]) * PRESS_FACTOR.get(self.combo[b["plist"]],
                                                                            14.2233))
-
     def pressure_handler(self, g):
         b = GROUPS[g]
         if not IsNumber(self.get(b["press"])):
@@ -343,13 +242,11 @@ class Window:
         else:
             self.set_text(b["sat"], N(R((self.satTemp[g] - 32) / 1.8, 2)))
         self.run(self.text22_change if g == 4 else self.temperature_handler, *(() if g == 4 else (g,)))
-
     def text22_change(self):
         if self.combo[1] == 0:
             self.temperature_handler(4)
         else:
             self.wet_exhaust()
-
     def text23_change(self):
         if self.combo[1] == 0:
             self.pressure_handler(4)
@@ -357,7 +254,6 @@ class Window:
             if IsNumber(self.get("Text23")):
                 self.store_pressure(4)
             self.wet_exhaust()
-
     def wet_exhaust(self):
         self.set_text("Text26", "0")
         if not IsNumber(self.get("Text23")):
@@ -385,9 +281,7 @@ class Window:
             hl = if97.enthalpySatLiqPW([self.streamPress[4] / 14.5])
             self.streamEnthalpy[4] = R((vf * hv + (100 - vf) * hl) / 100 * 0.429923, 2)
         self.show_properties(4)
-
     # -- flow balance
-
     def flow_balance_kpph(self):
         """Inlet + induction - extraction over the flow boxes that hold numbers,
         induction and extraction only while ticked."""
@@ -403,42 +297,31 @@ class Window:
         if has10:
             return f10 + f3
         return f3
-
     def write_exhaust_flow(self, f):
         self.text["Text24"] = N(from_kpph(chk(f), self.combo[19]))
-
     def text3_change(self):
         if IsNumber(self.get("Text3")):
             self.streamFlow[1] = to_kpph(self.num("Text3"), self.combo[4])
         self.flow_box_change()
-
     def flow_box_change(self):
         if not IsNumber(self.get("Text3")):
             self.text["Text24"] = ""
             return
         self.streamFlow[4] = self.flow_balance_kpph()
         self.write_exhaust_flow(self.streamFlow[4])
-
     # -- evaluation
-
     def F(self, box, combo):
         return to_kpph(self.num(box), self.combo[combo])
-
     def F3(self):
         return self.F("Text3", 4)
-
     def F10(self):
         return self.F("Text10", 9)
-
     def F19(self):
         return self.F("Text19", 14)
-
     def F24(self):
         return self.F("Text24", 19)
-
     def h28(self):
         return enthalpy_read(self.get("Text28"), self.combo[17])
-
     def typed_boxes_hold_numbers(self):
         boxes = ["Text1", "Text2", "Text3", "Text22", "Text23"]
         if self.inductionOn:
@@ -446,7 +329,6 @@ class Window:
         if self.extractionOn:
             boxes += ["Text21", "Text20", "Text19"]
         return all(IsNumber(self.get(b)) for b in boxes)
-
     def CheckValues(self):
         try:
             if not (self.num("Text5") > 0 and self.num("Text6") > 0 and self.num("Text7") > 0):
@@ -462,7 +344,6 @@ class Window:
             return self.num("Text27") > 0 and self.num("Text28") > 0
         except RunError:
             return False
-
     def isen_cond(self, s, p):
         try:
             pa = [p / 14.5]
@@ -492,7 +373,6 @@ class Window:
             return result
         except (RunError, ZeroDivisionError, ValueError, OverflowError):
             raise WrongValues()
-
     def stage_end(self, s, k):
         """Isentropic end at group k's pressure: (hend, Tend, the stage's bar variable)."""
         pk = [self.streamPress[k] / 14.5]
@@ -509,10 +389,8 @@ class Window:
             hg = if97.enthalpySatVapPW(pk) * 0.429923
             hend = (1 - self.isenQuality) * hf + hg * self.isenQuality
         return chk(hend), tend, pk
-
     def write_results(self, text):
         self.results = self.results_written = text
-
     def cmdresult_click(self):
         """Returns the message shown, or None."""
         self.steps = 0
@@ -521,11 +399,9 @@ class Window:
         if message not in (None, "Recheck your values... Calculation aborted."):
             self.results, self.results_written = before, None
         return message
-
     def possible(self, power, *efficiencies):
         if not (power > 0 and all(0 < e <= 100 for e in efficiencies)):
             raise Message("Check your values")
-
     def evaluate(self):
         try:
             if not self.typed_boxes_hold_numbers() or not self.CheckValues():
@@ -546,7 +422,6 @@ class Window:
             return "Wrong values"
         except (RunError, ZeroDivisionError, ValueError, OverflowError):
             return "Check your values"
-
     def no_extra_stream(self):
         H1, S1 = self.streamEnthalpy[1], self.streamEntropy[1]
         if self.combo[4] == self.combo[19]:
@@ -558,7 +433,6 @@ class Window:
         eff = R(chk((self.h28() - H1) / (his - H1) * 100), 2)
         self.possible(power, eff)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency: " + N(eff) + " %")
-
     def extraction_only(self):
         H1, H3 = self.streamEnthalpy[1], self.streamEnthalpy[3]
         S1, S3 = self.streamEntropy[1], self.streamEntropy[3]
@@ -577,14 +451,12 @@ class Window:
         self.possible(power, e1, e2, eo)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency (1st/2nd Stage): " + N(e1)
                            + " & " + N(e2) + " %\r\nOverall Efficiency: " + N(eo) + " %")
-
     def induction_only(self):
         H1, H2, S1 = self.streamEnthalpy[1], self.streamEnthalpy[2], self.streamEntropy[1]
         self.write_exhaust_flow(self.F10() + self.F3())
         power = R(chk((self.F10() * 1000 * H2 + self.F3() * 1000 * H1
                        - self.F24() * 1000 * self.h28()) / 2544.43), 2)
         his1, t, p1 = self.stage_end(S1, 2)
-
         def stage2(hmix, smix):
             his2, _, _ = self.stage_end(smix, 4)
             return chk((hmix - self.h28()) / (hmix - his2) * 100), his2
@@ -594,7 +466,6 @@ class Window:
         self.possible(power, R(te, 2))
         self.write_results("Power: " + N(power) + " hp\r\nOverall Efficiency: " + N(R(te, 2))
                            + " % \r\nTemperature at Induction point: " + N(tfi) + " \u00b0F")
-
     def induction_and_extraction(self):
         H1, H2, H3 = self.streamEnthalpy[1], self.streamEnthalpy[2], self.streamEnthalpy[3]
         S1, S3 = self.streamEntropy[1], self.streamEntropy[3]
@@ -605,7 +476,6 @@ class Window:
         power = R(chk((self.F10() * 1000 * H2 + self.F3() * 1000 * H1 - self.F19() * 1000 * H3
                        - self.F24() * 1000 * self.h28()) / 2544.43), 2)
         his1, t, p1 = self.stage_end(S1, 2)
-
         def stage2(hmix, smix):
             his2, _, _ = self.stage_end(smix, 3)
             return chk((hmix - H3) / (hmix - his2) * 100), his2
@@ -620,7 +490,6 @@ class Window:
         self.possible(power, eo)
         self.write_results("Power: " + N(power) + " hp\r\nEfficiency: " + N(eo)
                            + " % \r\nTemperature at Induction point: " + N(tfi) + " \u00b0F")
-
     def induction_search(self, H1, his1, p1, t, divisor, stage2):
         """Steps the stage-1 end temperature until both stage efficiencies agree.
         Returns (stage-2 efficiency, T, his2) of the last pass."""
@@ -654,13 +523,10 @@ class Window:
         self.write_results("Calculation terminated")
         raise Message("Recheck your values... Calculation aborted.")
 
-
 # ---------------------------------------------------------------- cases
-
 
 def parse_typed(line):
     return [tuple(item.split("=", 1)) for item in line.split()]
-
 
 FIELD_EXAMPLES = [
     ("inlet 145 psia (10 bar) 500 F", "Text1=500 Text2=145"),
@@ -751,7 +617,6 @@ CASES = [
      "Text1=900 Text2=600 Text3=100 Text22=350 Text23=50 Combo20=2"),
 ]
 
-
 def fmt_state(w):
     def g(a):
         return ",".join(repr(a[i]) for i in range(1, 5))
@@ -760,10 +625,8 @@ def fmt_state(w):
                                                  g(w.streamEntropy), g(w.streamEnthalpy),
                                                  w.inductionOn, w.extractionOn))
 
-
 def shown_line(w, names=SHOWN):
     return "shown " + " ".join("%s=%s" % (n, w.get(n)) for n in names)
-
 
 def run_case(name, typed, out):
     w = Window()
@@ -787,7 +650,6 @@ def run_case(name, typed, out):
                      % (name, seconds, w.steps, w.passes, w.stop))
     out.append("")
 
-
 def main():
     sys.stdout.reconfigure(encoding="utf-8", newline="\n")
     only = sys.argv[1:]
@@ -809,7 +671,6 @@ def main():
             sys.stdout.write("\n".join(out) + "\n")
             sys.stdout.flush()
             out = []
-
 
 if __name__ == "__main__":
     main()

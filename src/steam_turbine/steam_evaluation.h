@@ -15,8 +15,8 @@
 namespace corvasine::steam_turbine {
 
 // Inlet plus induction less extraction, kpph; a stream that is off counts
-// nothing. The exhaust flow box shows it while flows are typed, and the
-// evaluation weighs the stages with it.
+// nothing. The exhaust flow box shows it while flows are typed and Evaluate
+// writes it there again; the evaluation weighs the stages with it.
 double flowBalance(double inlet, std::optional<double> induction, std::optional<double> extraction);
 
 // What the evaluation computes with. Flows in kpph and the exhaust enthalpy
@@ -26,7 +26,7 @@ struct SteamEvaluationInput {
   double inletFlow = 0.0;
   double inductionFlow = 0.0;   // read while induction is on
   double extractionFlow = 0.0;  // read while extraction is on
-  double exhaustFlow = 0.0;     // as the exhaust flow box shows it when Evaluate is clicked
+  double exhaustFlow = 0.0;     // as the exhaust flow box shows it once Evaluate has written it
   double exhaustEnthalpy = 0.0;
 };
 

@@ -200,47 +200,4 @@ runtime::TextBox* frmgas::firstInputWithoutNumber() {
   return nullptr;
 }
 
-void frmgas::Command2_Click() {
-  auto& services = application().services();
-  const auto& shared = gasShared(application());
-
-  // The change handlers keep the last value that parsed: a box that holds no
-  // number would be evaluated with a value it does not show.
-  if (runtime::TextBox* box = firstInputWithoutNumber()) {
-    services.ShowMessage(std::string(kCheckValuesMessage), MessageKind::Error);
-    setFocus(*box);
-    return;
-  }
-
-  GasEvaluationBoxes boxes;
-  boxes.Text1 = Text1.text();
-  boxes.cmbtempAtFirst = cmbtemp.listIndex() == 0;
-  boxes.Text15 = Text15.text();
-  boxes.Text5 = Text5.text();
-  boxes.Text26 = Text26.text();
-  boxes.Text25 = Text25.text();
-  boxes.Text25Enabled = Text25.enabled();
-
-  GasMixture mix;
-  mix.fuelComp = shared.fuelComp;
-  mix.airO2 = shared.airO2;
-  mix.airN2 = shared.airN2;
-  mix.airAr = shared.airAr;
-  mix.airCO2 = shared.airCO2;
-
-  std::string result;
-  // The evaluation ends every run-time error itself with CheckValues.
-  switch (evaluateGasTurbine(input_, boxes, mix, evaluation_, result)) {
-    case GasEvaluationOutcome::Done:
-      rich_result.setText(result);
-      break;
-    case GasEvaluationOutcome::CheckValues:
-      services.ShowMessage(std::string(kCheckValuesMessage), MessageKind::Error);
-      break;
-    case GasEvaluationOutcome::InsufficientAir:
-      services.ShowMessage(std::string(kInsufficientAirMessage), MessageKind::Error);
-      break;
-  }
-}
-
 }  // namespace corvasine::gas

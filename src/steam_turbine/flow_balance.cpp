@@ -29,31 +29,30 @@ double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
 // exhaust flow. Without an inlet flow the box shows nothing.
 void frmstm::showFlowBalance() {
   try {
-    if (!holdsNumber(Text3)) throw RuntimeError("no inlet flow");
-    double balance = flowKpph(Text3, Combo4);
-    if (state_.inductionOn != kFalse && holdsNumber(Text10))
-      balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
-    if (state_.extractionOn != kFalse && holdsNumber(Text19))
-      balance = runtime::checked(balance - flowKpph(Text19, Combo14));
-    const std::string shown = NumberText(kpphToFlow(balance, Combo19.listIndex()));
+    if (!holdsNumber(inlet.flow)) throw RuntimeError("no inlet flow");
+    double balance = flowKpph(inlet.flow, inlet.flow.unit);
+    if (state_.inductionOn != kFalse && holdsNumber(induction.flow))
+      balance = runtime::checked(flowKpph(induction.flow, induction.flow.unit) + balance);
+    if (state_.extractionOn != kFalse && holdsNumber(extraction.flow))
+      balance = runtime::checked(balance - flowKpph(extraction.flow, extraction.flow.unit));
+    const std::string shown = NumberText(kpphToFlow(balance, exhaust.flow.unit.listIndex()));
     state_.streamFlow[kExhaust] = balance;
-    Text24.setText(shown);
+    exhaust.flow.setText(shown);
   } catch (const RuntimeError&) {
-    Text24.setText("");
+    exhaust.flow.setText("");
   }
 }
 
-void frmstm::Text3_Change() {
-  try {
-    state_.streamFlow[kInlet] = flowToKpph(shownNumber(Text3), Combo4.listIndex());
-  } catch (const RuntimeError&) {
+// The inlet flow is kept in kpph as typed.
+void frmstm::flowTyped(StreamRows& g) {
+  if (g.group == kInlet) {
+    try {
+      state_.streamFlow[kInlet] = flowToKpph(shownNumber(g.flow), g.flow.unit.listIndex());
+    } catch (const RuntimeError&) {
+    }
   }
   showFlowBalance();
 }
-
-void frmstm::Text10_Change() { showFlowBalance(); }
-
-void frmstm::Text19_Change() { showFlowBalance(); }
 
 // -0 is not negative; a box that does not hold a number keeps its colour. A
 // box that is not negative takes its normal look back.

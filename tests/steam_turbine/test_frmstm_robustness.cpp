@@ -44,24 +44,36 @@ TEST_F(SteamRandomUse, NoCrashNoHangOnlyOwnMessages) {
     runtime::TextBox* box;
     double lo, hi;
   };
-  const std::vector<Field> fields = {
-      {&f.Text1, 600, 1000}, {&f.Text2, 300, 1500}, {&f.Text3, 50, 500},   {&f.Text8, 500, 800},
-      {&f.Text9, 100, 400},  {&f.Text10, 5, 60},    {&f.Text21, 450, 700}, {&f.Text20, 80, 300},
-      {&f.Text19, 5, 60},    {&f.Text22, 250, 600}, {&f.Text23, 1, 200}};
+  const std::vector<Field> fields = {{&f.inlet.temperature, 600, 1000},
+                                     {&f.inlet.pressure, 300, 1500},
+                                     {&f.inlet.flow, 50, 500},
+                                     {&f.induction.temperature, 500, 800},
+                                     {&f.induction.pressure, 100, 400},
+                                     {&f.induction.flow, 5, 60},
+                                     {&f.extraction.temperature, 450, 700},
+                                     {&f.extraction.pressure, 80, 300},
+                                     {&f.extraction.flow, 5, 60},
+                                     {&f.exhaust.temperature, 250, 600},
+                                     {&f.exhaust.pressure, 1, 200}};
   const auto typeWorkableCase = [&] {
     for (runtime::ComboBox* list : lists) list->setListIndex(0);
     for (auto [box, text] :
-         std::vector<std::pair<runtime::TextBox*, const char*>>{{&f.Text1, "900"},
-                                                                {&f.Text2, "900"},
-                                                                {&f.Text3, "250"},
-                                                                {&f.Text22, "500"},
-                                                                {&f.Text23, "150"}})
+         std::vector<std::pair<runtime::TextBox*, const char*>>{{&f.inlet.temperature, "900"},
+                                                                {&f.inlet.pressure, "900"},
+                                                                {&f.inlet.flow, "250"},
+                                                                {&f.exhaust.temperature, "500"},
+                                                                {&f.exhaust.pressure, "150"}})
       box->setText(text);
   };
   const auto typedHoldNumbers = [&] {
-    std::vector<runtime::TextBox*> typed{&f.Text1, &f.Text2, &f.Text3, &f.Text22, &f.Text23};
-    if (f.Check1.value() == 1) typed.insert(typed.end(), {&f.Text8, &f.Text9, &f.Text10});
-    if (f.Check2.value() == 1) typed.insert(typed.end(), {&f.Text21, &f.Text20, &f.Text19});
+    std::vector<runtime::TextBox*> typed{&f.inlet.temperature, &f.inlet.pressure, &f.inlet.flow,
+                                         &f.exhaust.temperature, &f.exhaust.pressure};
+    if (f.Check1.value() == 1)
+      typed.insert(typed.end(),
+                   {&f.induction.temperature, &f.induction.pressure, &f.induction.flow});
+    if (f.Check2.value() == 1)
+      typed.insert(typed.end(),
+                   {&f.extraction.temperature, &f.extraction.pressure, &f.extraction.flow});
     for (runtime::TextBox* box : typed)
       if (!runtime::IsNumber(box->text())) return false;
     return true;
@@ -131,7 +143,7 @@ TEST_F(SteamRandomUse, NoCrashNoHangOnlyOwnMessages) {
         f.clickMenuItem("m_new");
         break;
       default:
-        f.Label9.click();  // a converter may write into the window
+        f.inlet.saturation.unit.click();  // a converter may write into the window
         break;
     }
     services.fileDialogAnswers.clear();

@@ -30,7 +30,7 @@ constexpr int kSaturationDecimals = 2;
 // The saturation temperature at p (psia), in °F or, for any other position of
 // the temperature list, in °C; 2 decimals.
 double saturationShown(double psia, int temperatureUnit) {
-  const double kelvin = steam::tSatW(checked(psia / psiPerBar));
+  const double kelvin = steam::tSatW(checked(psia / kLibraryPsiPerBar));
   if (temperatureUnit == 0)
     return RoundHalfEven(checked(fahrenheitFromKelvin(kelvin)), kSaturationDecimals);
   return RoundHalfEven(checked(kelvin - kKelvinAtZeroCelsius), kSaturationDecimals);
@@ -72,7 +72,7 @@ void frmstm::temperatureChanged(StreamRows& g) {
     showSuperheat();
 
     if (shownNumber(g.superheat) > 0.0) {
-      const double bar = checked(state_.streamPress[k] / psiPerBar);
+      const double bar = checked(state_.streamPress[k] / kLibraryPsiPerBar);
       const double kelvin = checked(kelvinFromFahrenheit(state_.streamTemp[k]));
       state_.streamEntropy[k] = RoundHalfEven(
           checked(steam::entropyW(kelvin, bar) * kBtuPerLbFPerKJPerKgK), kEntropyDecimals);
@@ -143,7 +143,7 @@ void frmstm::wetExhaust() {
       // Each call gets a fresh copy of the pressure: the library may move it
       // near the critical point, and the stored pressure must stay.
       const double stored = state_.streamPress[k];
-      const auto bar = [stored] { return checked(stored / psiPerBar); };
+      const auto bar = [stored] { return checked(stored / kLibraryPsiPerBar); };
       double p = bar();
       const double sVapour = steam::entropySatVapPW(p);
       p = bar();

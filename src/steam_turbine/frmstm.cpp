@@ -91,7 +91,7 @@ TemperatureRow::TemperatureRow(runtime::Form& form, runtime::Frame& frame, int r
                      ? nullptr
                      : std::make_unique<runtime::Label>(
                            form, underLabel, kStreamRows.unitLabel(row), &frame, kFahrenheit)),
-      unit(form, names.unit, kStreamRows.unitList(row), &frame, shell::temperatureUnitItems()) {
+      unit(form, names.unit, kStreamRows.unitList(row), &frame, shell::kTemperatureUnits.items()) {
   setUnitList(unit);
 }
 
@@ -117,17 +117,17 @@ StreamRows::StreamRows(runtime::Form& form, runtime::Frame& frame, int group, co
     : group(group),
       temperature(form, frame, firstRow(group), n[0], underLabel, rowRoles(group, 0)),
       pressure(form, frame, kStreamRows, firstRow(group) + 1, n[1],
-               "Pressure:", shell::pressureUnitItems(), rowRoles(group, 1)),
-      flow(form, frame, kStreamRows, firstRow(group) + 2, n[2], "Flow:", flowUnitItems(),
-           rowRoles(group, 2)),
+               "Pressure:", shell::kPressureUnits.items(), rowRoles(group, 1)),
+      flow(form, frame, kStreamRows, firstRow(group) + 2, n[2],
+           "Flow:", shell::kMassFlowUnits.items(), rowRoles(group, 2)),
       saturation(form, frame, kStreamRows, firstRow(group) + 3, n[3],
                  "Saturation temperature:", std::string(kFahrenheit), rowRoles(group, 3)),
       superheat(form, frame, kStreamRows, firstRow(group) + 4, n[4],
                 "Degree of superheat:", std::string(kFahrenheit), rowRoles(group, 4)),
       entropy(form, frame, kStreamRows, firstRow(group) + 5, n[5],
-              "Specific entropy:", entropyUnitItems(), rowRoles(group, 5)),
+              "Specific entropy:", shell::kEntropyUnits.items(), rowRoles(group, 5)),
       enthalpy(form, frame, kStreamRows, firstRow(group) + 6, n[6],
-               "Specific enthalpy:", enthalpyUnitItems(), rowRoles(group, 6)) {}
+               "Specific enthalpy:", shell::kEnthalpyUnits.items(), rowRoles(group, 6)) {}
 
 std::array<runtime::FieldBox*, 7> StreamRows::boxes() {
   return {&temperature, &pressure, &flow, &saturation, &superheat, &entropy, &enthalpy};

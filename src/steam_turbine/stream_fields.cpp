@@ -45,7 +45,7 @@ void frmstm::temperatureChanged(StreamRows& g) {
   const auto k = static_cast<std::size_t>(g.group);
   const int unit = g.temperature.unit.listIndex();
   try {
-    state_.streamTemp[k] = shell::temperatureToF(shownNumber(g.temperature), unit);
+    state_.streamTemp[k] = shell::kTemperatureUnits.toBase(shownNumber(g.temperature), unit);
   } catch (const RuntimeError&) {
     emptyBoxes({&g.superheat, &g.entropy, &g.enthalpy});
     return;
@@ -95,7 +95,7 @@ void frmstm::pressureChanged(StreamRows& g) {
   const auto k = static_cast<std::size_t>(g.group);
   try {
     state_.streamPress[k] =
-        shell::pressureToPsia(shownNumber(g.pressure), g.pressure.unit.listIndex());
+        shell::kPressureUnits.toBase(shownNumber(g.pressure), g.pressure.unit.listIndex());
     // Stored in °F whatever the list shows; shown in the list's unit.
     state_.satTemp[k] =
         state_.streamPress[k] > 0.0 ? saturationShown(state_.streamPress[k], 0) : 0.0;
@@ -181,7 +181,7 @@ void frmstm::pressureTyped(StreamRows& g) {
   }
   try {
     state_.streamPress[kExhaust] =
-        shell::pressureToPsia(shownNumber(g.pressure), g.pressure.unit.listIndex());
+        shell::kPressureUnits.toBase(shownNumber(g.pressure), g.pressure.unit.listIndex());
   } catch (const RuntimeError&) {
     g.superheat.setText("0");
     emptyBoxes({&g.saturation, &g.entropy, &g.enthalpy});

@@ -30,7 +30,8 @@ void frmgas::Command2_Click() {
   GasEvaluationInput in;
   try {
     in.stored = input_;
-    in.stored.ambientTemp = temperatureToF(shownNumber(Text1), cmbtemp.listIndex());
+    in.stored.ambientTemp =
+        shell::kTemperatureUnits.toBase(shownNumber(Text1), cmbtemp.listIndex());
     if (input_.balanceMode == kBalanceExhaustO2) in.o2Target = shownNumber(Text15);
     if (runtime::holdsNumber(Text5)) in.waterContent = shownNumber(Text5);
     in.mechanicalLosses = shownNumber(Text26);

@@ -51,14 +51,14 @@ void frmgas::refreshWaterContent() {
 
 void frmgas::Text1_Change() {
   silently([this] {
-    input_.ambientTemp = temperatureToF(shownNumber(Text1), cmbtemp.listIndex());
+    input_.ambientTemp = shell::kTemperatureUnits.toBase(shownNumber(Text1), cmbtemp.listIndex());
     refreshWaterContent();
   });
 }
 
 void frmgas::Text2_Change() {
   silently([this] {
-    input_.siteAltitude = heightToFt(shownNumber(Text2), cmdsite.listIndex());
+    input_.siteAltitude = shell::kHeightUnits.toBase(shownNumber(Text2), cmdsite.listIndex());
     if (input_.siteAltitude >= kAltitudeLimitFt) {
       Text3.setText(kOutOfRange);
     } else {
@@ -80,17 +80,17 @@ void frmgas::Text4_Change() {
 
 // A drop that leaves no pressure keeps the final inlet pressure as it was.
 void frmgas::refreshFinalInletPress() {
-  const double inletPressInWC = checked(input_.inletPress * kInWCPerPsi);
+  const double inletPressInWC = checked(input_.inletPress * shell::kInWCPerPsi);
   if (input_.inletDrop >= 0.0 && inletPressInWC > input_.inletDrop) {
-    input_.finalInletPress =
-        RoundHalfEven(input_.inletPress - input_.inletDrop / kInWCPerPsi, kInletPressDecimals);
+    input_.finalInletPress = RoundHalfEven(
+        input_.inletPress - input_.inletDrop / shell::kInWCPerPsi, kInletPressDecimals);
   }
   Text7.setText(psiaDisplayText(input_.finalInletPress, Combo3.listIndex()));
 }
 
 void frmgas::Text6_Change() {
   silently([this] {
-    input_.inletDrop = lowPressureToInWC(shownNumber(Text6), Combo2.listIndex());
+    input_.inletDrop = shell::kLowPressureUnits.toBase(shownNumber(Text6), Combo2.listIndex());
     refreshFinalInletPress();
   });
 }
@@ -108,8 +108,9 @@ void frmgas::Text9_Change() {
 }
 
 void frmgas::Text10_Change() {
-  silently(
-      [this] { input_.exhaustTemp = temperatureToF(shownNumber(Text10), Combo11.listIndex()); });
+  silently([this] {
+    input_.exhaustTemp = shell::kTemperatureUnits.toBase(shownNumber(Text10), Combo11.listIndex());
+  });
 }
 
 // The exhaust pressure loss and the fuel pressure count only as case-file
@@ -119,26 +120,33 @@ void frmgas::Text17_Change() {}
 
 void frmgas::Text15_Change() {
   if (input_.balanceMode != kBalanceExhaustFlow) return;  // the O2 target is read at evaluation
-  silently(
-      [this] { input_.exhaustFlow = molarFlowToKscfh(shownNumber(Text15), Combo13.listIndex()); });
+  silently([this] {
+    input_.exhaustFlow = shell::kMolarFlowUnits.toBase(shownNumber(Text15), Combo13.listIndex());
+  });
 }
 
 void frmgas::Text16_Change() {
-  silently([this] { input_.fuelFlow = molarFlowToKscfh(shownNumber(Text16), Combo8.listIndex()); });
+  silently([this] {
+    input_.fuelFlow = shell::kMolarFlowUnits.toBase(shownNumber(Text16), Combo8.listIndex());
+  });
 }
 
 void frmgas::Text18_Change() {
-  silently([this] { input_.fuelTemp = temperatureToF(shownNumber(Text18), Combo6.listIndex()); });
+  silently([this] {
+    input_.fuelTemp = shell::kTemperatureUnits.toBase(shownNumber(Text18), Combo6.listIndex());
+  });
 }
 
 void frmgas::Text19_Change() {
-  silently(
-      [this] { input_.compDischTemp = temperatureToF(shownNumber(Text19), Combo9.listIndex()); });
+  silently([this] {
+    input_.compDischTemp = shell::kTemperatureUnits.toBase(shownNumber(Text19), Combo9.listIndex());
+  });
 }
 
 void frmgas::Text20_Change() {
-  silently(
-      [this] { input_.compDischPress = pressureToPsia(shownNumber(Text20), Combo10.listIndex()); });
+  silently([this] {
+    input_.compDischPress = shell::kPressureUnits.toBase(shownNumber(Text20), Combo10.listIndex());
+  });
 }
 
 void frmgas::balancetype_Click() {

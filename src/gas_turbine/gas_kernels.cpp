@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "runtime/runtime_error.h"
+#include "shell/unit_factors.h"
 
 namespace corvasine::gas {
 namespace {
@@ -15,11 +16,14 @@ using runtime::checkedLog;
 // Integration step of cpIntegral, K.
 constexpr double kCpStepK = 0.1;
 // Freezing point of water, °R: the saturation pressure over ice includes it.
-constexpr double kIcePointRankine = 491.67;
-// °F to °R.
-constexpr double kRankineOffset = 459.67;
+// The humidity takes °F to °R with 459.67, not the compression's round 460.
+using shell::kRankineAtZeroFahrenheit;
+constexpr double kIcePointRankine = kRankineAtZeroFahrenheit + shell::kFahrenheitAtZeroCelsius;
 
-double fahrenheitToKelvin(double t) { return checked((t - 32.0) / 1.8 + 273.15); }
+double fahrenheitToKelvin(double t) {
+  return checked((t - shell::kFahrenheitAtZeroCelsius) / shell::kFahrenheitPerCelsius +
+                 shell::kKelvinAtZeroCelsius);
+}
 
 // Powers are raised as whole exponents, as the correlations are written.
 double power(double x, int n) { return std::pow(x, static_cast<double>(n)); }
@@ -60,7 +64,7 @@ double interp(double h) {
 }
 
 double SatPressure(double T) {
-  const double tr = checked(T + kRankineOffset);
+  const double tr = checked(T + kRankineAtZeroFahrenheit);
   if (tr == 0.0) throw runtime::RuntimeError("division by zero");
   const double lnP =
       checked(tr <= kIcePointRankine ? lnSatPressureOverIce(tr) : lnSatPressureOverWater(tr));

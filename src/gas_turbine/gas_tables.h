@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "shell/unit_factors.h"
+
 namespace corvasine::gas {
 
 // The index shared by all component tables. The fuel composition uses 1 to 16.
@@ -120,7 +122,7 @@ inline constexpr double referenceTemp = 77.0;
 // Molar heat capacity of argon, Btu/(lbmol °F), used in place of an integral.
 inline constexpr double argonCp = 4.968932661;
 // Standard molar volume of the gas flow unit: KSCFH / kKscfhPerLbmolH = lbmol/h.
-inline constexpr double kKscfhPerLbmolH = 0.3794884;
+inline constexpr double kKscfhPerLbmolH = shell::kKscfPerLbMole;
 // J/kmol to Btu/lbmol.
 inline constexpr double kBtuPerLbmolPerJPerKmol = 0.0004299;
 

@@ -9,22 +9,6 @@
 
 namespace corvasine::shell {
 
-// Conversion factors of the unit converters, each with its unit.
-inline constexpr double kKelvinAtZeroCelsius = 273.15;     // K
-inline constexpr double kRankineAtZeroFahrenheit = 460.0;  // °R; the converter has always used 460
-inline constexpr double kKilopascalPerPsi = 6.89476;       // kPa per psi
-inline constexpr double kNm3PerKscf = 26.78964143;         // (Nm3/h) per KSCFH
-inline constexpr double kHoursPerDay = 24.0;               // h per day
-inline constexpr double kKscfPerMmscf = 1000.0;            // thousand scf per million scf
-inline constexpr double kKscfPerLbMole = 0.3795;           // thousand scf per lb-mole
-inline constexpr double kKgMolePerKscf = 1.196310935;      // kg-mole per thousand scf
-inline constexpr double kFeetPerMeter = 3.28084;           // ft per m
-inline constexpr double kFeetPerKilometer = 3280.84;       // ft per km
-inline constexpr double kFeetPerMile = 5280.0;             // ft per mile
-inline constexpr double kPoundsPerKilogram = 2.20462;      // lb per kg
-inline constexpr double kPoundsPerTonne = 2204.62;         // lb per metric ton
-inline constexpr double kPoundsPerKilopound = 1000.0;      // lb per klb
-
 // Each conversion is evaluated left to right exactly as written, in double
 // arithmetic, so results match the converter's long-standing figures.
 constexpr double celsiusToF(double x) {
@@ -33,7 +17,7 @@ constexpr double celsiusToF(double x) {
 constexpr double kelvinToF(double x) {
   return (x - kKelvinAtZeroCelsius) * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius;
 }
-constexpr double rankineToF(double x) { return x - kRankineAtZeroFahrenheit; }
+constexpr double rankineToF(double x) { return x - kRoundRankineAtZeroFahrenheit; }
 
 constexpr double kgfPerCm2ToPsia(double x) { return x * kPsiPerKgfPerCm2; }
 constexpr double barToPsia(double x) { return x * kPsiPerBar; }
@@ -42,7 +26,7 @@ constexpr double atmToPsia(double x) { return x * kPsiPerAtm; }
 
 constexpr double nm3PerHourToKscfh(double x) { return x / kNm3PerKscf; }
 constexpr double mmscfdToKscfh(double x) { return x / kHoursPerDay * kKscfPerMmscf; }
-constexpr double lbMolePerHourToKscfh(double x) { return x * kKscfPerLbMole; }
+constexpr double lbMolePerHourToKscfh(double x) { return x * kRoundKscfPerLbMole; }
 constexpr double kgMolePerHourToKscfh(double x) { return x / kKgMolePerKscf; }
 
 constexpr double metersToFeet(double x) { return x * kFeetPerMeter; }
@@ -61,7 +45,7 @@ struct UnitOption {
 };
 
 // What sets one converter dialog apart from the others.
-struct ConverterSpec {
+struct ConverterTable {
   std::string_view formName;
   std::string_view quantity;            // caption of Label1
   std::span<const UnitOption> options;  // top to bottom as they stand on screen
@@ -101,19 +85,19 @@ inline constexpr UnitOption kMassFlowOptions[] = {
 };
 
 // Temperature to °F.
-inline constexpr ConverterSpec kTemperatureConverter{
+inline constexpr ConverterTable kTemperatureConverter{
     "frmtemp1", "Temperature:", kTemperatureOptions, "Error 4567", 1095, false, &Vari::tempTarget};
 // Pressure to psia.
-inline constexpr ConverterSpec kPressureConverter{
+inline constexpr ConverterTable kPressureConverter{
     "frmpress", "Pressure:", kPressureOptions, "Error 8879", 1260, true, &Vari::pressTarget};
 // Molar flow to KSCFH.
-inline constexpr ConverterSpec kMolarFlowConverter{
+inline constexpr ConverterTable kMolarFlowConverter{
     "frmMole", "Molar Flow:", kMolarFlowOptions, "Error 5609", 1290, true, &Vari::moleTarget};
 // Height to ft.
-inline constexpr ConverterSpec kHeightConverter{
+inline constexpr ConverterTable kHeightConverter{
     "frmAlt", "Height / Altitude:", kHeightOptions, "Error 7887", 1125, true, &Vari::altTarget};
 // Mass flow to kpph (thousand lb/h).
-inline constexpr ConverterSpec kMassFlowConverter{
+inline constexpr ConverterTable kMassFlowConverter{
     "frmMass", "Mass Flow:", kMassFlowOptions, "Error 7441", 1155, false, &Vari::massTarget};
 
 }  // namespace corvasine::shell

@@ -27,44 +27,45 @@ constexpr int kOptionHeight = 255;
 constexpr int kOptionMaxStep = 300;
 constexpr int kOptionMinGap = 90;
 
-Rect commandRect(const ConverterSpec& spec) {
-  return {kMargin, spec.clientHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight};
+Rect commandRect(const ConverterTable& table) {
+  return {kMargin, table.clientHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight};
 }
 
 // The option column is centred vertically in the dialog.
-Rect optionRect(const ConverterSpec& spec, std::size_t screenIndex) {
-  const int count = static_cast<int>(spec.options.size());
+Rect optionRect(const ConverterTable& table, std::size_t screenIndex) {
+  const int count = static_cast<int>(table.options.size());
   const int step =
-      std::min(kOptionMaxStep, (spec.clientHeight - 2 * kOptionMinGap) / std::max(count, 1));
+      std::min(kOptionMaxStep, (table.clientHeight - 2 * kOptionMinGap) / std::max(count, 1));
   const int columnHeight = (count - 1) * step + kOptionHeight;
-  const int top = (spec.clientHeight - columnHeight) / 2 + static_cast<int>(screenIndex) * step;
+  const int top = (table.clientHeight - columnHeight) / 2 + static_cast<int>(screenIndex) * step;
   return {kOptionLeft, top, kOptionWidth, kOptionHeight};
 }
 
 }  // namespace
 
-ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterSpec& spec)
-    : Form(app, std::string(spec.formName)),
-      Label1{*this, "Label1", kLabelRect, nullptr, std::string(spec.quantity)},
+ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterTable& table)
+    : Form(app, std::string(table.formName)),
+      Label1{*this, "Label1", kLabelRect, nullptr, std::string(table.quantity)},
       Text1{*this, "Text1", kTextRect},
-      Command1{*this, "Command1", commandRect(spec), nullptr, "Transfer and exit"},
-      spec_(spec) {
+      Command1{*this, "Command1", commandRect(table), nullptr, "Transfer and exit"},
+      table_(table) {
   setCaption(kProductName);
-  setClientSize(kConverterWidth, spec.clientHeight);
+  setClientSize(kConverterWidth, table.clientHeight);
   Command1.setDefault(true);
   setClosesOnEscape(true);
   Command1.onClick = [this] { Command1_Click(); };
 }
 
 OptionButton ConverterDialog::makeOption(std::size_t screenIndex) {
-  const UnitOption& unit = spec_.options[screenIndex];
-  return OptionButton(*this, std::string(unit.name), optionRect(spec_, screenIndex), nullptr,
+  const UnitOption& unit = table_.options[screenIndex];
+  return OptionButton(*this, std::string(unit.name), optionRect(table_, screenIndex), nullptr,
                       std::string(unit.caption));
 }
 
 void ConverterDialog::bindOptions(std::initializer_list<OptionButton*> onScreen) {
   std::size_t screenIndex = 0;
-  for (OptionButton* option : onScreen) byName_.emplace_back(option, &spec_.options[screenIndex++]);
+  for (OptionButton* option : onScreen)
+    byName_.emplace_back(option, &table_.options[screenIndex++]);
   std::sort(byName_.begin(), byName_.end(),
             [](const auto& a, const auto& b) { return a.first->name() < b.first->name(); });
 
@@ -72,9 +73,9 @@ void ConverterDialog::bindOptions(std::initializer_list<OptionButton*> onScreen)
   byName_.front().first->setValue(true);
 
   int tab = 0;
-  if (spec_.commandFirst) Command1.setTabIndex(tab++);
+  if (table_.commandFirst) Command1.setTabIndex(tab++);
   Text1.setTabIndex(tab++);
-  if (!spec_.commandFirst) Command1.setTabIndex(tab++);
+  if (!table_.commandFirst) Command1.setTabIndex(tab++);
   for (OptionButton* option : onScreen) option->setTabIndex(tab++);
   Label1.setTabIndex(tab);
   Label1.setTabStop(false);
@@ -91,7 +92,7 @@ void ConverterDialog::Command1_Click() {
     const double result = convert(runtime::shownNumber(Text1));
     // The target may belong to a window that has closed since it was set:
     // the reference then reads empty and the transfer fails like a bad number.
-    const ConverterTarget& target = vari(application()).*spec_.target;
+    const ConverterTarget& target = vari(application()).*table_.target;
     runtime::TextBox* box = target.get();
     if (box == nullptr) throw runtime::RuntimeError("no target field");
     // Written in the unit that the box's list shows at this moment, so that
@@ -100,7 +101,8 @@ void ConverterDialog::Command1_Click() {
     box->setText(runtime::NumberText(runtime::RoundHalfEven(shown, 2)));
     application().unload(*this);
   } catch (const runtime::RuntimeError&) {
-    application().services().ShowMessage(std::string(spec_.errorText), runtime::MessageKind::Plain);
+    application().services().ShowMessage(std::string(table_.errorText),
+                                         runtime::MessageKind::Plain);
   }
 }
 

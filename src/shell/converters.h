@@ -15,10 +15,10 @@ namespace corvasine::shell {
 // picked unit, writes it, rounded to 2 decimals, into the text box its target
 // reference in vari names (in the unit of the box's list, else in the base
 // unit), and closes. The five dialogs
-// differ only in their ConverterSpec and in which option buttons they have.
+// differ only in their ConverterTable and in which option buttons they have.
 class ConverterDialog : public runtime::Form {
  public:
-  const ConverterSpec& spec() const { return spec_; }
+  const ConverterTable& table() const { return table_; }
 
   // "Transfer and exit". On a number it cannot read, a result beyond the
   // double range or a target it cannot write, it shows the dialog's error
@@ -30,9 +30,9 @@ class ConverterDialog : public runtime::Form {
   runtime::CommandButton Command1;
 
  protected:
-  ConverterDialog(runtime::Application& app, const ConverterSpec& spec);
+  ConverterDialog(runtime::Application& app, const ConverterTable& table);
 
-  // The option button of the screenIndex-th unit of the spec (top to bottom).
+  // The option button of the screenIndex-th unit of the table (top to bottom).
   runtime::OptionButton makeOption(std::size_t screenIndex);
   // Called by the derived constructor with its option buttons in screen order:
   // selects Option1 and sets the tab order.
@@ -41,7 +41,7 @@ class ConverterDialog : public runtime::Form {
  private:
   double convert(double x) const;
 
-  const ConverterSpec& spec_;
+  const ConverterTable& table_;
   // The option buttons with their units, in the order of their names
   // (Option1, Option2, ...): the first selected one decides the conversion.
   std::vector<std::pair<runtime::OptionButton*, const UnitOption*>> byName_;

@@ -19,8 +19,9 @@ namespace {
 
 constexpr runtime::Color kNegativeColor = 0xFF8080;  // light red, 0xRRGGBB
 
-double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
-  return flowToKpph(shownNumber(box), unit.listIndex());
+// A flow box's number in kpph, read in the unit its list shows.
+double flowKpph(const runtime::ListRow& flow) {
+  return flowToKpph(shownNumber(flow), flow.unit.listIndex());
 }
 
 }  // namespace
@@ -39,24 +40,19 @@ double flowBalance(double inlet, std::optional<double> induction,
 // box shows nothing.
 void frmstm::showFlowBalance() {
   try {
-    if (!holdsNumber(Text3)) throw RuntimeError("no inlet flow");
-    std::optional<double> induction;
-    std::optional<double> extraction;
-    if (state_.inductionOn != kFalse && holdsNumber(Text10)) induction = flowKpph(Text10, Combo9);
-    if (state_.extractionOn != kFalse && holdsNumber(Text19))
-      extraction = flowKpph(Text19, Combo14);
-    const double balance = flowBalance(flowKpph(Text3, Combo4), induction, extraction);
-    Text24.setText(NumberText(kpphToFlow(balance, Combo19.listIndex())));
+    if (!holdsNumber(inlet.flow)) throw RuntimeError("no inlet flow");
+    std::optional<double> inducted;
+    std::optional<double> extracted;
+    if (state_.inductionOn != kFalse && holdsNumber(induction.flow))
+      inducted = flowKpph(induction.flow);
+    if (state_.extractionOn != kFalse && holdsNumber(extraction.flow))
+      extracted = flowKpph(extraction.flow);
+    const double balance = flowBalance(flowKpph(inlet.flow), inducted, extracted);
+    exhaust.flow.setText(NumberText(kpphToFlow(balance, exhaust.flow.unit.listIndex())));
   } catch (const RuntimeError&) {
-    Text24.setText("");
+    exhaust.flow.setText("");
   }
 }
-
-void frmstm::Text3_Change() { showFlowBalance(); }
-
-void frmstm::Text10_Change() { showFlowBalance(); }
-
-void frmstm::Text19_Change() { showFlowBalance(); }
 
 // -0 is not negative; a box that does not hold a number keeps its colour. A
 // box that is not negative takes its normal look back.

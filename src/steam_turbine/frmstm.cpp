@@ -1,5 +1,7 @@
 #include "steam_turbine/frmstm.h"
 
+#include <algorithm>
+
 #include "runtime/binding.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
@@ -29,23 +31,68 @@ const char* temperatureUnitName(const runtime::ComboBox& list) {
 
 }  // namespace
 
+TemperatureRow::TemperatureRow(runtime::Form& form, runtime::Frame& frame, int row,
+                               runtime::RowNames names, const char* underLabel,
+                               runtime::RowRoles roles)
+    : CaptionFirst{{form, names.caption, kStreamRows.caption(row), &frame, "Temperature:"}},
+      FieldBox(form, names.box, kStreamRows.field(row), &frame, "", roles),
+      underLabel(underLabel == nullptr
+                     ? nullptr
+                     : std::make_unique<runtime::Label>(
+                           form, underLabel, kStreamRows.unitLabel(row), &frame, kFahrenheit)),
+      unit(form, names.unit, kStreamRows.unitList(row), &frame, shell::kTemperatureUnits.items()) {
+  setUnitList(unit);
+}
+
+namespace {
+
+// The exhaust frame has the turbine type above its stream rows.
+int firstRow(int group) { return group == kExhaust ? 1 : 0; }
+
+// Rows 0 to 2 (temperature, pressure, flow) are typed, but the exhaust flow,
+// and saved: three pieces per group, in group order.
+runtime::RowRoles rowRoles(int group, int row) {
+  runtime::RowRoles roles;
+  roles.newResets = true;
+  if (row <= 2) roles.casePiece = 3 * (group - kInlet) + row;
+  roles.evaluateNeeds = row < 2 || (row == 2 && group != kExhaust);
+  return roles;
+}
+
+}  // namespace
+
+StreamRows::StreamRows(runtime::Form& form, runtime::Frame& frame, int group, const Names& n,
+                       const char* underLabel)
+    : group(group),
+      temperature(form, frame, firstRow(group), n[0], underLabel, rowRoles(group, 0)),
+      pressure(form, frame, kStreamRows, firstRow(group) + 1, n[1],
+               "Pressure:", shell::kPressureUnits.items(), rowRoles(group, 1)),
+      flow(form, frame, kStreamRows, firstRow(group) + 2, n[2],
+           "Flow:", shell::kMassFlowUnits.items(), rowRoles(group, 2)),
+      saturation(form, frame, kStreamRows, firstRow(group) + 3, n[3],
+                 "Saturation temperature:", std::string(kFahrenheit), rowRoles(group, 3)),
+      superheat(form, frame, kStreamRows, firstRow(group) + 4, n[4],
+                "Degree of superheat:", std::string(kFahrenheit), rowRoles(group, 4)),
+      entropy(form, frame, kStreamRows, firstRow(group) + 5, n[5],
+              "Specific entropy:", shell::kEntropyUnits.items(), rowRoles(group, 5)),
+      enthalpy(form, frame, kStreamRows, firstRow(group) + 6, n[6],
+               "Specific enthalpy:", shell::kEnthalpyUnits.items(), rowRoles(group, 6)) {}
+
+std::array<runtime::FieldBox*, 7> StreamRows::boxes() {
+  return {&temperature, &pressure, &flow, &saturation, &superheat, &entropy, &enthalpy};
+}
+
+std::array<runtime::ComboBox*, 5> StreamRows::unitLists() {
+  return {&temperature.unit, &pressure.unit, &flow.unit, &entropy.unit, &enthalpy.unit};
+}
+
 frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQuitTitle) {
   setCaption(kCaption);
   setClientSize(kClientWidth, kClientHeight);
   setFixedSize(true);
-  groups_[kInlet] = {kInlet, &Text1,  &Combo2, &Text2,  &Combo3, &Text4, &Label9,
-                     &Text5, &Label8, &Text6,  &Combo5, &Text7,  &Combo6};
-  groups_[kInduction] = {kInduction, &Text8,   &Combo11, &Text9,  &Combo10, &Text11, &Label10,
-                         &Text12,    &Label11, &Text13,  &Combo8, &Text14,  &Combo7};
-  groups_[kExtraction] = {kExtraction, &Text21,  &Combo16, &Text20,  &Combo15, &Text18, &Label12,
-                          &Text17,     &Label13, &Text16,  &Combo13, &Text15,  &Combo12};
-  groups_[kExhaust] = {kExhaust, &Text22,  &Combo21, &Text23,  &Combo20, &Text25, &Label14,
-                       &Text26,  &Label22, &Text27,  &Combo18, &Text28,  &Combo17};
   // The computed boxes take neither focus nor typing.
-  for (runtime::TextBox* box :
-       {&Text4, &Text5, &Text6, &Text7, &Text11, &Text12, &Text13, &Text14, &Text15, &Text16,
-        &Text17, &Text18, &Text24, &Text25, &Text26, &Text27, &Text28})
-    box->setEnabled(false);
+  for (runtime::FieldBox* box : runtime::fieldBoxes(*this))
+    if (!box->roles().evaluateNeeds) box->setEnabled(false);
   // The induction and extraction frames start disabled, their check boxes
   // unticked; a check box sits in the tab order where its frame begins.
   Frame2.setEnabled(false);
@@ -60,53 +107,47 @@ frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQui
   buildMenus({}, {});
 }
 
-void frmstm::bindHandlers() {
-  using runtime::bindChange;
-  using runtime::bindClick;
-  using runtime::bindList;
-  bindChange(Text1, this, &frmstm::Text1_Change);
-  bindChange(Text8, this, &frmstm::Text8_Change);
-  bindChange(Text21, this, &frmstm::Text21_Change);
-  bindChange(Text22, this, &frmstm::Text22_Change);
-  bindChange(Text2, this, &frmstm::Text2_Change);
-  bindChange(Text9, this, &frmstm::Text9_Change);
-  bindChange(Text20, this, &frmstm::Text20_Change);
-  bindChange(Text23, this, &frmstm::Text23_Change);
-  bindChange(Text3, this, &frmstm::Text3_Change);
-  bindChange(Text10, this, &frmstm::Text10_Change);
-  bindChange(Text19, this, &frmstm::Text19_Change);
-  for (runtime::TextBox* box : {&Text5, &Text6, &Text7, &Text12, &Text13, &Text14, &Text17, &Text16,
-                                &Text15, &Text24, &Text26, &Text27, &Text28})
+// A typed box runs its group's field handler, a derived one marks its sign
+// (the saturation temperature has no handler); a unit list reruns the
+// handler of the box it is read with. The inlet's temperature, pressure,
+// entropy and enthalpy lists do so also when they are left.
+void frmstm::bindGroup(StreamRows& g) {
+  g.temperature.onChange = [this, &g] { temperatureTyped(g); };
+  g.pressure.onChange = [this, &g] { pressureTyped(g); };
+  if (g.group == kExhaust)
+    g.flow.onChange = [this, &g] { markSign(g.flow); };
+  else
+    g.flow.onChange = [this] { showFlowBalance(); };
+  for (runtime::TextBox* box :
+       std::array<runtime::TextBox*, 3>{&g.superheat, &g.entropy, &g.enthalpy})
     box->onChange = [this, box] { markSign(*box); };
 
+  g.temperature.unit.onClick = [this, &g] { temperatureUnitPicked(g); };
+  g.flow.unit.onClick = [this, &g] { flowUnitPicked(g); };
+  for (runtime::ComboBox* list : {&g.pressure.unit, &g.entropy.unit, &g.enthalpy.unit})
+    list->onClick = [this, &g] { pressureUnitPicked(g); };
+  if (g.group != kInlet) return;
+  for (runtime::ComboBox* list :
+       {&g.temperature.unit, &g.pressure.unit, &g.entropy.unit, &g.enthalpy.unit})
+    list->onValidate = [list](bool&) { list->onClick(); };
+}
+
+void frmstm::bindHandlers() {
+  using runtime::bindClick;
+  for (StreamRows* g : {&inlet, &induction, &extraction, &exhaust}) bindGroup(*g);
   bindClick(Check1, this, &frmstm::Check1_Click);
   bindClick(Check2, this, &frmstm::Check2_Click);
-  bindList(Combo1, this, &frmstm::Combo1_Click, &frmstm::Combo1_Validate);
-  bindList(Combo2, this, &frmstm::Combo2_Click, &frmstm::Combo2_Validate);
-  bindList(Combo3, this, &frmstm::Combo3_Click, &frmstm::Combo3_Validate);
-  bindClick(Combo4, this, &frmstm::Combo4_Click);
-  bindList(Combo5, this, &frmstm::Combo5_Click, &frmstm::Combo5_Validate);
-  bindList(Combo6, this, &frmstm::Combo6_Click, &frmstm::Combo6_Validate);
-  // The lists of the other groups rerun their group's handlers on a pick, as
-  // the inlet lists do.
-  for (int group : {kInduction, kExtraction, kExhaust}) {
-    const StreamBoxes& g = boxes(group);
-    g.temperatureUnit->onClick = [this, group] { temperatureUnitPicked(group); };
-    for (runtime::ComboBox* list : {g.pressureUnit, g.entropyUnit, g.enthalpyUnit})
-      list->onClick = [this, group] { pressureUnitPicked(group); };
-  }
-  Combo9.onClick = [this] { flowUnitPicked(Text10); };
-  Combo14.onClick = [this] { flowUnitPicked(Text19); };
-  Combo19.onClick = [this] { flowUnitPicked(Text3); };
-
-  bindClick(Label8, this, &frmstm::Label8_Click);
-  bindClick(Label9, this, &frmstm::Label9_Click);
-  bindClick(Label10, this, &frmstm::Label10_Click);
-  bindClick(Label22, this, &frmstm::Label22_Click);
-  bindClick(Label50, this, &frmstm::Label50_Click);
+  runtime::bindList(Combo1, this, &frmstm::Combo1_Click, &frmstm::Combo1_Validate);
+  bindClick(inlet.superheat.unit, this, &frmstm::Label8_Click);
+  bindClick(inlet.saturation.unit, this, &frmstm::Label9_Click);
+  bindClick(induction.saturation.unit, this, &frmstm::Label10_Click);
+  bindClick(exhaust.superheat.unit, this, &frmstm::Label22_Click);
+  bindClick(*exhaust.temperature.underLabel, this, &frmstm::Label50_Click);
   // Label50 shows only while the exhaust row holds a vapour fraction, when it
   // opens nothing: it is no link.
-  for (runtime::Label* link : {&Label8, &Label9, &Label10, &Label22}) link->setLink(true);
+  for (runtime::Label* link : {&inlet.superheat.unit, &inlet.saturation.unit,
+                               &induction.saturation.unit, &exhaust.superheat.unit})
+    link->setLink(true);
   bindClick(Label58, this, &frmstm::Label58_Click);
   bindClick(cmdresult, this, &frmstm::cmdresult_Click);
 }
@@ -122,10 +163,18 @@ void frmstm::Form_Load() {
   setUnitLists({});
 }
 
+// The lists are numbered forward through the inlet group and backward
+// through each of the others.
 std::array<runtime::ComboBox*, kUnitLists> frmstm::unitLists() {
-  return {&Combo2,  &Combo3,  &Combo4,  &Combo5,  &Combo6,  &Combo7,  &Combo8,
-          &Combo9,  &Combo10, &Combo11, &Combo12, &Combo13, &Combo14, &Combo15,
-          &Combo16, &Combo17, &Combo18, &Combo19, &Combo20, &Combo21};
+  std::array<runtime::ComboBox*, kUnitLists> lists{};
+  std::size_t k = 0;
+  for (StreamRows* g : {&inlet, &induction, &extraction, &exhaust}) {
+    const auto own = g->unitLists();
+    for (std::size_t r = 0; r < own.size(); ++r)
+      lists[k + (g == &inlet ? r : own.size() - 1 - r)] = own[r];
+    k += own.size();
+  }
+  return lists;
 }
 
 void frmstm::setUnitLists(const UnitPositions& positions) {
@@ -152,7 +201,7 @@ void frmstm::Check1_Click() {
   const bool changed = (state_.inductionOn != kFalse) != on;
   Frame2.setEnabled(on);
   state_.inductionOn = on ? kTrue : kFalse;
-  if (changed) Text10_Change();
+  if (changed) showFlowBalance();
 }
 
 void frmstm::Check2_Click() {
@@ -160,70 +209,44 @@ void frmstm::Check2_Click() {
   const bool changed = (state_.extractionOn != kFalse) != on;
   Frame3.setEnabled(on);
   state_.extractionOn = on ? kTrue : kFalse;
-  if (changed) Text10_Change();
+  if (changed) showFlowBalance();
 }
 
 void frmstm::Combo1_Validate(bool&) {
   const bool backPressure = turbineType() == 0;
-  Label43.setCaption(backPressure ? kBackPressureCaption : kCondensingCaption);
-  Label50.setCaption(backPressure ? kFahrenheit : kPercentUnit);
+  exhaust.temperature.caption.setCaption(backPressure ? kBackPressureCaption : kCondensingCaption);
+  exhaust.temperature.underLabel->setCaption(backPressure ? kFahrenheit : kPercentUnit);
 }
 
 void frmstm::Combo1_Click() {
   bool cancel = false;
   Combo1_Validate(cancel);
-  Combo21.setVisible(turbineType() == 0);
-  Text22.setText("");
-}
-
-void frmstm::runTemperatureHandler(int group) {
-  if (group == kExhaust)
-    Text22_Change();
-  else
-    temperatureChanged(boxes(group));
-}
-
-void frmstm::runPressureHandler(int group) {
-  if (group == kExhaust)
-    Text23_Change();
-  else
-    pressureChanged(boxes(group));
+  exhaust.temperature.unit.setVisible(turbineType() == 0);
+  exhaust.temperature.setText("");
 }
 
 // The saturation and superheat boxes are written in the temperature list's
 // unit, so their unit labels follow it.
-void frmstm::temperatureUnitPicked(int group) {
-  const StreamBoxes& g = boxes(group);
-  runTemperatureHandler(group);
-  g.saturationUnit->setCaption(temperatureUnitName(*g.temperatureUnit));
-  g.superheatUnit->setCaption(temperatureUnitName(*g.temperatureUnit));
-  focusIfPossible(*g.temperature);
+void frmstm::temperatureUnitPicked(StreamRows& g) {
+  temperatureTyped(g);
+  g.saturation.unit.setCaption(temperatureUnitName(g.temperature.unit));
+  g.superheat.unit.setCaption(temperatureUnitName(g.temperature.unit));
+  focusIfPossible(g.temperature);
 }
 
 // A new pressure unit, and a new entropy or enthalpy unit, which shows at
 // once: the group's state is recomputed from its pressure on.
-void frmstm::pressureUnitPicked(int group) {
-  runPressureHandler(group);
-  focusIfPossible(*boxes(group).pressure);
+void frmstm::pressureUnitPicked(StreamRows& g) {
+  pressureTyped(g);
+  focusIfPossible(g.pressure);
 }
 
-void frmstm::flowUnitPicked(runtime::TextBox& flow) {
-  if (&flow == &Text3)
-    Text3_Change();
-  else
-    Text10_Change();
-  focusIfPossible(flow);
+// A flow list reruns the balance. The exhaust flow is derived: its list moves
+// the focus to the inlet flow.
+void frmstm::flowUnitPicked(StreamRows& g) {
+  showFlowBalance();
+  focusIfPossible(g.group == kExhaust ? inlet.flow : g.flow);
 }
-
-void frmstm::Combo2_Click() { temperatureUnitPicked(kInlet); }
-void frmstm::Combo2_Validate(bool&) { Combo2_Click(); }
-void frmstm::Combo3_Click() { pressureUnitPicked(kInlet); }
-void frmstm::Combo3_Validate(bool&) { Combo3_Click(); }
-void frmstm::Combo4_Click() { flowUnitPicked(Text3); }
-void frmstm::Combo5_Click() { Combo3_Click(); }
-void frmstm::Combo5_Validate(bool&) { Combo3_Click(); }
-void frmstm::Combo6_Click() { Combo3_Click(); }
-void frmstm::Combo6_Validate(bool&) { Combo3_Click(); }
 
 // The unit labels open a converter dialog that writes into a field, in the
 // unit that the field's list shows when the figure is written.
@@ -238,25 +261,26 @@ void openConverter(runtime::Application& app, shell::ConverterTarget shell::Vari
 }  // namespace
 
 void frmstm::Label9_Click() {
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text1, Combo2,
-                                 shell::temperatureFromF);
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, inlet.temperature,
+                                 inlet.temperature.unit, shell::temperatureFromF);
 }
 void frmstm::Label8_Click() {
-  openConverter<shell::frmpress>(application(), &shell::Vari::pressTarget, Text2, Combo3,
-                                 shell::pressureFromPsia);
+  openConverter<shell::frmpress>(application(), &shell::Vari::pressTarget, inlet.pressure,
+                                 inlet.pressure.unit, shell::pressureFromPsia);
 }
 void frmstm::Label10_Click() {
-  openConverter<shell::frmMass>(application(), &shell::Vari::massTarget, Text3, Combo4, kpphToFlow);
+  openConverter<shell::frmMass>(application(), &shell::Vari::massTarget, inlet.flow,
+                                inlet.flow.unit, kpphToFlow);
 }
 void frmstm::Label22_Click() {
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text8, Combo11,
-                                 shell::temperatureFromF);
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, induction.temperature,
+                                 induction.temperature.unit, shell::temperatureFromF);
 }
 // While the exhaust row holds a vapour fraction no temperature belongs there.
 void frmstm::Label50_Click() {
   if (turbineType() != 0) return;
-  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, Text22, Combo21,
-                                 shell::temperatureFromF);
+  openConverter<shell::frmtemp1>(application(), &shell::Vari::tempTarget, exhaust.temperature,
+                                 exhaust.temperature.unit, shell::temperatureFromF);
 }
 
 void frmstm::Label58_Click() { openHomePage(); }
@@ -265,11 +289,7 @@ void frmstm::Label58_Click() { openHomePage(); }
 // turbine type back, unticks both streams and starts the result box afresh;
 // the lists and the stream record's last values stay.
 void frmstm::m_new_Click() {
-  for (runtime::TextBox* box :
-       {&Text1,  &Text2,  &Text3,  &Text4,  &Text5,  &Text6,  &Text7,  &Text8,  &Text9,  &Text10,
-        &Text11, &Text12, &Text13, &Text14, &Text21, &Text20, &Text19, &Text15, &Text16, &Text17,
-        &Text18, &Text22, &Text23, &Text24, &Text25, &Text26, &Text27, &Text28})
-    box->setText("");
+  runtime::resetFieldBoxes(*this);
   Combo1.setListIndex(0);
   Check1.setValue(0);
   Check2.setValue(0);
@@ -279,12 +299,13 @@ void frmstm::m_new_Click() {
 void frmstm::m_save_Click() { saveSteamCase(*this); }
 void frmstm::m_open_Click() { openSteamCase(*this); }
 
-bool frmstm::typedBoxesHoldNumbers() const {
-  std::vector<const runtime::TextBox*> typed{&Text1, &Text2, &Text3, &Text22, &Text23};
-  if (state_.inductionOn != kFalse) typed.insert(typed.end(), {&Text8, &Text9, &Text10});
-  if (state_.extractionOn != kFalse) typed.insert(typed.end(), {&Text21, &Text20, &Text19});
-  for (const runtime::TextBox* box : typed)
-    if (!runtime::holdsNumber(*box)) return false;
+bool frmstm::typedBoxesHoldNumbers() {
+  for (StreamRows* g : {&inlet, &induction, &extraction, &exhaust}) {
+    if (g == &induction && state_.inductionOn == kFalse) continue;
+    if (g == &extraction && state_.extractionOn == kFalse) continue;
+    for (const runtime::FieldBox* box : g->boxes())
+      if (box->roles().evaluateNeeds && !runtime::holdsNumber(*box)) return false;
+  }
   return true;
 }
 
@@ -295,15 +316,18 @@ bool frmstm::CheckValues() {
     const auto positive = [](const runtime::TextBox& box) {
       return runtime::shownNumber(box) > 0.0;
     };
-    if (!positive(Text5) || !positive(Text6) || !positive(Text7)) return false;
+    if (!positive(inlet.superheat) || !positive(inlet.entropy) || !positive(inlet.enthalpy))
+      return false;
     if (state_.inductionOn != kFalse &&
-        (!positive(Text12) || !positive(Text13) || !positive(Text14)))
+        (!positive(induction.superheat) || !positive(induction.entropy) ||
+         !positive(induction.enthalpy)))
       return false;
     if (state_.extractionOn != kFalse &&
-        (!positive(Text15) || !positive(Text16) || !positive(Text17)))
+        (!positive(extraction.enthalpy) || !positive(extraction.entropy) ||
+         !positive(extraction.superheat)))
       return false;
-    if (!(runtime::shownNumber(Text26) >= 0.0)) return false;
-    return positive(Text27) && positive(Text28);
+    if (!(runtime::shownNumber(exhaust.superheat) >= 0.0)) return false;
+    return positive(exhaust.entropy) && positive(exhaust.enthalpy);
   } catch (const runtime::RuntimeError&) {
     return false;
   }

@@ -245,7 +245,7 @@ class WetSteps {
 class PressureSteps {
  public:
   explicit PressureSteps(double p) {
-    double pa = checkedDiv(p, psiPerBar);
+    double pa = checkedDiv(p, kLibraryPsiPerBar);
     t0_ = steam::tSatW(pa);
     sg_ = checked(steam::entropySatVapPW(pa) * kBtuPerLbFPerKJPerKgK);
     pa_ = pa;

@@ -25,10 +25,7 @@ constexpr std::size_t kTypePiece = 14;
 constexpr std::size_t kFirstUnitPiece = kSteamCaseFields;
 
 // The stream boxes in file order.
-std::array<runtime::TextBox*, 12> caseBoxes(frmstm& f) {
-  return {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,  &f.Text9,  &f.Text10,
-          &f.Text21, &f.Text20, &f.Text19, &f.Text22, &f.Text23, &f.Text24};
-}
+std::vector<runtime::FieldBox*> caseBoxes(frmstm& f) { return runtime::caseFileBoxes(f); }
 
 // A stored number as the 16-bit integer the window keeps.
 int smallInteger(const std::string& piece) {
@@ -117,9 +114,10 @@ void openSteamCase(frmstm& form) {
   }
   if (c.units) form.setUnitLists(*c.units);
   const auto boxes = caseBoxes(form);
-  for (std::size_t k = 0; k < 9; ++k) boxes[k]->setText(c.texts[k]);
-  form.Combo1.setListIndex(c.type);
-  for (std::size_t k = 9; k < 12; ++k) boxes[k]->setText(c.texts[k]);
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    if (boxes[k] == &form.exhaust.temperature) form.Combo1.setListIndex(c.type);
+    boxes[k]->setText(c.texts[k]);
+  }
   form.Check1.setValue(c.check1);
   form.Check2.setValue(c.check2);
   form.results.setText(kResultsAtLoad);

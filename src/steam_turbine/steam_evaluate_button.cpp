@@ -35,8 +35,9 @@ class ButtonAndResults final : public SearchProgress {
   runtime::TextBox& results_;
 };
 
-double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
-  return flowToKpph(shownNumber(box), unit.listIndex());
+// A flow box's number in kpph, read in the unit its list shows.
+double flowKpph(const runtime::ListRow& flow) {
+  return flowToKpph(shownNumber(flow), flow.unit.listIndex());
 }
 
 // Writes the exhaust flow box first, then reads it back as it shows the flow:
@@ -47,23 +48,26 @@ SteamEvaluationInput readEvaluationInput(frmstm& f) {
   const StreamState& streams = f.streamState();
   const bool induction = streams.inductionOn != kFalse;
   const bool extraction = streams.extractionOn != kFalse;
-  if (!induction && !extraction && f.Combo4.listIndex() == f.Combo19.listIndex()) {
-    f.Text24.setText(f.Text3.text());
+  if (!induction && !extraction &&
+      f.inlet.flow.unit.listIndex() == f.exhaust.flow.unit.listIndex()) {
+    f.exhaust.flow.setText(f.inlet.flow.text());
   } else {
     std::optional<double> inducted;
     std::optional<double> extracted;
-    if (induction) inducted = flowKpph(f.Text10, f.Combo9);
-    if (extraction) extracted = flowKpph(f.Text19, f.Combo14);
-    const double balance = flowBalance(flowKpph(f.Text3, f.Combo4), inducted, extracted);
-    f.Text24.setText(runtime::NumberText(kpphToFlow(balance, f.Combo19.listIndex())));
+    if (induction) inducted = flowKpph(f.induction.flow);
+    if (extraction) extracted = flowKpph(f.extraction.flow);
+    const double balance = flowBalance(flowKpph(f.inlet.flow), inducted, extracted);
+    f.exhaust.flow.setText(
+        runtime::NumberText(kpphToFlow(balance, f.exhaust.flow.unit.listIndex())));
   }
   SteamEvaluationInput in;
   in.streams = streams;
-  in.inletFlow = flowKpph(f.Text3, f.Combo4);
-  if (induction) in.inductionFlow = flowKpph(f.Text10, f.Combo9);
-  if (extraction) in.extractionFlow = flowKpph(f.Text19, f.Combo14);
-  in.exhaustFlow = flowKpph(f.Text24, f.Combo19);
-  in.exhaustEnthalpy = enthalpyFromShown(shownNumber(f.Text28), f.Combo17.listIndex());
+  in.inletFlow = flowKpph(f.inlet.flow);
+  if (induction) in.inductionFlow = flowKpph(f.induction.flow);
+  if (extraction) in.extractionFlow = flowKpph(f.extraction.flow);
+  in.exhaustFlow = flowKpph(f.exhaust.flow);
+  in.exhaustEnthalpy =
+      enthalpyFromShown(shownNumber(f.exhaust.enthalpy), f.exhaust.enthalpy.unit.listIndex());
   return in;
 }
 

@@ -133,7 +133,7 @@ class Evaluation {
   // down the wet road with quality 1.
   StageEnd stageEnd(double s, int group) {
     const double p = state_.streamPress[group];
-    double pk = div(p, psiPerBar);
+    double pk = div(p, kLibraryPsiPerBar);
     const double sgk = btuEntropy(steam::entropySatVapPW(pk));
     if (s > sgk) {
       const double t = isenCond(s, p);

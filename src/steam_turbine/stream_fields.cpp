@@ -30,7 +30,7 @@ constexpr int kSaturationDecimals = 2;
 // The saturation temperature at p (psia), in °F or, for any other position of
 // the temperature list, in °C; 2 decimals.
 double saturationShown(double psia, int temperatureUnit) {
-  const double kelvin = steam::tSatW(checked(psia / psiPerBar));
+  const double kelvin = steam::tSatW(checked(psia / kLibraryPsiPerBar));
   if (temperatureUnit == 0)
     return RoundHalfEven(checked(fahrenheitFromKelvin(kelvin)), kSaturationDecimals);
   return RoundHalfEven(checked(kelvin - kKelvinAtZeroCelsius), kSaturationDecimals);
@@ -41,36 +41,36 @@ double saturationShown(double psia, int temperatureUnit) {
 // The derived boxes show nothing that the typed boxes do not give: without a
 // temperature no superheat, entropy or enthalpy, without a pressure no
 // saturation temperature either.
-void frmstm::temperatureChanged(const StreamBoxes& g) {
+void frmstm::temperatureChanged(StreamRows& g) {
   const auto k = static_cast<std::size_t>(g.group);
-  const int unit = g.temperatureUnit->listIndex();
+  const int unit = g.temperature.unit.listIndex();
   try {
-    state_.streamTemp[k] = shell::temperatureToF(shownNumber(*g.temperature), unit);
+    state_.streamTemp[k] = shell::kTemperatureUnits.toBase(shownNumber(g.temperature), unit);
   } catch (const RuntimeError&) {
-    emptyBoxes({g.superheat, g.entropy, g.enthalpy});
+    emptyBoxes({&g.superheat, &g.entropy, &g.enthalpy});
     return;
   }
-  if (!runtime::holdsNumber(*g.pressure)) {
-    emptyBoxes({g.saturation, g.superheat, g.entropy, g.enthalpy});
+  if (!runtime::holdsNumber(g.pressure)) {
+    emptyBoxes({&g.saturation, &g.superheat, &g.entropy, &g.enthalpy});
     return;
   }
   try {
     // The superheat is the difference of the two numbers as shown, first
     // against the saturation box as it stands, then against the new one.
     const auto showSuperheat = [&] {
-      const double superheat = checked(shownNumber(*g.temperature) - shownNumber(*g.saturation));
-      g.superheat->setText(superheat >= 0.0 ? NumberText(superheat) : "0");
+      const double superheat = checked(shownNumber(g.temperature) - shownNumber(g.saturation));
+      g.superheat.setText(superheat >= 0.0 ? NumberText(superheat) : "0");
     };
     showSuperheat();
-    if (shownNumber(*g.pressure) > 0.0) {
-      g.saturation->setText(NumberText(saturationShown(state_.streamPress[k], unit)));
+    if (shownNumber(g.pressure) > 0.0) {
+      g.saturation.setText(NumberText(saturationShown(state_.streamPress[k], unit)));
     } else {
-      g.saturation->setText("0");
+      g.saturation.setText("0");
     }
     showSuperheat();
 
-    if (shownNumber(*g.superheat) > 0.0) {
-      const double bar = checked(state_.streamPress[k] / psiPerBar);
+    if (shownNumber(g.superheat) > 0.0) {
+      const double bar = checked(state_.streamPress[k] / kLibraryPsiPerBar);
       const double kelvin = checked(kelvinFromFahrenheit(state_.streamTemp[k]));
       state_.streamEntropy[k] = RoundHalfEven(
           checked(steam::entropyW(kelvin, bar) * kBtuPerLbFPerKJPerKgK), kEntropyDecimals);
@@ -80,30 +80,30 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
       state_.streamEntropy[k] = 0.0;
       state_.streamEnthalpy[k] = 0.0;
     }
-    g.entropy->setText(
-        NumberText(entropyShown(state_.streamEntropy[k], g.entropyUnit->listIndex())));
-    g.enthalpy->setText(
-        NumberText(enthalpyShown(state_.streamEnthalpy[k], g.enthalpyUnit->listIndex())));
+    g.entropy.setText(
+        NumberText(entropyShown(state_.streamEntropy[k], g.entropy.unit.listIndex())));
+    g.enthalpy.setText(
+        NumberText(enthalpyShown(state_.streamEnthalpy[k], g.enthalpy.unit.listIndex())));
   } catch (const RuntimeError&) {
-    emptyBoxes({g.superheat, g.entropy, g.enthalpy});
+    emptyBoxes({&g.superheat, &g.entropy, &g.enthalpy});
   }
 }
 
-void frmstm::pressureChanged(const StreamBoxes& g) {
+void frmstm::pressureChanged(StreamRows& g) {
   const auto k = static_cast<std::size_t>(g.group);
   try {
     state_.streamPress[k] =
-        shell::pressureToPsia(shownNumber(*g.pressure), g.pressureUnit->listIndex());
+        shell::kPressureUnits.toBase(shownNumber(g.pressure), g.pressure.unit.listIndex());
     // Stored in °F whatever the list shows; shown in the list's unit.
     const double satF =
         state_.streamPress[k] > 0.0 ? saturationShown(state_.streamPress[k], 0) : 0.0;
     const double satShown =
-        g.temperatureUnit->listIndex() == 0
+        g.temperature.unit.listIndex() == 0
             ? satF
             : RoundHalfEven(checked(celsiusFromFahrenheit(satF)), kSaturationDecimals);
-    g.saturation->setText(NumberText(satShown));
+    g.saturation.setText(NumberText(satShown));
   } catch (const RuntimeError&) {
-    emptyBoxes({g.saturation, g.superheat, g.entropy, g.enthalpy});
+    emptyBoxes({&g.saturation, &g.superheat, &g.entropy, &g.enthalpy});
     return;
   }
   temperatureChanged(g);
@@ -116,21 +116,22 @@ void frmstm::emptyBoxes(std::initializer_list<runtime::TextBox*> boxes) {
 void frmstm::wetExhaust() {
   silently([this] {
     const auto k = static_cast<std::size_t>(kExhaust);
-    Text26.setText("0");
-    if (!runtime::holdsNumber(Text23)) {
-      emptyBoxes({&Text25, &Text27, &Text28});
+    exhaust.superheat.setText("0");
+    if (!runtime::holdsNumber(exhaust.pressure)) {
+      emptyBoxes({&exhaust.saturation, &exhaust.entropy, &exhaust.enthalpy});
       return;
     }
-    if (shownNumber(Text23) > 0.0) {
-      Text25.setText(NumberText(saturationShown(state_.streamPress[k], Combo21.listIndex())));
+    if (shownNumber(exhaust.pressure) > 0.0) {
+      exhaust.saturation.setText(
+          NumberText(saturationShown(state_.streamPress[k], exhaust.temperature.unit.listIndex())));
     } else {
-      Text25.setText("0");
+      exhaust.saturation.setText("0");
     }
-    if (!runtime::holdsNumber(Text22)) {
-      emptyBoxes({&Text27, &Text28});
+    if (!runtime::holdsNumber(exhaust.temperature)) {
+      emptyBoxes({&exhaust.entropy, &exhaust.enthalpy});
       return;
     }
-    state_.vaporFraction = shownNumber(Text22);
+    state_.vaporFraction = shownNumber(exhaust.temperature);
     const double x = state_.vaporFraction;
     if (x <= 0.0 || x >= kPercent) {
       state_.streamEntropy[k] = 0.0;
@@ -139,7 +140,7 @@ void frmstm::wetExhaust() {
       // Each call gets a fresh copy of the pressure: the library may move it
       // near the critical point, and the stored pressure must stay.
       const double stored = state_.streamPress[k];
-      const auto bar = [stored] { return checked(stored / psiPerBar); };
+      const auto bar = [stored] { return checked(stored / kLibraryPsiPerBar); };
       double p = bar();
       const double sVapour = steam::entropySatVapPW(p);
       p = bar();
@@ -155,36 +156,32 @@ void frmstm::wetExhaust() {
           checked((x * hVapour + (kPercent - x) * hLiquid) / kPercent * kBtuPerLbPerKJPerKg),
           kEnthalpyDecimals);
     }
-    Text27.setText(NumberText(entropyShown(state_.streamEntropy[k], Combo18.listIndex())));
-    Text28.setText(NumberText(enthalpyShown(state_.streamEnthalpy[k], Combo17.listIndex())));
+    exhaust.entropy.setText(
+        NumberText(entropyShown(state_.streamEntropy[k], exhaust.entropy.unit.listIndex())));
+    exhaust.enthalpy.setText(
+        NumberText(enthalpyShown(state_.streamEnthalpy[k], exhaust.enthalpy.unit.listIndex())));
   });
 }
 
-void frmstm::Text1_Change() { temperatureChanged(boxes(kInlet)); }
-void frmstm::Text8_Change() { temperatureChanged(boxes(kInduction)); }
-void frmstm::Text21_Change() { temperatureChanged(boxes(kExtraction)); }
-
-void frmstm::Text22_Change() {
-  if (turbineType() == 0)
-    temperatureChanged(boxes(kExhaust));
-  else
+// The exhaust row holds a vapour fraction while the turbine is condensing.
+void frmstm::temperatureTyped(StreamRows& g) {
+  if (g.group == kExhaust && turbineType() != 0)
     wetExhaust();
+  else
+    temperatureChanged(g);
 }
 
-void frmstm::Text2_Change() { pressureChanged(boxes(kInlet)); }
-void frmstm::Text9_Change() { pressureChanged(boxes(kInduction)); }
-void frmstm::Text20_Change() { pressureChanged(boxes(kExtraction)); }
-
-void frmstm::Text23_Change() {
-  if (turbineType() == 0) {
-    pressureChanged(boxes(kExhaust));
+void frmstm::pressureTyped(StreamRows& g) {
+  if (g.group != kExhaust || turbineType() == 0) {
+    pressureChanged(g);
     return;
   }
   try {
-    state_.streamPress[kExhaust] = shell::pressureToPsia(shownNumber(Text23), Combo20.listIndex());
+    state_.streamPress[kExhaust] =
+        shell::kPressureUnits.toBase(shownNumber(g.pressure), g.pressure.unit.listIndex());
   } catch (const RuntimeError&) {
-    Text26.setText("0");
-    emptyBoxes({&Text25, &Text27, &Text28});
+    g.superheat.setText("0");
+    emptyBoxes({&g.saturation, &g.entropy, &g.enthalpy});
     return;
   }
   wetExhaust();

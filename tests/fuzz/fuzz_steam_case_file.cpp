@@ -87,9 +87,11 @@ void openCase(Fixture& fixture, std::string_view bytes) {
     if (snapshot(fixture.app) != fixture.shown) finding("a refused case file changed the window");
     return;
   }
-  const runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text3,  &f.Text8,
-                                     &f.Text9,  &f.Text10, &f.Text21, &f.Text20,
-                                     &f.Text19, &f.Text22, &f.Text23, &f.Text24};
+  const runtime::TextBox* boxes[] = {
+      &f.inlet.temperature,      &f.inlet.pressure,      &f.inlet.flow,
+      &f.induction.temperature,  &f.induction.pressure,  &f.induction.flow,
+      &f.extraction.temperature, &f.extraction.pressure, &f.extraction.flow,
+      &f.exhaust.temperature,    &f.exhaust.pressure,    &f.exhaust.flow};
   const bool switched = induction != (*wholeNumber((*pieces)[12]) == 1) ||
                         extraction != (*wholeNumber((*pieces)[13]) == 1);
   for (std::size_t k = 0; k < (switched ? 11 : 12); ++k)

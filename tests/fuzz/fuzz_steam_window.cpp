@@ -67,10 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.caseTexts = [](runtime::Application& a) {
       std::vector<std::string> texts;
       if (auto* f = a.find<steam_turbine::frmstm>()) {
-        for (const runtime::TextBox* box :
-             {&f->Text1, &f->Text2, &f->Text3, &f->Text8, &f->Text9, &f->Text10, &f->Text21,
-              &f->Text20, &f->Text19, &f->Text22, &f->Text23, &f->Text24})
-          texts.push_back(box->text());
+        const runtime::TextBox* saved[] = {
+            &f->inlet.temperature,      &f->inlet.pressure,      &f->inlet.flow,
+            &f->induction.temperature,  &f->induction.pressure,  &f->induction.flow,
+            &f->extraction.temperature, &f->extraction.pressure, &f->extraction.flow,
+            &f->exhaust.temperature,    &f->exhaust.pressure,    &f->exhaust.flow};
+        for (const runtime::TextBox* box : saved) texts.push_back(box->text());
         for (int value : {f->Check1.value(), f->Check2.value(), f->Combo1.listIndex()})
           texts.push_back(std::to_string(value));
         // A case reopens in the units it was saved in.

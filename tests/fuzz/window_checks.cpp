@@ -143,7 +143,7 @@ std::set<std::string> shellMessages() {
   std::set<std::string> texts = {shell::kSaveFailedMessage, shell::kOpenFailedMessage,
                                  "Are you sure to quit?",
                                  "System Information Is Unavailable At This Time"};
-  for (const shell::ConverterSpec* spec :
+  for (const shell::ConverterTable* spec :
        {&shell::kTemperatureConverter, &shell::kPressureConverter, &shell::kMolarFlowConverter,
         &shell::kHeightConverter, &shell::kMassFlowConverter})
     texts.insert(std::string(spec->errorText));

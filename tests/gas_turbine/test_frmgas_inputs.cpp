@@ -14,38 +14,6 @@
 namespace corvasine::gas {
 namespace {
 
-struct RuleCase {
-  const char* rule;
-  double (*convert)(double, int);
-  double x;
-  std::vector<double> byPosition;  // a position beyond the list takes the last rule
-};
-
-TEST(UnitRule, ConvertsToTheBaseUnit) {
-  const RuleCase rules[] = {
-      RuleCase{"temperature", temperatureToF, -40, {-40, -40}},
-      RuleCase{"temperature", temperatureToF, 30, {30, 86}},
-      RuleCase{"height", heightToFt, 2, {2, 6.56168, 6561.68, 10560}},
-      RuleCase{"pressure", pressureToPsia, 2, {2, 29.3918, 29.0076, 28.4466}},
-      RuleCase{"low pressure", lowPressureToInWC, 100, {100, 3.93701, 1359.51, 53.5239, 2767.99}},
-      // Four decimals, except a flow typed in kscfh.
-      RuleCase{"molar flow", molarFlowToKscfh, 1, {1, 41.6667, 0.3795, 0.8366}},
-      RuleCase{"molar flow", molarFlowToKscfh, 1.23456, {1.23456, 51.44, 0.4685, 1.0329}}};
-  for (const RuleCase& c : rules) {
-    SCOPED_TRACE(c.rule);
-    const int last = static_cast<int>(c.byPosition.size()) - 1;
-    for (int p = 0; p <= last; ++p) EXPECT_DOUBLE_EQ(c.convert(c.x, p), c.byPosition[p]) << p;
-    EXPECT_DOUBLE_EQ(c.convert(c.x, last + 1), c.byPosition.back());
-    EXPECT_DOUBLE_EQ(c.convert(c.x, -1), c.byPosition.back());  // no entry picked
-  }
-}
-
-TEST(UnitRuleFaults, OverflowIsARunTimeError) {
-  EXPECT_THROW(heightToFt(1e308, 3), runtime::RuntimeError);
-  EXPECT_THROW(pressureToPsia(-1e308, 1), runtime::RuntimeError);
-  EXPECT_THROW(molarFlowToKscfh(1e308, 3), runtime::RuntimeError);
-}
-
 TEST(DisplayRules, PressureToFourDecimalsAndHeatingValueOverTheMolecularWeight) {
   EXPECT_EQ(psiaDisplayText(14.34, 0), "14.34");
   EXPECT_EQ(psiaDisplayText(14.7, 1), "1.0003");

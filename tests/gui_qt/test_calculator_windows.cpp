@@ -109,12 +109,13 @@ TEST_F(CalculatorWindows, ComputedBoxesKeepOneLook) {
   steam_turbine::frmstm& steam = steamWindow();
   steam.Check1.setValue(1);
   steam.Check2.setValue(1);
-  for (auto [field, text] : {std::pair{&steam.Text1, "900"},
-                             {&steam.Text2, "600"},
-                             {&steam.Text3, "100"},
-                             {&steam.Text8, "700"},
-                             {&steam.Text9, "300"},
-                             {&steam.Text19, "150"}})
+  for (auto [field, text] :
+       {std::pair<runtime::TextBox*, const char*>{&steam.inlet.temperature, "900"},
+        {&steam.inlet.pressure, "600"},
+        {&steam.inlet.flow, "100"},
+        {&steam.induction.temperature, "700"},
+        {&steam.induction.pressure, "300"},
+        {&steam.extraction.flow, "150"}})
     field->setText(text);
   steam.Check1.setValue(0);
   const std::pair<const char*, const char*> computed[] = {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,20 @@ inline std::vector<std::string> snapshot(frmstm& f) {
 class SteamWindowTest : public ::testing::Test {
  protected:
   frmstm& window() { return app.form<frmstm>(); }
+  // Unloads the window, answering its quit question.
+  void close(frmstm& f) {
+    services.answers = {runtime::MessageAnswer::Yes};
+    app.unload(f);
+  }
+
+  // A control of the window by its design name.
+  template <class C = runtime::TextBox>
+  static C& control(frmstm& f, const std::string& name) {
+    auto* c = dynamic_cast<C*>(f.findControl(name));
+    if (c == nullptr) throw std::logic_error("no control " + name);
+    return *c;
+  }
+  static std::string text(frmstm& f, const std::string& box) { return control(f, box).text(); }
 
   // Types "Text1=500 Combo2=1 Check1=1 ..." into the window, in order.
   static void type(frmstm& f, const std::string& line) {

@@ -24,9 +24,7 @@ TEST_F(ReferenceWindowTest, EveryReferenceBlockTypedIntoTheWindow) {
     services.messages.clear();
     type(f, block.typed);
     for (const auto& [name, text] : block.shown) {
-      auto* box = dynamic_cast<runtime::TextBox*>(f.findControl(name));
-      ASSERT_NE(box, nullptr) << name;
-      EXPECT_EQ(box->text(), text) << name;
+      EXPECT_EQ(SteamWindowTest::text(f, name), text) << name;
     }
     if (block.evaluated) {
       ++cases;
@@ -39,14 +37,13 @@ TEST_F(ReferenceWindowTest, EveryReferenceBlockTypedIntoTheWindow) {
         EXPECT_EQ(services.messages[0].text, block.message);
       }
       if (block.text24 != "-") {
-        EXPECT_EQ(f.Text24.text(), block.text24);
+        EXPECT_EQ(text(f, "Text24"), block.text24);
       }
       EXPECT_EQ(f.results.text(), block.results == "-" ? before : block.results);
       EXPECT_EQ(f.cmdresult.caption(), "Evaluate Performance");
       EXPECT_TRUE(f.cmdresult.enabled());
     }
-    services.answers = {runtime::MessageAnswer::Yes};
-    app.unload(f);
+    close(f);
   }
   EXPECT_GE(cases, 6);
 }

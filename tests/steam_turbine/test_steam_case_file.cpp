@@ -18,17 +18,11 @@ const std::string kFirstUnits = [] {
   return pieces;
 }();
 
-void typeBackPressureCase(frmstm& f) {
-  f.Text1.setText("900");
-  f.Text2.setText("600");
-  f.Text3.setText("100");
-  f.Text22.setText("350");
-  f.Text23.setText("150");
-}
+constexpr const char* kBackPressureCase = "Text1=900 Text2=600 Text3=100 Text22=350 Text23=150";
 
 TEST_F(SteamCaseFileTest, SavesTheLineOfTheExample) {
   frmstm& f = window();
-  typeBackPressureCase(f);
+  type(f, kBackPressureCase);
   services.fileDialogAnswers = {path("case.qvds")};
   f.clickMenuItem("m_save");
   EXPECT_EQ(readFile("case.qvds"), "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits + "\r\n");
@@ -69,8 +63,7 @@ TEST_F(SteamCaseFileTest, ACaseInOtherUnitsReopensAsItWasSaved) {
     services.fileDialogAnswers = {path("units.qvds")};
     f.clickMenuItem("m_save");
     EXPECT_TRUE(readFile("units.qvds").ends_with(units + "\r\n")) << readFile("units.qvds");
-    services.answers = {runtime::MessageAnswer::Yes};
-    app.unload(f);
+    close(f);
 
     frmstm& fresh = window();
     fresh.results.setText("an earlier result");
@@ -79,8 +72,7 @@ TEST_F(SteamCaseFileTest, ACaseInOtherUnitsReopensAsItWasSaved) {
     fresh.clickMenuItem("m_open");
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(snapshot(fresh), saved);
-    services.answers = {runtime::MessageAnswer::Yes};
-    app.unload(fresh);
+    close(fresh);
   }
 }
 
@@ -88,20 +80,19 @@ TEST_F(SteamCaseFileTest, ACaseInOtherUnitsReopensAsItWasSaved) {
 // lists as they are and is read in their units.
 TEST_F(SteamCaseFileTest, AFileWithoutUnitsOpensInTheListsShown) {
   frmstm& f = window();
-  f.Combo2.setListIndex(1);
+  type(f, "Combo2=1");
   writeFile("old.qvds", "100^14.5^100^^^^^^^350^150^100^0^0^0\r\n");
   services.fileDialogAnswers = {path("old.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(f.Combo2.listIndex(), 1);
   EXPECT_EQ(f.streamState().streamTemp[kInlet], 212);
   for (runtime::ComboBox* list : f.unitLists())
-    EXPECT_EQ(list->listIndex(), list == &f.Combo2 ? 1 : 0) << list->name();
+    EXPECT_EQ(list->listIndex(), list->name() == "Combo2" ? 1 : 0) << list->name();
 }
 
 TEST_F(SteamCaseFileTest, CancelledDialogsEndQuietly) {
   frmstm& f = window();
-  typeBackPressureCase(f);
+  type(f, kBackPressureCase);
   const auto before = snapshot(f);
   services.fileDialogAnswers = {"", ""};
   f.clickMenuItem("m_save");
@@ -112,11 +103,11 @@ TEST_F(SteamCaseFileTest, CancelledDialogsEndQuietly) {
 
 TEST_F(SteamCaseFileTest, TextsThatWouldNotReadBackAreRefusedBeforeTheDialog) {
   frmstm& f = window();
-  for (const char* text : {"1,5", "9^9", "7,"}) {
-    f.Text3.setText(text);
+  for (const char* typed : {"1,5", "9^9", "7,"}) {
+    control(f, "Text3").setText(typed);
     services.messages.clear();
     f.clickMenuItem("m_save");
-    ASSERT_EQ(services.messages.size(), 1u) << text;
+    ASSERT_EQ(services.messages.size(), 1u) << typed;
     EXPECT_EQ(services.messages[0].text, "Error exporting data.");
   }
   EXPECT_TRUE(services.fileDialogs.empty());
@@ -125,7 +116,7 @@ TEST_F(SteamCaseFileTest, TextsThatWouldNotReadBackAreRefusedBeforeTheDialog) {
 TEST_F(SteamCaseFileTest, AFailedWriteKeepsTheOldFile) {
   frmstm& f = window();
   writeFile("old.qvds", "old\r\n");
-  typeBackPressureCase(f);
+  type(f, kBackPressureCase);
   services.fileDialogAnswers = {path("missing-folder/new.qvds")};
   f.clickMenuItem("m_save");
   ASSERT_EQ(services.messages.size(), 1u);
@@ -159,7 +150,7 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
   for (const auto& [what, content] : badFiles) {
     frmstm& f = window();
     f.Check1.setValue(1);
-    typeBackPressureCase(f);
+    type(f, kBackPressureCase);
     const auto before = snapshot(f);
     writeFile("bad.qvds", content);
     services.messages.clear();
@@ -179,8 +170,8 @@ TEST_F(SteamCaseFileTest, OddButReadableFiles) {
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(f.Combo1.listIndex(), -1);
-  EXPECT_EQ(f.Label43.caption(), "Vapor fraction:");
-  EXPECT_EQ(f.Text22.text(), "85");
+  EXPECT_EQ(control<runtime::Label>(f, "Label43").caption(), "Vapor fraction:");
+  EXPECT_EQ(text(f, "Text22"), "85");
   EXPECT_EQ(f.Check1.value(), 2);
   EXPECT_FALSE(f.Frame2.enabled());
   EXPECT_EQ(f.streamState().inductionOn, kFalse);

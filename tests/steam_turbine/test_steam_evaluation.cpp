@@ -152,10 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SteamWindowTest, ExhaustFlowBoxTakesTheInletTextUnchanged) {
   frmstm& f = window();
   type(f, "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150");
-  f.Text3.setText(" 250");
-  EXPECT_EQ(f.Text24.text(), "250");
+  f.inlet.flow.setText(" 250");
+  EXPECT_EQ(f.exhaust.flow.text(), "250");
   f.cmdresult.click();
-  EXPECT_EQ(f.Text24.text(), " 250");
+  EXPECT_EQ(f.exhaust.flow.text(), " 250");
 }
 
 // ---- The induction-point search.

@@ -196,22 +196,6 @@ TEST_F(GasInputs, GeneratorEfficiencyBoxFollowsTheCheckBox) {
   EXPECT_FALSE(f.Text25.enabled());
 }
 
-TEST_F(GasInputs, UnitListFocusMoves) {
-  frmgas& f = window();
-  const std::pair<runtime::ComboBox*, runtime::Control*> moves[] = {
-      {&f.cmbtemp, &f.Text1},  {&f.cmdsite, &f.Text2},  {&f.cmdpress1, &f.Text4},
-      {&f.Combo1, &f.Text6},   {&f.Combo2, &f.Text6},   {&f.Combo3, &f.Text18},
-      {&f.Combo4, &f.Text26},  {&f.Combo5, &f.Text26},  {&f.Combo6, &f.Text18},
-      {&f.Combo7, &f.Text17},  {&f.Combo8, &f.Text16},  {&f.Combo9, &f.Text19},
-      {&f.Combo10, &f.Text20}, {&f.Combo11, &f.Text10}, {&f.Combo12, &f.Text11},
-      {&f.Combo13, &f.Text15}};
-  for (auto [list, target] : moves) {
-    f.setFocus(f.Command2);
-    list->setListIndex(1);
-    EXPECT_EQ(f.activeControl(), target) << list->name();
-  }
-}
-
 TEST_F(GasInputs, LeavingAListReadsItsBoxAgain) {
   frmgas& f = window();
   f.Text2.setText("100");

@@ -26,7 +26,11 @@ inline constexpr runtime::RowLayout kAirRows = kRows.withStep(345);
 
 // Roles of the rows; New resets every box. A box Evaluate needs, one only
 // saved in the case file, one the window computes.
+using runtime::LabelRow;
+using runtime::ListRow;
 using runtime::RowRoles;
+// A row whose caption is a check box that switches the box.
+using CheckRow = runtime::FieldRow<runtime::Label, runtime::CheckBox>;
 constexpr RowRoles needed(int piece, int slot = RowRoles::kNone) {
   return {piece, true, true, slot};
 }
@@ -74,107 +78,42 @@ class frmgas : public shell::CalculatorWindow {
   runtime::Frame Frame3{
       *this, "Frame3", {5160, 2280, 4695, 2535}, "Turbine and exhaust conditions:"};
 
+  // The rows lie one declaration each, as a table.
+  // clang-format off
   // --- Air inlet conditions -----------------------------------------------
-  runtime::ListRow Text1{*this,
-                         Frame1,
-                         kAirRows,
-                         0,
-                         {"Label1", "Text1", "cmbtemp"},
-                         "Ambient temperature:",
-                         kTemperatureUnits.items(),
-                         needed(0, kTemperatureSlot)};
-  runtime::ListRow Text2{*this,
-                         Frame1,
-                         kAirRows,
-                         1,
-                         {"Label2", "Text2", "cmdsite"},
-                         "Site altitude:",
-                         kHeightUnits.items(),
-                         needed(1, kHeightSlot)};
-  runtime::ListRow Text3{*this,
-                         Frame1,
-                         kAirRows,
-                         2,
-                         {"Label3", "Text3", "cmdpress1"},
-                         "Inlet pressure:",
-                         kPressureUnits.items(),
-                         shown(kPressureSlot)};
-  runtime::LabelRow Text4{
-      *this, Frame1,   kAirRows, 3, {"Label4", "Text4", "Label5"}, "Relative humidity:",
-      "%",   needed(2)};
-  runtime::ListRow Text5{*this,
-                         Frame1,
-                         kAirRows,
-                         4,
-                         {"Label6", "Text5", "Combo1"},
-                         "Absolute water content:",
-                         kWaterContentUnits.items(),
-                         shown()};
-  runtime::ListRow Text6{*this,
-                         Frame1,
-                         kAirRows,
-                         5,
-                         {"Label7", "Text6", "Combo2"},
-                         "Inlet system dP:",
-                         kLowPressureUnits.items(),
-                         needed(3, kDeltaPressureSlot)};
-  runtime::ListRow Text7{*this,
-                         Frame1,
-                         kAirRows,
-                         6,
-                         {"Label8", "Text7", "Combo3"},
-                         "Final inlet pressure:",
-                         kPressureUnits.items(),
-                         shown(kPressureSlot)};
+  ListRow Text1{Frame1, kAirRows, 0, "Label1", "Ambient temperature:", "Text1", "cmbtemp",
+                kTemperatureUnits.items(), needed(0, kTemperatureSlot)};
+  ListRow Text2{Frame1, kAirRows, 1, "Label2", "Site altitude:", "Text2", "cmdsite",
+                kHeightUnits.items(), needed(1, kHeightSlot)};
+  ListRow Text3{Frame1, kAirRows, 2, "Label3", "Inlet pressure:", "Text3", "cmdpress1",
+                kPressureUnits.items(), shown(kPressureSlot)};
+  LabelRow Text4{Frame1, kAirRows, 3, "Label4", "Relative humidity:", "Text4", "Label5",
+                 "%", needed(2)};
+  ListRow Text5{Frame1, kAirRows, 4, "Label6", "Absolute water content:", "Text5", "Combo1",
+                kWaterContentUnits.items(), shown()};
+  ListRow Text6{Frame1, kAirRows, 5, "Label7", "Inlet system dP:", "Text6", "Combo2",
+                kLowPressureUnits.items(), needed(3, kDeltaPressureSlot)};
+  ListRow Text7{Frame1, kAirRows, 6, "Label8", "Final inlet pressure:", "Text7", "Combo3",
+                kPressureUnits.items(), shown(kPressureSlot)};
 
   // --- Fuel conditions ----------------------------------------------------
-  runtime::ListRow Text18{*this,
-                          Frame2,
-                          kRows,
-                          0,
-                          {"Label9", "Text18", "Combo6"},
-                          "Temperature:",
-                          kTemperatureUnits.items(),
-                          needed(4, kTemperatureSlot)};
-  runtime::ListRow Text17{*this,
-                          Frame2,
-                          kRows,
-                          1,
-                          {"Label10", "Text17", "Combo7"},
-                          "Pressure:",
-                          kPressureUnits.items(),
-                          saved(5, kPressureSlot)};
-  runtime::ListRow Text16{*this,
-                          Frame2,
-                          kRows,
-                          2,
-                          {"Label11", "Text16", "Combo8"},
-                          "Flow:",
-                          kMolarFlowUnits.items(),
-                          needed(6, kMolarFlowSlot)};
+  ListRow Text18{Frame2, kRows, 0, "Label9", "Temperature:", "Text18", "Combo6",
+                 kTemperatureUnits.items(), needed(4, kTemperatureSlot)};
+  ListRow Text17{Frame2, kRows, 1, "Label10", "Pressure:", "Text17", "Combo7",
+                 kPressureUnits.items(), saved(5, kPressureSlot)};
+  ListRow Text16{Frame2, kRows, 2, "Label11", "Flow:", "Text16", "Combo8",
+                 kMolarFlowUnits.items(), needed(6, kMolarFlowSlot)};
   runtime::CommandButton Command1{*this,
                                   "Command1",
                                   {kRows.fieldLeft, kRows.top(3) - 30, 2175, 345},
                                   &Frame2,
                                   "&Fuel Composition"};
-  runtime::ListRow Text14{*this,
-                          Frame2,
-                          kRows,
-                          4,
-                          {"Label12", "Text14", "Combo4"},
-                          "LHV:",
-                          kHeatingValueUnits.items(),
-                          shown(kHeatingValueSlot)};
-  runtime::ListRow Text13{*this,
-                          Frame2,
-                          kRows,
-                          5,
-                          {"Label13", "Text13", "Combo5"},
-                          "HHV:",
-                          kHeatingValueUnits.items(),
-                          shown(kHeatingValueSlot)};
-  runtime::LabelRow Text12{
-      *this, Frame2, kRows, 6, {"Label14", "Text12", "Label16"}, "Molecular Weight:", "-", shown()};
+  ListRow Text14{Frame2, kRows, 4, "Label12", "LHV:", "Text14", "Combo4",
+                 kHeatingValueUnits.items(), shown(kHeatingValueSlot)};
+  ListRow Text13{Frame2, kRows, 5, "Label13", "HHV:", "Text13", "Combo5",
+                 kHeatingValueUnits.items(), shown(kHeatingValueSlot)};
+  LabelRow Text12{Frame2, kRows, 6, "Label14", "Molecular Weight:", "Text12", "Label16",
+                  "-", shown()};
   // Hidden heating values in Btu/scf, written by the fuel composition dialog.
   runtime::TextBox Text8{
       *this, "Text8", {kRows.captionLeft, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
@@ -182,43 +121,17 @@ class frmgas : public shell::CalculatorWindow {
       *this, "Text9", {kRows.captionLeft + 1080, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
 
   // --- Efficiencies -------------------------------------------------------
-  runtime::LabelRow Text26{*this,
-                           Frame4,
-                           kRows,
-                           0,
-                           {"Label17", "Text26", "Label18"},
-                           "Mechanical losses:",
-                           "%",
-                           needed(7),
-                           kMechanicalLossesDesign};
+  LabelRow Text26{Frame4, kRows, 0, "Label17", "Mechanical losses:", "Text26", "Label18",
+                  "%", needed(7), kMechanicalLossesDesign};
   // The check box switches the generator efficiency on and off.
-  runtime::FieldRow<runtime::Label, runtime::CheckBox> Text25{*this,
-                                                              Frame4,
-                                                              kRows,
-                                                              1,
-                                                              {"Check1", "Text25", "Label19"},
-                                                              "Generator efficiency:",
-                                                              "%",
-                                                              needed(8),
-                                                              kGeneratorEfficiencyDesign};
+  CheckRow Text25{Frame4, kRows, 1, "Check1", "Generator efficiency:", "Text25", "Label19",
+                  "%", needed(8), kGeneratorEfficiencyDesign};
 
   // --- Turbine and exhaust conditions -------------------------------------
-  runtime::ListRow Text10{*this,
-                          Frame3,
-                          kRows,
-                          0,
-                          {"Label20", "Text10", "Combo11"},
-                          "Temperature:",
-                          kTemperatureUnits.items(),
-                          needed(9, kTemperatureSlot)};
-  runtime::ListRow Text11{*this,
-                          Frame3,
-                          kRows,
-                          1,
-                          {"Label21", "Text11", "Combo12"},
-                          "Exhaust pressure loss:",
-                          kLowPressureUnits.items(),
-                          saved(10, kLowPressureSlot)};
+  ListRow Text10{Frame3, kRows, 0, "Label20", "Temperature:", "Text10", "Combo11",
+                 kTemperatureUnits.items(), needed(9, kTemperatureSlot)};
+  ListRow Text11{Frame3, kRows, 1, "Label21", "Exhaust pressure loss:", "Text11", "Combo12",
+                 kLowPressureUnits.items(), saved(10, kLowPressureSlot)};
   // The balance type is the caption of the O2 target or exhaust flow: a % label
   // in O2 mode, the flow list, made after the label so that it lies over it, in
   // flow mode.
@@ -227,8 +140,7 @@ class frmgas : public shell::CalculatorWindow {
                                 {kRows.captionLeft, kRows.top(2), 2175, kRows.listHeight},
                                 &Frame3,
                                 {"Exhaust O2", "Exhaust Flow"}};
-  runtime::FieldBox Text15{*this,   "Text15", kRows.field(2),
-                           &Frame3, "",       needed(11, kMolarFlowSlot)};
+  runtime::FieldBox Text15{*this, "Text15", kRows.field(2), &Frame3, "", needed(11, kMolarFlowSlot)};
   runtime::Label Label40{*this, "Label40", kRows.unitLabel(2), &Frame3, "%"};
   runtime::ComboBox Combo13{*this, "Combo13", kRows.unitList(2), &Frame3, kMolarFlowUnits.items()};
 
@@ -237,22 +149,12 @@ class frmgas : public shell::CalculatorWindow {
                          {kRows.captionLeft, kRows.top(3), 4455, kRows.fieldHeight},
                          &Frame3,
                          "Axial compressor discharge conditions:"};
-  runtime::ListRow Text19{*this,
-                          Frame3,
-                          kRows,
-                          4,
-                          {"Label23", "Text19", "Combo9"},
-                          "Temperature (CDT):",
-                          kTemperatureUnits.items(),
-                          needed(12, kTemperatureSlot)};
-  runtime::ListRow Text20{*this,
-                          Frame3,
-                          kRows,
-                          5,
-                          {"Label24", "Text20", "Combo10"},
-                          "Pressure (CDP):",
-                          kPressureUnits.items(),
-                          needed(13, kPressureSlot)};
+  ListRow Text19{Frame3, kRows, 4, "Label23", "Temperature (CDT):", "Text19", "Combo9",
+                 kTemperatureUnits.items(), needed(12, kTemperatureSlot)};
+  ListRow Text20{Frame3, kRows, 5, "Label24", "Pressure (CDP):", "Text20", "Combo10",
+                 kPressureUnits.items(), needed(13, kPressureSlot)};
+
+  // clang-format on
 
   // The rows' controls under their design names.
   runtime::ComboBox& cmbtemp = Text1.unit;

@@ -4,8 +4,8 @@
 // unit list or a unit label, placed by the frame's RowLayout.
 //
 // The pattern: a window declares each row as a member named after its box,
-//   runtime::ListRow Text1{*this, Frame1, kAirRows, 0, {"Label1", "Text1", "cmbtemp"},
-//                          "Ambient temperature:", units.items(), {.casePiece = 0, ...}};
+//   ListRow Text1{Frame1, kAirRows, 0, "Label1", "Ambient temperature:", "Text1", "cmbtemp",
+//                 temperatureUnits.items(), {.casePiece = 0, ...}};
 // so that `f.Text1` is the box itself (a FieldBox is a TextBox) and
 // `f.Text1.unit` the row's list; a window that also wants the list under its
 // design name keeps a reference member (`ComboBox& cmbtemp = Text1.unit;`).
@@ -41,13 +41,6 @@ struct RowRoles {
   bool evaluateNeeds = false;    // Evaluate requires a number in the box while it is enabled
   bool newResets = false;        // New puts back the box's design text
   int defaultUnitsSlot = kNone;  // default units slot of the row's list
-};
-
-// The design names of a row's controls, in the order they are made.
-struct RowNames {
-  const char* caption;
-  const char* box;
-  const char* unit;
 };
 
 // A row's text box with its roles and, where the row has one, its unit list.
@@ -96,14 +89,17 @@ struct RowCaption {
 template <class Unit, class Caption = Label>
 class FieldRow : private detail::RowCaption<Caption>, public FieldBox {
  public:
-  // `units` is the list's entries or the label's caption; the box starts with `designText`.
+  // The controls are made in the frame's form: the caption (named
+  // `captionName`, showing `caption`), the box (starting with `designText`),
+  // then the unit (`units` is the list's entries or the label's caption).
   template <class Units>
-  FieldRow(Form& form, Frame& frame, const RowLayout& rows, int row, RowNames names,
-           std::string caption, Units units, RowRoles roles = {}, std::string designText = {})
-      : detail::RowCaption<Caption>{Caption(form, names.caption, rows.caption(row), &frame,
+  FieldRow(Frame& frame, const RowLayout& rows, int row, const char* captionName,
+           std::string caption, const char* boxName, const char* unitName, Units units,
+           RowRoles roles = {}, std::string designText = {})
+      : detail::RowCaption<Caption>{Caption(frame.form(), captionName, rows.caption(row), &frame,
                                             std::move(caption))},
-        FieldBox(form, names.box, rows.field(row), &frame, std::move(designText), roles),
-        unit(form, names.unit, unitRect(rows, row), &frame, std::move(units)) {
+        FieldBox(frame.form(), boxName, rows.field(row), &frame, std::move(designText), roles),
+        unit(frame.form(), unitName, unitRect(rows, row), &frame, std::move(units)) {
     if constexpr (std::is_same_v<Unit, ComboBox>) setUnitList(unit);
   }
 

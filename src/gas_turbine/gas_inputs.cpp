@@ -12,14 +12,6 @@
 
 namespace corvasine::gas {
 
-using runtime::checked;
-using runtime::holdsNumber;
-using runtime::NumberText;
-using runtime::RoundHalfEven;
-using runtime::RuntimeError;
-using runtime::shownNumber;
-using runtime::silently;
-
 namespace {
 
 // Above this site altitude, ft, the barometric polynomial is not used.
@@ -37,6 +29,13 @@ constexpr const char* kOutOfRange = "OOR";
 constexpr const char* kTemperatureOutOfRange = "Temp OOR";
 
 }  // namespace
+
+using runtime::checked;
+using runtime::holdsNumber;
+using runtime::NumberText;
+using runtime::RoundHalfEven;
+using runtime::shownNumber;
+using runtime::silently;
 
 void frmgas::refreshWaterContent() {
   const double rh = shownNumber(Text4);

@@ -79,7 +79,9 @@ ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterTable
 
 double ConverterDialog::convert(double x) const {
   for (const auto& [option, unit] : byName_)
-    if (option->value()) return runtime::checked(unit->toBase(x));
+    if (option->value())
+      return unit->units != nullptr ? unit->units->toBase(x, unit->position)
+                                    : runtime::checked(unit->toBase(x));
   throw runtime::RuntimeError("no unit selected");
 }
 

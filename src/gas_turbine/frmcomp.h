@@ -83,40 +83,6 @@ class frmcomp : public runtime::Form {
   // Checks the total (normalising on request) and transfers the mixture values.
   void Command1_Click();
 
-  void Text1_Change() { getTot(); }
-  void Text2_Change() { getTot(); }
-  void Text3_Change() { getTot(); }
-  void Text4_Change() { getTot(); }
-  void Text5_Change() { getTot(); }
-  void Text6_Change() { getTot(); }
-  void Text7_Change() { getTot(); }
-  void Text8_Change() { getTot(); }
-  void Text9_Change() { getTot(); }
-  void Text10_Change() { getTot(); }
-  void Text11_Change() { getTot(); }
-  void Text12_Change() { getTot(); }
-  void Text13_Change() { getTot(); }
-  void Text14_Change() { getTot(); }
-  void Text15_Change() { getTot(); }
-  void Text16_Change() { getTot(); }
-
-  void Text1_GotFocus() { SelectAllText(Text1); }
-  void Text2_GotFocus() { SelectAllText(Text2); }
-  void Text3_GotFocus() { SelectAllText(Text3); }
-  void Text4_GotFocus() { SelectAllText(Text4); }
-  void Text5_GotFocus() { SelectAllText(Text5); }
-  void Text6_GotFocus() { SelectAllText(Text6); }
-  void Text7_GotFocus() { SelectAllText(Text7); }
-  void Text8_GotFocus() { SelectAllText(Text8); }
-  void Text9_GotFocus() { SelectAllText(Text9); }
-  void Text10_GotFocus() { SelectAllText(Text10); }
-  void Text11_GotFocus() { SelectAllText(Text11); }
-  void Text12_GotFocus() { SelectAllText(Text12); }
-  void Text13_GotFocus() { SelectAllText(Text13); }
-  void Text14_GotFocus() { SelectAllText(Text14); }
-  void Text15_GotFocus() { SelectAllText(Text15); }
-  void Text16_GotFocus() { SelectAllText(Text16); }
-
   // The box of component n (1 to 16).
   runtime::TextBox& componentBox(std::size_t n) { return *componentBoxes_.at(n - 1); }
 

@@ -9,6 +9,7 @@
 
 #include "runtime/application.h"
 #include "runtime/controls.h"
+#include "runtime/field_row.h"
 #include "runtime/form.h"
 
 namespace corvasine::gas {
@@ -62,12 +63,14 @@ inline constexpr int kButtonTop = kTotalTop + 480;
 inline constexpr int kButtonHeight = 375;
 inline constexpr int kClientWidth = 4095;
 inline constexpr int kClientHeight = kButtonTop + kButtonHeight + 240;
-inline constexpr runtime::Rect caption(int row) {
-  return {kCaptionLeft, rowTop(row), kCaptionWidth, kRowHeight};
-}
-inline constexpr runtime::Rect box(int row) {
-  return {kBoxLeft, rowTop(row), kBoxWidth, kRowHeight};
-}
+// Component n on row n.
+inline constexpr runtime::RowLayout kRows{.captionLeft = kCaptionLeft,
+                                          .captionWidth = kCaptionWidth,
+                                          .fieldLeft = kBoxLeft,
+                                          .fieldWidth = kBoxWidth,
+                                          .firstTop = rowTop(0),
+                                          .step = kRowPitch,
+                                          .fieldHeight = kRowHeight};
 }  // namespace comp_layout
 
 class frmcomp : public runtime::Form {
@@ -100,40 +103,27 @@ class frmcomp : public runtime::Form {
                          nullptr,
                          "Molar Percent Wet Basis"};
 
-  runtime::Label Label1{*this, "Label1", comp_layout::caption(1), nullptr, "Methane (CH4):"};
-  runtime::TextBox Text1{*this, "Text1", comp_layout::box(1)};
-  runtime::Label Label2{*this, "Label2", comp_layout::caption(2), nullptr, "Ethane (C2H6):"};
-  runtime::TextBox Text2{*this, "Text2", comp_layout::box(2)};
-  runtime::Label Label3{*this, "Label3", comp_layout::caption(3), nullptr, "Ethene (C2H4):"};
-  runtime::TextBox Text3{*this, "Text3", comp_layout::box(3)};
-  runtime::Label Label4{*this, "Label4", comp_layout::caption(4), nullptr, "Propane (C3H8):"};
-  runtime::TextBox Text4{*this, "Text4", comp_layout::box(4)};
-  runtime::Label Label5{*this, "Label5", comp_layout::caption(5), nullptr, "Propene (C3H6):"};
-  runtime::TextBox Text5{*this, "Text5", comp_layout::box(5)};
-  runtime::Label Label6{*this, "Label6", comp_layout::caption(6), nullptr, "i-Butane (C4H10):"};
-  runtime::TextBox Text6{*this, "Text6", comp_layout::box(6)};
-  runtime::Label Label7{*this, "Label7", comp_layout::caption(7), nullptr, "n-Butane (C4H10):"};
-  runtime::TextBox Text7{*this, "Text7", comp_layout::box(7)};
-  runtime::Label Label8{*this, "Label8", comp_layout::caption(8), nullptr, "i-Butene (C4H8):"};
-  runtime::TextBox Text8{*this, "Text8", comp_layout::box(8)};
-  runtime::Label Label9{*this, "Label9", comp_layout::caption(9), nullptr, "n-Butene (C4H8):"};
-  runtime::TextBox Text9{*this, "Text9", comp_layout::box(9)};
-  runtime::Label Label10{*this, "Label10", comp_layout::caption(10), nullptr, "i-Pentane (C5H12):"};
-  runtime::TextBox Text10{*this, "Text10", comp_layout::box(10)};
-  runtime::Label Label11{*this, "Label11", comp_layout::caption(11), nullptr, "n-Pentane (C5H12):"};
-  runtime::TextBox Text11{*this, "Text11", comp_layout::box(11)};
-  runtime::Label Label12{*this, "Label12", comp_layout::caption(12), nullptr, "n-Hexane (C6H14):"};
-  runtime::TextBox Text12{*this, "Text12", comp_layout::box(12)};
-  runtime::Label Label13{*this, "Label13", comp_layout::caption(13), nullptr,
-                         "Carbondioxide (CO2):"};
-  runtime::TextBox Text13{*this, "Text13", comp_layout::box(13)};
-  runtime::Label Label14{*this, "Label14", comp_layout::caption(14), nullptr, "Nitrogen (N2):"};
-  runtime::TextBox Text14{*this, "Text14", comp_layout::box(14)};
-  runtime::Label Label15{*this, "Label15", comp_layout::caption(15), nullptr,
-                         "Hydrogen Sulphide (H2S):"};
-  runtime::TextBox Text15{*this, "Text15", comp_layout::box(15)};
-  runtime::Label Label16{*this, "Label16", comp_layout::caption(16), nullptr, "Water (H2O):"};
-  runtime::TextBox Text16{*this, "Text16", comp_layout::box(16)};
+  runtime::CaptionRow Text1{*this, comp_layout::kRows, 1, "Label1", "Methane (CH4):", "Text1"};
+  runtime::CaptionRow Text2{*this, comp_layout::kRows, 2, "Label2", "Ethane (C2H6):", "Text2"};
+  runtime::CaptionRow Text3{*this, comp_layout::kRows, 3, "Label3", "Ethene (C2H4):", "Text3"};
+  runtime::CaptionRow Text4{*this, comp_layout::kRows, 4, "Label4", "Propane (C3H8):", "Text4"};
+  runtime::CaptionRow Text5{*this, comp_layout::kRows, 5, "Label5", "Propene (C3H6):", "Text5"};
+  runtime::CaptionRow Text6{*this, comp_layout::kRows, 6, "Label6", "i-Butane (C4H10):", "Text6"};
+  runtime::CaptionRow Text7{*this, comp_layout::kRows, 7, "Label7", "n-Butane (C4H10):", "Text7"};
+  runtime::CaptionRow Text8{*this, comp_layout::kRows, 8, "Label8", "i-Butene (C4H8):", "Text8"};
+  runtime::CaptionRow Text9{*this, comp_layout::kRows, 9, "Label9", "n-Butene (C4H8):", "Text9"};
+  runtime::CaptionRow Text10{*this,     comp_layout::kRows,   10,
+                             "Label10", "i-Pentane (C5H12):", "Text10"};
+  runtime::CaptionRow Text11{*this,     comp_layout::kRows,   11,
+                             "Label11", "n-Pentane (C5H12):", "Text11"};
+  runtime::CaptionRow Text12{*this,     comp_layout::kRows,  12,
+                             "Label12", "n-Hexane (C6H14):", "Text12"};
+  runtime::CaptionRow Text13{*this,     comp_layout::kRows,     13,
+                             "Label13", "Carbondioxide (CO2):", "Text13"};
+  runtime::CaptionRow Text14{*this, comp_layout::kRows, 14, "Label14", "Nitrogen (N2):", "Text14"};
+  runtime::CaptionRow Text15{*this,     comp_layout::kRows,         15,
+                             "Label15", "Hydrogen Sulphide (H2S):", "Text15"};
+  runtime::CaptionRow Text16{*this, comp_layout::kRows, 16, "Label16", "Water (H2O):", "Text16"};
 
   runtime::Label Label17{*this,
                          "Label17",

@@ -113,6 +113,18 @@ class FieldRow : private detail::RowCaption<Caption>, public FieldBox {
   }
 };
 
+// A row of a caption and a box alone, straight on the form.
+class CaptionRow : private detail::RowCaption<Label>, public FieldBox {
+ public:
+  CaptionRow(Form& form, const RowLayout& rows, int row, const char* captionName,
+             std::string caption, const char* boxName, RowRoles roles = {})
+      : detail::RowCaption<Label>{Label(form, captionName, rows.caption(row), nullptr,
+                                        std::move(caption))},
+        FieldBox(form, boxName, rows.field(row), nullptr, {}, roles) {}
+
+  using detail::RowCaption<Label>::caption;
+};
+
 using ListRow = FieldRow<ComboBox>;
 using LabelRow = FieldRow<Label>;
 

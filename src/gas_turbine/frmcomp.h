@@ -63,15 +63,17 @@ inline constexpr int kButtonTop = kTotalTop + 480;
 inline constexpr int kButtonHeight = 375;
 inline constexpr int kClientWidth = 4095;
 inline constexpr int kClientHeight = kButtonTop + kButtonHeight + 240;
-// Component n on row n.
-inline constexpr runtime::RowLayout kRows{.captionLeft = kCaptionLeft,
-                                          .captionWidth = kCaptionWidth,
-                                          .fieldLeft = kBoxLeft,
-                                          .fieldWidth = kBoxWidth,
-                                          .firstTop = rowTop(0),
-                                          .step = kRowPitch,
-                                          .fieldHeight = kRowHeight};
 }  // namespace comp_layout
+
+// Component n on row n.
+using runtime::CaptionRow;
+inline constexpr runtime::RowLayout kComponentRows{.captionLeft = comp_layout::kCaptionLeft,
+                                                   .captionWidth = comp_layout::kCaptionWidth,
+                                                   .fieldLeft = comp_layout::kBoxLeft,
+                                                   .fieldWidth = comp_layout::kBoxWidth,
+                                                   .firstTop = comp_layout::rowTop(0),
+                                                   .step = comp_layout::kRowPitch,
+                                                   .fieldHeight = comp_layout::kRowHeight};
 
 class frmcomp : public runtime::Form {
  public:
@@ -103,27 +105,22 @@ class frmcomp : public runtime::Form {
                          nullptr,
                          "Molar Percent Wet Basis"};
 
-  runtime::CaptionRow Text1{*this, comp_layout::kRows, 1, "Label1", "Methane (CH4):", "Text1"};
-  runtime::CaptionRow Text2{*this, comp_layout::kRows, 2, "Label2", "Ethane (C2H6):", "Text2"};
-  runtime::CaptionRow Text3{*this, comp_layout::kRows, 3, "Label3", "Ethene (C2H4):", "Text3"};
-  runtime::CaptionRow Text4{*this, comp_layout::kRows, 4, "Label4", "Propane (C3H8):", "Text4"};
-  runtime::CaptionRow Text5{*this, comp_layout::kRows, 5, "Label5", "Propene (C3H6):", "Text5"};
-  runtime::CaptionRow Text6{*this, comp_layout::kRows, 6, "Label6", "i-Butane (C4H10):", "Text6"};
-  runtime::CaptionRow Text7{*this, comp_layout::kRows, 7, "Label7", "n-Butane (C4H10):", "Text7"};
-  runtime::CaptionRow Text8{*this, comp_layout::kRows, 8, "Label8", "i-Butene (C4H8):", "Text8"};
-  runtime::CaptionRow Text9{*this, comp_layout::kRows, 9, "Label9", "n-Butene (C4H8):", "Text9"};
-  runtime::CaptionRow Text10{*this,     comp_layout::kRows,   10,
-                             "Label10", "i-Pentane (C5H12):", "Text10"};
-  runtime::CaptionRow Text11{*this,     comp_layout::kRows,   11,
-                             "Label11", "n-Pentane (C5H12):", "Text11"};
-  runtime::CaptionRow Text12{*this,     comp_layout::kRows,  12,
-                             "Label12", "n-Hexane (C6H14):", "Text12"};
-  runtime::CaptionRow Text13{*this,     comp_layout::kRows,     13,
-                             "Label13", "Carbondioxide (CO2):", "Text13"};
-  runtime::CaptionRow Text14{*this, comp_layout::kRows, 14, "Label14", "Nitrogen (N2):", "Text14"};
-  runtime::CaptionRow Text15{*this,     comp_layout::kRows,         15,
-                             "Label15", "Hydrogen Sulphide (H2S):", "Text15"};
-  runtime::CaptionRow Text16{*this, comp_layout::kRows, 16, "Label16", "Water (H2O):", "Text16"};
+  CaptionRow Text1{*this, kComponentRows, 1, "Label1", "Methane (CH4):", "Text1"};
+  CaptionRow Text2{*this, kComponentRows, 2, "Label2", "Ethane (C2H6):", "Text2"};
+  CaptionRow Text3{*this, kComponentRows, 3, "Label3", "Ethene (C2H4):", "Text3"};
+  CaptionRow Text4{*this, kComponentRows, 4, "Label4", "Propane (C3H8):", "Text4"};
+  CaptionRow Text5{*this, kComponentRows, 5, "Label5", "Propene (C3H6):", "Text5"};
+  CaptionRow Text6{*this, kComponentRows, 6, "Label6", "i-Butane (C4H10):", "Text6"};
+  CaptionRow Text7{*this, kComponentRows, 7, "Label7", "n-Butane (C4H10):", "Text7"};
+  CaptionRow Text8{*this, kComponentRows, 8, "Label8", "i-Butene (C4H8):", "Text8"};
+  CaptionRow Text9{*this, kComponentRows, 9, "Label9", "n-Butene (C4H8):", "Text9"};
+  CaptionRow Text10{*this, kComponentRows, 10, "Label10", "i-Pentane (C5H12):", "Text10"};
+  CaptionRow Text11{*this, kComponentRows, 11, "Label11", "n-Pentane (C5H12):", "Text11"};
+  CaptionRow Text12{*this, kComponentRows, 12, "Label12", "n-Hexane (C6H14):", "Text12"};
+  CaptionRow Text13{*this, kComponentRows, 13, "Label13", "Carbondioxide (CO2):", "Text13"};
+  CaptionRow Text14{*this, kComponentRows, 14, "Label14", "Nitrogen (N2):", "Text14"};
+  CaptionRow Text15{*this, kComponentRows, 15, "Label15", "Hydrogen Sulphide (H2S):", "Text15"};
+  CaptionRow Text16{*this, kComponentRows, 16, "Label16", "Water (H2O):", "Text16"};
 
   runtime::Label Label17{*this,
                          "Label17",

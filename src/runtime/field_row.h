@@ -5,23 +5,25 @@
 //
 // The pattern: a window declares each row as a member named after its box,
 //   ListRow Text1{Frame1, kAirRows, 0, "Label1", "Ambient temperature:", "Text1", "cmbtemp",
-//                 temperatureUnits.items(), {.casePiece = 0, ...}};
-// so that `f.Text1` is the box itself (a FieldBox is a TextBox) and
-// `f.Text1.unit` the row's list; a window that also wants the list under its
-// design name keeps a reference member (`ComboBox& cmbtemp = Text1.unit;`).
-// The controls keep their design names, which tests, case files and the Qt
-// view find them by, and are made caption, box, unit in that order (the
-// order of making is the drawing and tab order). The window's constructor
-// binds each row with one call, `Text1.bind(*this, &W::Text1_Change)`: the
-// box's change handler, and the list's pick and validate as "run a box's
-// change handler again (the row's own, or the one named), show the window,
-// move the focus (to the row's box, or the control named)". Each row records
-// its roles (RowRoles); fieldBoxes(form) gives the window's rows in the
-// order they were made, and New, Save, Open, the Evaluate check and the
-// default units take their lists from there. Whatever a row type would
-// have to contort for (a box with no caption beside it, a list lying over a
-// label) stays a plain control beside the rows: a bare FieldBox carries a
-// box's roles without caption or unit.
+//                 kTemperatureUnits.items(), {.casePiece = 0, .evaluateNeeds = true, ...}};
+// so that `f.Text1` is the box itself (a row is a FieldBox, a TextBox) and
+// `f.Text1.unit` / `f.Text1.caption` its other controls; a window that
+// wants a list under its design name keeps a reference member
+// (`ComboBox& cmbtemp = Text1.unit;`). The controls keep their design names,
+// which tests, case files and the Qt view find them by, and are made
+// caption, box, unit in that order (the order of making is the drawing and
+// tab order). The window's constructor binds each row with one call,
+// `Text1.bind(*this, &W::Text1_Change)`: the box's change handler, and the
+// list's pick and validate as "run a box's change handler again (the row's
+// own, or the one named), show the window, move the focus (to the row's
+// box, or the control named)". Each row records its roles (RowRoles);
+// fieldBoxes(form) gives the window's rows in the order they were made, and
+// New, Save, Open, the Evaluate check and the default units take their
+// lists from there. A check box as caption is FieldRow<Label, CheckBox>; a
+// caption and box alone is a CaptionRow. What a row type would have to
+// contort for (a list as caption, a list lying over a label) stays plain
+// controls beside the rows: a bare FieldBox carries a box's roles, and
+// setUnitList names the list its text is read in.
 
 #include <string>
 #include <type_traits>

@@ -21,15 +21,13 @@ namespace {
 // The cells of the methane reference case.
 std::vector<CellWrite> referenceCells() {
   reference::GasCaseInput c = reference::methaneAt15PercentO2();
-  GasEvaluation record;
-  std::string result;
-  evaluateGasTurbine(c.state, c.boxes, c.mix, record, result);
+  const GasEvaluation record = evaluateGasTurbine(c.input, c.mix, GasEvaluation{}).record;
   GasReportBoxes boxes;
-  boxes.Text1 = c.boxes.Text1;
+  boxes.Text1 = "59";
   boxes.cmbtemp = "°F";
-  boxes.Text5 = c.boxes.Text5;
+  boxes.Text5 = "0.0064";
   boxes.Combo1 = "lb/lb";
-  boxes.Text26 = c.boxes.Text26;
+  boxes.Text26 = "1.5";
   return gasReportCells(boxes, c.mix.fuelComp, record);
 }
 

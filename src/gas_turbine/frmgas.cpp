@@ -1,7 +1,5 @@
 #include "gas_turbine/frmgas.h"
 
-#include <vector>
-
 #include "gas_turbine/frm_gtunits.h"
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_case_file.h"
@@ -163,49 +161,5 @@ void frmgas::m_units_Click() { application().form<frm_gtunits>().show(); }
 void frmgas::Command1_Click() { application().form<frmcomp>().show(); }
 
 void frmgas::Label15_Click() { openHomePage(); }
-
-void frmgas::Command2_Click() {
-  auto& services = application().services();
-  const auto& shared = gasShared(application());
-
-  // The change handlers keep the last value that parsed: a box that holds no
-  // number would be evaluated with a value it does not show. The generator
-  // efficiency counts only while its check box enables it.
-  if (runtime::TextBox* box = runtime::firstNeededWithoutNumber(*this)) {
-    services.ShowMessage(std::string(kCheckValuesMessage), MessageKind::Error);
-    setFocus(*box);
-    return;
-  }
-
-  GasEvaluationBoxes boxes;
-  boxes.Text1 = Text1.text();
-  boxes.cmbtempAtFirst = cmbtemp.listIndex() == 0;
-  boxes.Text15 = Text15.text();
-  boxes.Text5 = Text5.text();
-  boxes.Text26 = Text26.text();
-  boxes.Text25 = Text25.text();
-  boxes.Text25Enabled = Text25.enabled();
-
-  GasMixture mix;
-  mix.fuelComp = shared.fuelComp;
-  mix.airO2 = shared.airO2;
-  mix.airN2 = shared.airN2;
-  mix.airAr = shared.airAr;
-  mix.airCO2 = shared.airCO2;
-
-  std::string result;
-  // The evaluation ends every run-time error itself with CheckValues.
-  switch (evaluateGasTurbine(input_, boxes, mix, evaluation_, result)) {
-    case GasEvaluationOutcome::Done:
-      rich_result.setText(result);
-      break;
-    case GasEvaluationOutcome::CheckValues:
-      services.ShowMessage(std::string(kCheckValuesMessage), MessageKind::Error);
-      break;
-    case GasEvaluationOutcome::InsufficientAir:
-      services.ShowMessage(std::string(kInsufficientAirMessage), MessageKind::Error);
-      break;
-  }
-}
 
 }  // namespace corvasine::gas

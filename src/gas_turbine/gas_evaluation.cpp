@@ -21,11 +21,10 @@ using runtime::checked;
 using runtime::checkedDiv;
 using runtime::checkedLog;
 using runtime::NumberText;
-using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 
 // °F to °R in the polytropic exponent: the compression uses 460, not 459.67.
-constexpr double kRankineOffset = 460.0;
+constexpr double kRankineOffset = shell::kRoundRankineAtZeroFahrenheit;
 // Molar mass of dry air, lb/lbmol.
 constexpr double kAirMolarMass = 28.966;
 // Highest O2 target accepted, mole % dry.
@@ -42,7 +41,7 @@ constexpr double kGasConstant = 1.986;
 // Power conversions: Btu/h per hp, W per hp, Btu/hp-hr per MJ/kW-hr.
 constexpr double kHeatRatePerMjPerKwHr = 706.83;
 // Exhaust tonnage: KSCFH per lbmol/h as the tonnage rounds it, and kg per lb.
-constexpr double kExhaustKscfhPerLbmolH = 0.3795;
+constexpr double kExhaustKscfhPerLbmolH = shell::kRoundKscfPerLbMole;
 constexpr double kKgPerLb = 0.453592;
 
 double fuelShare(const GasMixture& mix, ComponentIndex i) { return mix.fuelComp[i]; }
@@ -132,51 +131,10 @@ double exhaustMolarMass(const GasEvaluation& r) {
                     r.exhaustTotal);
 }
 
-std::string rounded(double x, int decimals) { return NumberText(RoundHalfEven(x, decimals)); }
-
-// A power in Btu/h as "<hp> hp (<MW> MW)".
-std::string powerText(double w) {
-  return rounded(w / kBtuPerHourPerHp, 0) + " hp (" +
-         rounded(w / kBtuPerHourPerHp * kWattsPerHp / kWattsPerMegawatt, 2) + " MW)";
-}
-
-std::string exhaustFlowLine(const GasEvaluation& r) {
-  const double m = exhaustMolarMass(r);
-  const double tonsPerHour = r.exhaustTotal / kExhaustKscfhPerLbmolH * m * kKgPerLb / 1000.0;
-  return "Exhaust Flow: " + rounded(r.exhaustTotal, 0) + " KSCFH (" + rounded(tonsPerHour, 2) +
-         " Tons/hr)";
-}
-
-std::string oxygenLine(const GasEvaluation& r) {
-  return "Oxygen in Exhaust: " + rounded(r.o2DryPercent, 2) + " %";
-}
-
-std::string resultLines(const GasEvaluation& r, const std::string& balanceLine, bool withElectric) {
-  std::vector<std::string> lines;
-  lines.push_back("Fresh air flow: " + rounded(r.humidWater + r.dryAirFlow, 0) + " KSCFH");
-  lines.push_back(balanceLine);
-  lines.push_back("Thermal power output: " + powerText(r.thermalPower));
-  lines.push_back("Mechanical power output: " + powerText(r.mechPower));
-  if (withElectric) lines.push_back("Electric power output: " + powerText(r.electricPower));
-  lines.push_back("Thermal Efficiency: " + rounded(r.thermalEff, 2) + " %");
-  lines.push_back("Heat-rate: " + rounded(r.heatRate, 0) + " BTU/hp-hr (" +
-                  rounded(r.heatRate / kHeatRatePerMjPerKwHr, 2) + " MJ/kW-hr)");
-  lines.push_back("Compressor Work: " + powerText(r.compressorHeat));
-  lines.push_back("Compressor Polytropic Efficiency: " + rounded(r.polyEfficiency, 2) + " %");
-  std::string text;
-  for (const std::string& line : lines) {
-    if (!text.empty()) text += "\r\n";
-    text += line;
-  }
-  return text;
-}
-
 // The steps of the evaluation in order; RuntimeError escapes to the error exit.
-GasEvaluationOutcome evaluate(GasInputState& state, const GasEvaluationBoxes& boxes,
-                              const GasMixture& mix, GasEvaluation& r, std::string& resultText) {
-  const double typedAmbient = ParseNumber(boxes.Text1);
-  state.ambientTemp = boxes.cmbtempAtFirst ? typedAmbient : checked(typedAmbient * 1.8 + 32.0);
-
+GasEvaluationOutcome evaluate(const GasEvaluationInput& in, const GasMixture& mix,
+                              GasEvaluation& r) {
+  const GasInputState& state = in.stored;
   const double t1 = checked(state.ambientTemp + kRankineOffset);
   const double t2 = checked(state.compDischTemp + kRankineOffset);
   const double lnT = checkedLog(checkedDiv(t1, t2));
@@ -184,25 +142,24 @@ GasEvaluationOutcome evaluate(GasInputState& state, const GasEvaluationBoxes& bo
   r.polyExponent = checkedDiv(1.0, 1.0 - checkedDiv(lnT, lnP));
 
   r.o2Target = 0.0;
-  if (state.balanceMode == kBalanceExhaustO2) r.o2Target = ParseNumber(boxes.Text15);
-  r.waterRatio = checked(ParseNumber(boxes.Text5) * kAirMolarMass / kH2OMolarMass);
+  if (state.balanceMode == kBalanceExhaustO2) r.o2Target = in.o2Target;
+  if (!in.waterContent) return GasEvaluationOutcome::CheckValues;
+  r.waterRatio = checked(*in.waterContent * kAirMolarMass / kH2OMolarMass);
   if (r.o2Target > kMaxO2Target) return GasEvaluationOutcome::CheckValues;
 
   computeFuelProducts(mix, state.fuelFlow, r);
   setStoichiometricAir(mix, r);
   computeFlowSet(mix, state.fuelFlow, r);
 
-  std::string balanceLine;
   if (state.balanceMode == kBalanceExhaustO2) {
     const auto belowTarget = [&r] { return r.o2DryPercent < r.o2Target; };
     if (belowTarget() && o2TargetUnreachable(mix, r)) return GasEvaluationOutcome::CheckValues;
     if (!searchAir(mix, state.fuelFlow, r, belowTarget)) return GasEvaluationOutcome::CheckValues;
-    balanceLine = exhaustFlowLine(r);
+    r.exhaustMolarMass = exhaustMolarMass(r);
   } else {
     if (r.exhaustTotal > state.exhaustFlow) return GasEvaluationOutcome::InsufficientAir;
     const auto belowTarget = [&r, &state] { return r.exhaustTotal < state.exhaustFlow; };
     if (!searchAir(mix, state.fuelFlow, r, belowTarget)) return GasEvaluationOutcome::CheckValues;
-    balanceLine = oxygenLine(r);
   }
 
   r.inletHeat =
@@ -224,13 +181,13 @@ GasEvaluationOutcome evaluate(GasInputState& state, const GasEvaluationBoxes& bo
   const double combustionHeat = heat_comb(mix, state.fuelFlow);
   r.thermalPower = checked(-(r.exhaustHeat + r.inletHeat + combustionHeat));
 
-  const double losses = ParseNumber(boxes.Text26);
+  const double losses = in.mechanicalLosses;
   if (!(losses < 100.0)) return GasEvaluationOutcome::CheckValues;
   r.mechPower = checked((100.0 - losses) * r.thermalPower / 100.0);
 
   double power = r.mechPower;
-  if (boxes.Text25Enabled) {
-    const double generatorEff = ParseNumber(boxes.Text25);
+  if (in.generatorEfficiency) {
+    const double generatorEff = *in.generatorEfficiency;
     if (!(generatorEff < 101.0)) return GasEvaluationOutcome::CheckValues;
     r.electricPower = checked(generatorEff * r.mechPower / 100.0);
     power = r.electricPower;
@@ -238,21 +195,66 @@ GasEvaluationOutcome evaluate(GasInputState& state, const GasEvaluationBoxes& bo
 
   r.thermalEff = checked(checkedDiv(power, combustionHeat) * -100.0);
   r.heatRate = std::fabs(checkedDiv(combustionHeat * kBtuPerHourPerHp, power));
-
-  resultText = resultLines(r, balanceLine, boxes.Text25Enabled);
   return GasEvaluationOutcome::Done;
 }
 
 }  // namespace
 
-GasEvaluationOutcome evaluateGasTurbine(GasInputState& state, const GasEvaluationBoxes& boxes,
-                                        const GasMixture& mix, GasEvaluation& record,
-                                        std::string& resultText) {
+GasEvaluationResult evaluateGasTurbine(const GasEvaluationInput& input, const GasMixture& mix,
+                                       const GasEvaluation& previous) {
+  GasEvaluationResult result{GasEvaluationOutcome::Done, previous};
   try {
-    return evaluate(state, boxes, mix, record, resultText);
+    result.outcome = evaluate(input, mix, result.record);
   } catch (const runtime::RuntimeError&) {
-    return GasEvaluationOutcome::CheckValues;
+    result.outcome = GasEvaluationOutcome::CheckValues;
   }
+  return result;
+}
+
+namespace {
+
+std::string rounded(double x, int decimals) { return NumberText(RoundHalfEven(x, decimals)); }
+
+// A power in Btu/h as "<hp> hp (<MW> MW)".
+std::string powerText(double w) {
+  return rounded(w / kBtuPerHourPerHp, 0) + " hp (" +
+         rounded(w / kBtuPerHourPerHp * kWattsPerHp / kWattsPerMegawatt, 2) + " MW)";
+}
+
+std::string exhaustFlowLine(const GasEvaluation& r) {
+  const double tonsPerHour =
+      r.exhaustTotal / kExhaustKscfhPerLbmolH * r.exhaustMolarMass * kKgPerLb / 1000.0;
+  return "Exhaust Flow: " + rounded(r.exhaustTotal, 0) + " KSCFH (" + rounded(tonsPerHour, 2) +
+         " Tons/hr)";
+}
+
+std::string oxygenLine(const GasEvaluation& r) {
+  return "Oxygen in Exhaust: " + rounded(r.o2DryPercent, 2) + " %";
+}
+
+}  // namespace
+
+std::string gasResultText(const GasEvaluationInput& input, const GasEvaluation& r) {
+  const bool withElectric = input.generatorEfficiency.has_value();
+  const std::string balanceLine =
+      input.stored.balanceMode == kBalanceExhaustO2 ? exhaustFlowLine(r) : oxygenLine(r);
+  std::vector<std::string> lines;
+  lines.push_back("Fresh air flow: " + rounded(r.humidWater + r.dryAirFlow, 0) + " KSCFH");
+  lines.push_back(balanceLine);
+  lines.push_back("Thermal power output: " + powerText(r.thermalPower));
+  lines.push_back("Mechanical power output: " + powerText(r.mechPower));
+  if (withElectric) lines.push_back("Electric power output: " + powerText(r.electricPower));
+  lines.push_back("Thermal Efficiency: " + rounded(r.thermalEff, 2) + " %");
+  lines.push_back("Heat-rate: " + rounded(r.heatRate, 0) + " BTU/hp-hr (" +
+                  rounded(r.heatRate / kHeatRatePerMjPerKwHr, 2) + " MJ/kW-hr)");
+  lines.push_back("Compressor Work: " + powerText(r.compressorHeat));
+  lines.push_back("Compressor Polytropic Efficiency: " + rounded(r.polyEfficiency, 2) + " %");
+  std::string text;
+  for (const std::string& line : lines) {
+    if (!text.empty()) text += "\r\n";
+    text += line;
+  }
+  return text;
 }
 
 }  // namespace corvasine::gas

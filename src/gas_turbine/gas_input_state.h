@@ -1,8 +1,8 @@
 #pragma once
 
 // The gas turbine window's stored inputs, each in its base unit. The input
-// handlers write them as the user types; the evaluation reads them and
-// rewrites ambientTemp from Text1 at its start.
+// handlers write them as the user types; Evaluate rewrites ambientTemp from
+// Text1 before the evaluation reads them.
 
 namespace corvasine::gas {
 

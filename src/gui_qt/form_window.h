@@ -4,36 +4,39 @@
 #include <QMainWindow>
 #include <QString>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "gui_qt/control_adapter.h"
+#include "gui_qt/menu_bar.h"
 #include "runtime/application.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
 
 class QAction;
-class QKeySequence;
 
 namespace corvasine::gui {
 
 // The real window of one form: a top window with the form's menus and a
-// client area in which every control of the form has its widget at its design
-// rectangle. The window keeps the widgets in step with the model and turns
-// the user's input into calls of the model; it holds no behaviour of its own.
-class FormWindow : public QMainWindow {
+// client area in which every control of the form has its widget, made and
+// kept in step by the adapter of its kind, at its design rectangle. The
+// window holds what concerns the form as a whole (size, caption, focus, the
+// keys Enter and Esc, closing); it holds no behaviour of its own.
+class FormWindow : public QMainWindow, private ControlHost {
  public:
   explicit FormWindow(runtime::Form& form);
   ~FormWindow() override;
 
   // The form, or nullptr once it has been unloaded.
   runtime::Form* form() const { return form_; }
-  QWidget* widgetFor(const runtime::Control& control) const;
+  QWidget* widgetFor(const runtime::Control& control) const override;
   QAction* actionFor(const std::string& menuItemName) const;
 
   // Pixels for a length in twips, at the screen's logical resolution.
-  int pixels(int twips) const;
+  int pixels(int twips) const override;
 
   // Model -> widgets.
-  void syncControl(const runtime::Control& control);
+  void syncControl(const runtime::Control& control) override;
   // Caption, size and focus of the form; true when one of them changed.
   bool syncForm();
   // Shows the window for the first time, placed on the screen.
@@ -48,51 +51,34 @@ class FormWindow : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void buildMenus();
-  void syncMenuStates();
+  // ControlHost.
+  std::string programFolder() const override;
+  bool attached() const override { return form_ != nullptr; }
+  void runEvent(const runtime::Control* control, const char* what,
+                const std::function<void()>& call) override;
+  bool mayClick(runtime::Control& control) override;
+  bool takesFocus(const runtime::Control& control) const override;
+
+  ControlAdapter* adapterFor(const runtime::Control& control) const;
   QWidget* buildWidget(runtime::Control& control);
   void buildTabOrder();
-  void assignBuddies();
-  void findCaptionPartners();
-  void bindInput(runtime::Control& control, QWidget* widget);
-  void applyCommon(const runtime::Control& control, QWidget* widget);
-  void syncTextBox(const runtime::TextBox& box, QWidget* widget);
-  void applyTextBoxState(const runtime::TextBox& box, QWidget* widget);
   void applyFormSize();
-
-  // Widgets -> model.
-  void userEditedText(runtime::TextBox& box);
-  void pushSelection(runtime::TextBox& box);
   void userFocused(runtime::Control& control);
-  bool mayClick(runtime::Control& control);
   bool handleKey(QKeyEvent* event);
-  bool isMenuShortcut(const QKeySequence& keys) const;
-  // The menu whose access key is pressed with Alt, or nullptr.
-  QAction* menuForKey(const QKeyEvent& key) const;
-  bool openMenuForKey(const QKeyEvent& key);
   void focusModelControl();
-
-  // Runs a call into the model as one event of the application: whatever
-  // escapes it is reported on stderr, never passed on to Qt.
-  template <class F>
-  void run(const runtime::Control* control, const char* what, F&& call);
 
   runtime::Application& app_;
   runtime::Form* form_;
   std::string formName_;
   QWidget* client_;
   double dotsPerInch_;
-  std::map<const runtime::Control*, QWidget*> widgets_;
-  std::map<const QObject*, runtime::Control*> controlOf_;
-  std::map<std::string, QAction*> actions_;
-  // The field beside each caption label, which the label stands level with.
-  std::map<const runtime::Control*, const runtime::Control*> captionPartners_;
+  std::optional<MenuBar> menus_;
+  std::map<const runtime::Control*, ControlAdapter*> adapters_;
+  std::map<const QObject*, ControlAdapter*> adapterOfWidget_;
   const runtime::Control* lastActive_ = nullptr;
   std::string lastCaption_;
   int lastWidth_ = -1;
   int lastHeight_ = -1;
-  // The text box whose user edit is being passed to the model.
-  const runtime::TextBox* editing_ = nullptr;
   // A control that was refused the focus by a list's validate handler; its
   // pending click is dropped.
   const runtime::Control* refused_ = nullptr;
@@ -100,8 +86,5 @@ class FormWindow : public QMainWindow {
   static constexpr qint64 kRepaintIntervalMs = 16;
   QElapsedTimer repaintClock_;
 };
-
-// A caption without its access-key marks, as a label shows it ("&&" is "&").
-QString withoutAccessKeys(const QString& caption);
 
 }  // namespace corvasine::gui

@@ -2,6 +2,8 @@
 // balance while flows are typed, and the derived boxes show a negative value
 // on a light red background.
 
+#include <optional>
+
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
 #include "steam_turbine/frmstm.h"
@@ -23,33 +25,34 @@ double flowKpph(const runtime::TextBox& box, const runtime::ComboBox& unit) {
 
 }  // namespace
 
-// Inlet plus induction less extraction, each read in the unit its list shows,
-// the induction and extraction flows only while their streams are on and
-// their boxes hold numbers; shown in the exhaust unit and kept as the
-// exhaust flow. Without an inlet flow the box shows nothing.
+double flowBalance(double inlet, std::optional<double> induction,
+                   std::optional<double> extraction) {
+  double balance = inlet;
+  if (induction) balance = runtime::checked(*induction + balance);
+  if (extraction) balance = runtime::checked(balance - *extraction);
+  return balance;
+}
+
+// The flow balance of the flows read in the units their lists show, the
+// induction and extraction flows only while their streams are on and their
+// boxes hold numbers; shown in the exhaust unit. Without an inlet flow the
+// box shows nothing.
 void frmstm::showFlowBalance() {
   try {
     if (!holdsNumber(Text3)) throw RuntimeError("no inlet flow");
-    double balance = flowKpph(Text3, Combo4);
-    if (state_.inductionOn != kFalse && holdsNumber(Text10))
-      balance = runtime::checked(flowKpph(Text10, Combo9) + balance);
+    std::optional<double> induction;
+    std::optional<double> extraction;
+    if (state_.inductionOn != kFalse && holdsNumber(Text10)) induction = flowKpph(Text10, Combo9);
     if (state_.extractionOn != kFalse && holdsNumber(Text19))
-      balance = runtime::checked(balance - flowKpph(Text19, Combo14));
-    const std::string shown = NumberText(kpphToFlow(balance, Combo19.listIndex()));
-    state_.streamFlow[kExhaust] = balance;
-    Text24.setText(shown);
+      extraction = flowKpph(Text19, Combo14);
+    const double balance = flowBalance(flowKpph(Text3, Combo4), induction, extraction);
+    Text24.setText(NumberText(kpphToFlow(balance, Combo19.listIndex())));
   } catch (const RuntimeError&) {
     Text24.setText("");
   }
 }
 
-void frmstm::Text3_Change() {
-  try {
-    state_.streamFlow[kInlet] = flowToKpph(shownNumber(Text3), Combo4.listIndex());
-  } catch (const RuntimeError&) {
-  }
-  showFlowBalance();
-}
+void frmstm::Text3_Change() { showFlowBalance(); }
 
 void frmstm::Text10_Change() { showFlowBalance(); }
 

@@ -27,55 +27,6 @@ const char* temperatureUnitName(const runtime::ComboBox& list) {
   return list.listIndex() == 0 ? kFahrenheit : kCelsius;
 }
 
-// The evaluation's view of the window: flows and the exhaust enthalpy read
-// in the units their lists show, the exhaust flow written in its list's unit.
-class EvaluationView : public SteamEvaluationWindow {
- public:
-  explicit EvaluationView(frmstm& f) : f_(f) {}
-
-  double readFlow(FlowBox box) override {
-    const auto [text, unit] = flowBox(box);
-    return flowToKpph(runtime::shownNumber(*text), unit->listIndex());
-  }
-  double readExhaustEnthalpy() override {
-    return enthalpyFromShown(runtime::shownNumber(f_.Text28), f_.Combo17.listIndex());
-  }
-  void writeExhaustFlow(double kpph) override {
-    f_.Text24.setText(runtime::NumberText(kpphToFlow(kpph, f_.Combo19.listIndex())));
-  }
-  void copyInletFlowToExhaust() override {
-    if (f_.Combo4.listIndex() == f_.Combo19.listIndex())
-      f_.Text24.setText(f_.Text3.text());
-    else
-      writeExhaustFlow(readFlow(FlowBox::Inlet));
-  }
-  void showProgress(const std::string& text) override {
-    f_.results.setText(text);
-    f_.results.refresh();
-  }
-  void setSearching(bool searching) override {
-    f_.cmdresult.setCaption(searching ? kSearchingCaption : kEvaluateCaption);
-    f_.cmdresult.setEnabled(!searching);
-  }
-
- private:
-  std::pair<runtime::TextBox*, runtime::ComboBox*> flowBox(FlowBox box) const {
-    switch (box) {
-      case FlowBox::Inlet:
-        return {&f_.Text3, &f_.Combo4};
-      case FlowBox::Induction:
-        return {&f_.Text10, &f_.Combo9};
-      case FlowBox::Extraction:
-        return {&f_.Text19, &f_.Combo14};
-      case FlowBox::Exhaust:
-        break;
-    }
-    return {&f_.Text24, &f_.Combo19};
-  }
-
-  frmstm& f_;
-};
-
 }  // namespace
 
 frmstm::frmstm(runtime::Application& app) : CalculatorWindow(app, "frmstm", kQuitTitle) {
@@ -355,42 +306,6 @@ bool frmstm::CheckValues() {
     return positive(Text27) && positive(Text28);
   } catch (const runtime::RuntimeError&) {
     return false;
-  }
-}
-
-// Evaluate never computes with a number that a typed box does not show. A
-// refusal puts back the result box as it was, the search's progress included;
-// only the search's own abort says so there.
-void frmstm::cmdresult_Click() {
-  auto& services = application().services();
-  if (!typedBoxesHoldNumbers() || !CheckValues()) {
-    services.ShowMessage(kCheckValuesMessage, MessageKind::Error);
-    return;
-  }
-  const std::string before = results.text();
-  const auto refuse = [&](const char* message, MessageKind kind) {
-    results.setText(before);
-    services.ShowMessage(message, kind);
-  };
-  EvaluationView view(*this);
-  const SteamResult result = evaluateSteamTurbine(state_, evaluation_, view);
-  switch (result.outcome) {
-    case SteamOutcome::Done:
-      results.setText(result.resultText);
-      break;
-    case SteamOutcome::SearchAborted:
-      services.ShowMessage(kSearchAbortedMessage, MessageKind::Error);
-      results.setText(kSearchTerminatedText);
-      break;
-    case SteamOutcome::CheckValues:
-      refuse(kCheckValuesMessage, MessageKind::Error);
-      break;
-    case SteamOutcome::NegativeExhaust:
-      refuse(kNegativeExhaustMessage, MessageKind::Error);
-      break;
-    case SteamOutcome::WrongValues:
-      refuse(kWrongValuesMessage, MessageKind::Plain);
-      break;
   }
 }
 

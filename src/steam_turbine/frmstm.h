@@ -65,8 +65,6 @@ class frmstm : public shell::CalculatorWindow {
 
   StreamState& streamState() { return state_; }
   const StreamState& streamState() const { return state_; }
-  EvaluationState& evaluation() { return evaluation_; }
-  const EvaluationState& evaluation() const { return evaluation_; }
   // The turbine type: the position of Combo1, 0 Back Pressure, 1 Condensing.
   int turbineType() const { return Combo1.listIndex(); }
 
@@ -285,7 +283,6 @@ class frmstm : public shell::CalculatorWindow {
   bool typedBoxesHoldNumbers() const;
 
   StreamState state_;
-  EvaluationState evaluation_;
   std::array<StreamBoxes, kStreamGroups + 1> groups_{};
   bool settingLists_ = false;
 };

@@ -74,11 +74,17 @@ enum class SearchEnd { Stopped, Aborted };
 
 class Evaluation {
  public:
-  Evaluation(const StreamState& state, EvaluationState& evaluation, SteamEvaluationWindow& window,
-             IsentropicSearch& search)
-      : state_(state), ev_(evaluation), window_(window), search_(search) {}
+  Evaluation(const SteamEvaluationInput& input, SearchProgress& progress, IsentropicSearch& search)
+      : in_(input), state_(input.streams), progress_(progress), search_(search) {}
 
   SteamResult run() {
+    SteamResult result = outcome();
+    result.figures = ev_;
+    return result;
+  }
+
+ private:
+  SteamResult outcome() {
     try {
       ev_.firstPassDone = kFalse;
       const bool induction = state_.inductionOn != kFalse;
@@ -88,18 +94,17 @@ class Evaluation {
       if (extraction) return extractionOnly();
       return noExtraStream();
     } catch (const WrongValuesExit&) {
-      return {SteamOutcome::WrongValues, {}};
+      return {SteamOutcome::WrongValues, {}, {}};
     } catch (const runtime::RuntimeError&) {
-      return {SteamOutcome::CheckValues, {}};
+      return {SteamOutcome::CheckValues, {}, {}};
     }
   }
 
- private:
-  double F3() { return window_.readFlow(FlowBox::Inlet); }
-  double F10() { return window_.readFlow(FlowBox::Induction); }
-  double F19() { return window_.readFlow(FlowBox::Extraction); }
-  double F24() { return window_.readFlow(FlowBox::Exhaust); }
-  double h28() { return window_.readExhaustEnthalpy(); }
+  double F3() const { return in_.inletFlow; }
+  double F10() const { return in_.inductionFlow; }
+  double F19() const { return in_.extractionFlow; }
+  double F24() const { return in_.exhaustFlow; }
+  double h28() const { return in_.exhaustEnthalpy; }
   double H(int group) const { return state_.streamEnthalpy[group]; }
   double S(int group) const { return state_.streamEntropy[group]; }
 
@@ -110,15 +115,15 @@ class Evaluation {
   }
 
   double isenCond(double s, double p) {
-    window_.setSearching(true);
+    progress_.setSearching(true);
     std::optional<double> end;
     try {
       end = search_.isen_cond(s, p);
     } catch (const runtime::RuntimeError&) {
-      window_.setSearching(false);
+      progress_.setSearching(false);
       throw WrongValuesExit{};
     }
-    window_.setSearching(false);
+    progress_.setSearching(false);
     if (!end) throw WrongValuesExit{};
     return *end;
   }
@@ -144,7 +149,6 @@ class Evaluation {
   }
 
   SteamResult noExtraStream() {
-    window_.copyInletFlowToExhaust();
     ev_.turbinePower = 0.0;
     ev_.turbineEfficiency = 0.0;
     ev_.turbinePower = power(sub(heatFlow(F3(), H(kInlet)), heatFlow(F24(), h28())));
@@ -158,8 +162,7 @@ class Evaluation {
   SteamResult extractionOnly() {
     ev_.turbinePower = 0.0;
     ev_.turbineEfficiency = 0.0;
-    window_.writeExhaustFlow(sub(F3(), F19()));
-    if (F24() < 0.0) return {SteamOutcome::NegativeExhaust, {}};
+    if (F24() < 0.0) return {SteamOutcome::NegativeExhaust, {}, {}};
     ev_.turbinePower = power(sub(sub(heatFlow(F3(), H(kInlet)), heatFlow(F19(), H(kExtraction))),
                                  heatFlow(F24(), h28())));
     const double his1 = stageEnd(S(kInlet), kExtraction).h;
@@ -184,9 +187,6 @@ class Evaluation {
 
   SteamResult inductionOnly() {
     ev_.firstPassDone = kFalse;
-    const double f3 = F3();
-    const double f10 = F10();
-    window_.writeExhaustFlow(add(f10, f3));
     ev_.turbinePower = 0.0;
     ev_.turbineEfficiency = 0.0;
     ev_.turbinePower = power(sub(add(heatFlow(F10(), H(kInduction)), heatFlow(F3(), H(kInlet))),
@@ -196,7 +196,7 @@ class Evaluation {
         kExhaust, [this](double hmix, double his2) { return dropShare(hmix, h28(), his2); },
         [this] { return F24(); }};
     const std::optional<InductionPoint> point = searchInductionPoint(stage1, stage2);
-    if (!point) return {SteamOutcome::SearchAborted, {}};
+    if (!point) return {SteamOutcome::SearchAborted, {}, {}};
     const double overall = RoundHalfEven(ev_.turbineEfficiency, kFigureDecimals);
     return done("Power: " + NumberText(ev_.turbinePower) + " hp" + kCrLf + "Overall Efficiency: " +
                     NumberText(overall) + " % " + kCrLf + inductionTemperatureLine(point->t),
@@ -207,13 +207,12 @@ class Evaluation {
     const double f3 = F3();
     const double f10 = F10();
     const double f19 = F19();
-    const double inflow = add(f10, f3);
-    const double exhaustFlow = sub(inflow, f19);
-    window_.writeExhaustFlow(exhaustFlow);
+    const double inflow = flowBalance(f3, f10, std::nullopt);
+    const double exhaustFlow = flowBalance(f3, f10, f19);
     ev_.firstPassDone = kFalse;
     ev_.turbinePower = 0.0;
     ev_.turbineEfficiency = 0.0;
-    if (F24() < 0.0) return {SteamOutcome::NegativeExhaust, {}};
+    if (F24() < 0.0) return {SteamOutcome::NegativeExhaust, {}, {}};
     ev_.turbinePower = power(sub(sub(add(heatFlow(F10(), H(kInduction)), heatFlow(F3(), H(kInlet))),
                                      heatFlow(F19(), H(kExtraction))),
                                  heatFlow(F24(), h28())));
@@ -223,7 +222,7 @@ class Evaluation {
         [this](double hmix, double his2) { return dropShare(hmix, H(kExtraction), his2); },
         [inflow] { return inflow; }};
     const std::optional<InductionPoint> point = searchInductionPoint(stage1, stage2);
-    if (!point) return {SteamOutcome::SearchAborted, {}};
+    if (!point) return {SteamOutcome::SearchAborted, {}, {}};
     const double his3 = stageEnd(S(kExtraction), kExhaust).h;
     const double hExhaust = h28();
     // Overall: actual over isentropic drops of the three stages, each with its
@@ -282,7 +281,7 @@ class Evaluation {
       if ((g0 > 0.0 && d < 0.0) || (g0 <= 0.0 && d > 0.0)) return InductionPoint{t, his2};
       if (std::abs(d) <= kConvergedGap) return InductionPoint{t, his2};
       const double progress = RoundHalfEven(sub(kPercent, mul(div(d, g0), kPercent)), 0);
-      window_.showProgress("Evaluating: " + NumberText(progress) + " %");
+      progress_.showProgress("Evaluating: " + NumberText(progress) + " %");
       if (progress < 0.0) return std::nullopt;
     }
     return std::nullopt;
@@ -304,27 +303,27 @@ class Evaluation {
   SteamResult done(std::string text, std::initializer_list<double> efficiencies) const {
     bool possible = ev_.turbinePower > 0.0;
     for (double e : efficiencies) possible = possible && e > 0.0 && e <= kPercent;
-    if (!possible) return {SteamOutcome::CheckValues, {}};
-    return {SteamOutcome::Done, std::move(text)};
+    if (!possible) return {SteamOutcome::CheckValues, {}, {}};
+    return {SteamOutcome::Done, std::move(text), {}};
   }
 
+  const SteamEvaluationInput& in_;
   const StreamState& state_;
-  EvaluationState& ev_;
-  SteamEvaluationWindow& window_;
+  EvaluationFigures ev_;
+  SearchProgress& progress_;
   IsentropicSearch& search_;
 };
 
 }  // namespace
 
-SteamResult evaluateSteamTurbine(const StreamState& state, EvaluationState& evaluation,
-                                 SteamEvaluationWindow& window, IsentropicSearch& search) {
-  return Evaluation(state, evaluation, window, search).run();
+SteamResult evaluateSteamTurbine(const SteamEvaluationInput& input, SearchProgress& progress,
+                                 IsentropicSearch& search) {
+  return Evaluation(input, progress, search).run();
 }
 
-SteamResult evaluateSteamTurbine(const StreamState& state, EvaluationState& evaluation,
-                                 SteamEvaluationWindow& window) {
+SteamResult evaluateSteamTurbine(const SteamEvaluationInput& input, SearchProgress& progress) {
   const std::unique_ptr<IsentropicSearch> search = makeFastIsentropicSearch();
-  return evaluateSteamTurbine(state, evaluation, window, *search);
+  return evaluateSteamTurbine(input, progress, *search);
 }
 
 }  // namespace corvasine::steam_turbine

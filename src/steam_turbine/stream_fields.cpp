@@ -58,14 +58,12 @@ void frmstm::temperatureChanged(const StreamBoxes& g) {
     // The superheat is the difference of the two numbers as shown, first
     // against the saturation box as it stands, then against the new one.
     const auto showSuperheat = [&] {
-      state_.superheatWork = 0.0;
-      state_.superheatWork = checked(shownNumber(*g.temperature) - shownNumber(*g.saturation));
-      g.superheat->setText(state_.superheatWork >= 0.0 ? NumberText(state_.superheatWork) : "0");
+      const double superheat = checked(shownNumber(*g.temperature) - shownNumber(*g.saturation));
+      g.superheat->setText(superheat >= 0.0 ? NumberText(superheat) : "0");
     };
     showSuperheat();
     if (shownNumber(*g.pressure) > 0.0) {
-      state_.satTemp[k] = saturationShown(state_.streamPress[k], unit);
-      g.saturation->setText(NumberText(state_.satTemp[k]));
+      g.saturation->setText(NumberText(saturationShown(state_.streamPress[k], unit)));
     } else {
       g.saturation->setText("0");
     }
@@ -97,12 +95,12 @@ void frmstm::pressureChanged(const StreamBoxes& g) {
     state_.streamPress[k] =
         shell::pressureToPsia(shownNumber(*g.pressure), g.pressureUnit->listIndex());
     // Stored in °F whatever the list shows; shown in the list's unit.
-    state_.satTemp[k] =
+    const double satF =
         state_.streamPress[k] > 0.0 ? saturationShown(state_.streamPress[k], 0) : 0.0;
     const double satShown =
         g.temperatureUnit->listIndex() == 0
-            ? state_.satTemp[k]
-            : RoundHalfEven(checked(celsiusFromFahrenheit(state_.satTemp[k])), kSaturationDecimals);
+            ? satF
+            : RoundHalfEven(checked(celsiusFromFahrenheit(satF)), kSaturationDecimals);
     g.saturation->setText(NumberText(satShown));
   } catch (const RuntimeError&) {
     emptyBoxes({g.saturation, g.superheat, g.entropy, g.enthalpy});
@@ -124,8 +122,7 @@ void frmstm::wetExhaust() {
       return;
     }
     if (shownNumber(Text23) > 0.0) {
-      state_.satTemp[k] = saturationShown(state_.streamPress[k], Combo21.listIndex());
-      Text25.setText(NumberText(state_.satTemp[k]));
+      Text25.setText(NumberText(saturationShown(state_.streamPress[k], Combo21.listIndex())));
     } else {
       Text25.setText("0");
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The steam turbine window's stream record: one value per stream group, each
-// in the calculator's base unit (°F, psia, kpph, Btu/(lb °F), Btu/lb). The
+// in the calculator's base unit (°F, psia, Btu/(lb °F), Btu/lb). The
 // field handlers write it as the user types; the evaluation reads it.
 
 #include <array>
@@ -21,11 +21,8 @@ inline constexpr short kFalse = 0;
 struct StreamState {
   PerGroup streamTemp{};       // °F
   PerGroup streamPress{};      // psia
-  PerGroup streamFlow{};       // kpph; written for the inlet and the exhaust only
-  PerGroup satTemp{};          // 2 decimals; °F or the unit of the group's temperature list
   PerGroup streamEntropy{};    // Btu/(lb °F), 4 decimals; 0 unless superheated
   PerGroup streamEnthalpy{};   // Btu/lb, 2 decimals; 0 unless superheated
-  double superheatWork = 0.0;  // shown temperature less shown saturation temperature
   double vaporFraction = 0.0;  // %, the condensing exhaust's vapour fraction
   short inductionOn = kFalse;
   short extractionOn = kFalse;

@@ -163,12 +163,40 @@ void ActionStream::tick() {
 void ActionStream::press() {
   if (input_.ConsumeBool()) {
     auto* button = static_cast<runtime::CommandButton*>(anyInput(ControlKind::CommandButton));
-    if (button != nullptr && takeFocus(*button)) button->click();
+    if (button != nullptr && takeFocus(*button)) evaluate(*button);
   } else {
     // Labels take no focus; a click runs their handler at once.
     auto* label = static_cast<runtime::Label*>(anyInput(ControlKind::Label));
     if (label != nullptr) label->click();
   }
+}
+
+// A click on any button; on the Evaluate button its promises are checked.
+void ActionStream::evaluate(runtime::CommandButton& button) {
+  const auto& e = options_.evaluation;
+  if (!e || button.name() != e->button || button.form().name() != e->form) return button.click();
+  runtime::Form& form = button.form();
+  const bool numbers = e->readsNumbers(form);
+  const std::string caption = button.caption();
+  const auto& result = static_cast<const runtime::TextBox&>(*form.findControl(e->result));
+  const std::string before = result.text();
+  const std::size_t shown = services_.messages.size();
+  button.click();
+  const bool quiet = services_.messages.size() == shown;
+  if (!numbers &&
+      (quiet || services_.messages[shown].text != e->refusal || result.text() != before))
+    finding("Evaluate used a box that holds no number", result.text());
+  if (quiet && result.text().rfind(e->resultStart, 0) != 0)
+    finding("a quiet evaluation showed no result", result.text());
+  if (button.caption() != caption || !button.enabled())
+    finding("Evaluate did not give its button back", button.caption());
+}
+
+bool holdNumbers(runtime::Form& form, std::initializer_list<const char*> names) {
+  for (const char* name : names)
+    if (!runtime::IsNumber(static_cast<runtime::TextBox&>(*form.findControl(name)).text()))
+      return false;
+  return true;
 }
 
 void ActionStream::menu() {

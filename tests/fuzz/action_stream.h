@@ -7,13 +7,14 @@
 // or a line of fields into the file that the file dialogs may pick, or type
 // a workable case of the tests. Questions and dialogs are
 // answered from the input too. After every action the promises are checked: it returned within its
-// bound, no box shows a non-finite number the system made, and a refused case file left the windows
-// as they were.
+// bound, no box shows a non-finite number the system made, a refused case file left the windows
+// as they were, and Evaluate computed nothing from a box without a number.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <set>
 #include <string>
@@ -22,6 +23,8 @@
 
 #include "fuzz/fuzz_services.h"
 #include "runtime/application.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
 
 namespace corvasine::fuzz {
 
@@ -39,7 +42,19 @@ struct StreamOptions {
   // Workable cases from the tests, typed in one action, so that a short
   // stream gets past the evaluations' first checks.
   std::vector<std::function<void(runtime::Application&)>> workableCases;
+  // The window's Evaluate button: while a box that it reads (named by
+  // readsNumbers) holds no number it refuses with refusal and leaves the
+  // result box as it was; a quiet evaluation shows a result that starts with
+  // resultStart; either way the button comes back as it was.
+  struct Evaluation {
+    std::string form, button, result, refusal, resultStart;
+    std::function<bool(runtime::Form&)> readsNumbers;
+  };
+  std::optional<Evaluation> evaluation;
 };
+
+// Whether every named box of the form holds a number.
+bool holdNumbers(runtime::Form& form, std::initializer_list<const char*> names);
 
 // Types the entries into the named form: a text box gets the text, a list
 // the position and a check box the value that the text gives.
@@ -80,6 +95,7 @@ class ActionStream {
   void writeFile();
   void close();
   void typeCase();
+  void evaluate(runtime::CommandButton& button);
   void checkOpenedFile(const std::string& before, const std::string& hiddenBefore,
                        std::size_t shown);
 

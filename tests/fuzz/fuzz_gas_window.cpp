@@ -9,6 +9,7 @@
 #include "fuzz/gas_fixture.h"
 #include "fuzz/window_checks.h"
 #include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_evaluation.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "gas_turbine/register.h"
@@ -42,6 +43,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
     options.hiddenState = fuzz::gasHiddenState;
+    // The boxes Evaluate reads, directly or through a stored value; the
+    // generator efficiency only when ticked.
+    options.evaluation = {"frmgas",
+                          "Command2",
+                          "rich_result",
+                          std::string(gas::kCheckValuesMessage),
+                          "Fresh air flow: ",
+                          [](runtime::Form& f) {
+                            return fuzz::holdNumbers(
+                                       f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
+                                           "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
+                                   (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
+                                    fuzz::holdNumbers(f, {"Text25"}));
+                          }};
     options.workableCases = {[](runtime::Application& a) {
       fuzz::typeEntries(a, "frmgas",
                         {{"Text1", "59"},
@@ -74,9 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.caseTexts = [](runtime::Application& a) {
       std::vector<std::string> texts;
       if (auto* f = a.find<gas::frmgas>()) {
-        for (const runtime::TextBox* box :
-             {&f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
-              &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19, &f->Text20})
+        for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{
+                 &f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
+                 &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19,
+                 &f->Text20})
           texts.push_back(box->text());
         for (const runtime::ComboBox* list :
              {&f->cmbtemp, &f->cmdsite, &f->cmdpress1, &f->Combo1, &f->Combo2, &f->Combo3,

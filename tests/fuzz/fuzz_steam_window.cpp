@@ -7,6 +7,7 @@
 #include "fuzz/window_checks.h"
 #include "steam_turbine/frmstm.h"
 #include "steam_turbine/register.h"
+#include "steam_turbine/steam_evaluation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine;
@@ -23,6 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     steam_turbine::registerSteamTurbine(app);
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmstm"); };
+    // The typed boxes of the inlet, the exhaust and a ticked extra stream.
+    options.evaluation = {
+        "frmstm",
+        "cmdresult",
+        "results",
+        steam_turbine::kCheckValuesMessage,
+        "Power: ",
+        [](runtime::Form& form) {
+          auto& f = static_cast<steam_turbine::frmstm&>(form);
+          return fuzz::holdNumbers(f, {"Text1", "Text2", "Text3", "Text22", "Text23"}) &&
+                 (f.Check1.value() != 1 || fuzz::holdNumbers(f, {"Text8", "Text9", "Text10"})) &&
+                 (f.Check2.value() != 1 || fuzz::holdNumbers(f, {"Text21", "Text20", "Text19"}));
+        }};
     options.workableCases = {
         [](runtime::Application& a) {  // back pressure, inlet and exhaust only
           fuzz::typeEntries(a, "frmstm",

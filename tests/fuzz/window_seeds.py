@@ -5,9 +5,11 @@ The targets read their choices with FuzzedDataProvider, which takes whole
 numbers from the end of the input backwards, one byte for a range below 256:
 a stream of choices is therefore stored reversed. The actions are numbered
 as in action_stream.h (Type 0 ... Close 9, TypeCase 10); a case typed by
-TypeCase is one of the tests' workable cases.
+TypeCase is one of the tests' workable cases. The random streams start from a
+workable case and run on seeded bytes, for the test that replays the corpus.
 """
 import os
+import random
 
 TYPE_CASE, PRESS, MENU = 10, 3, 4
 BUTTON = 1  # Press: a command button rather than a label
@@ -23,12 +25,17 @@ SAVE, OPEN = 1, 2
 def evaluate(button=None):
     return (PRESS, BUTTON) + (() if button is None else (button,))
 
+def random_streams(*first):
+    return {'random_%d' % k: random.Random(k).randbytes(600) + stream(*first)
+            for k in range(12)}
+
 seeds = {
     'fuzz_steam_window': {
         'back_pressure_evaluated': stream(TYPE_CASE, 0, *evaluate()),
         'condensing_evaluated': stream(TYPE_CASE, 1, *evaluate()),
         'saved_and_opened': stream(TYPE_CASE, 1, MENU, SAVE, FUZZ_FILE, MENU, OPEN, FUZZ_FILE,
                                    *evaluate()),
+        **random_streams(TYPE_CASE, 1),
     },
     # The gas target first reads how its units file starts: 2 = sound.
     'fuzz_gas_window': {
@@ -36,6 +43,7 @@ seeds = {
         'saved_and_opened': stream(2, TYPE_CASE, MENU, SAVE, FUZZ_FILE, MENU, OPEN, FUZZ_FILE,
                                    *evaluate(0)),
         'units_file_missing': stream(0, TYPE_CASE, *evaluate(0)),
+        **random_streams(2, TYPE_CASE),
     },
 }
 

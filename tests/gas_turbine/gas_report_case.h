@@ -38,12 +38,13 @@ struct ReferenceCell {
   int decimals;  // the cells written unrounded are compared at this rounding
 };
 
-// The number that a line of the script's output shows right after key.
+// The number that the script's output shows right after key.
 inline double referenceFigure(const std::vector<std::string>& lines, const std::string& key) {
   for (const std::string& line : lines) {
-    if (line.rfind(key, 0) != 0) continue;
-    const std::string rest = line.substr(key.size());
-    return runtime::ParseNumber(rest.substr(0, rest.find(' ')));
+    const std::size_t at = line.find(key);
+    if (at == std::string::npos) continue;
+    const std::string rest = line.substr(at + key.size());
+    return runtime::ParseNumber(rest.substr(0, rest.find_first_of(" ;,")));
   }
   ADD_FAILURE() << "no reference line " << key;
   return 0.0;

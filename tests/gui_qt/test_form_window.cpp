@@ -1,3 +1,6 @@
+// The generic window of a form, driven through a small form with one control
+// of each kind and through the converter dialogs, as the user drives it.
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,9 +13,10 @@
 #include <QtTest/QTest>
 #include <string>
 
-#include "gui_qt/form_view.h"
-#include "runtime/application.h"
-#include "support/fake_services.h"
+#include "gas_turbine/frmcomp.h"
+#include "gui_qt/text_offsets.h"
+#include "shell/converters.h"
+#include "shell/vari.h"
 #include "view_test_form.h"
 
 namespace corvasine::gui {
@@ -20,26 +24,19 @@ namespace {
 
 using testing::ViewTestForm;
 
-class FormWindowTest : public ::testing::Test {
+class FormWindowTest : public testing::ViewTest {
  protected:
-  FormWindowTest() {
-    view.onLastWindowClosed = [this] { ++lastWindowClosed; };
-  }
-
   ViewTestForm& showForm() {
     ViewTestForm& form = app.form<ViewTestForm>();
     form.show();
     return form;
   }
-  template <class W>
-  W* widget(const runtime::Form& form, const char* name) {
-    return testing::widgetOf<W>(view, form, name);
+  void focusInActiveWindow(ViewTestForm& form, const char* name) {
+    FormWindow* window = view.windowOf(form);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    widget(form, name)->setFocus();
   }
-
-  corvasine::testing::FakeServices services;
-  runtime::Application app{services};
-  FormView view{app};
-  int lastWindowClosed = 0;
 };
 
 TEST_F(FormWindowTest, WindowIsMadeWhenTheFormFirstShows) {
@@ -79,7 +76,7 @@ TEST_F(FormWindowTest, ModelWritesShowInTheWidgetsAtOnce) {
   EXPECT_FALSE(edit->isReadOnly());
   EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
   form.Boom.setVisible(false);
-  EXPECT_TRUE(widget<QPushButton>(form, "Boom")->isHidden());
+  EXPECT_TRUE(widget(form, "Boom")->isHidden());
 
   // The model's selection is in bytes: "°" takes two.
   form.Text1.setText("°C 20");
@@ -124,45 +121,37 @@ TEST_F(FormWindowTest, CancelledCloseKeepsTheWindow) {
 
 TEST_F(FormWindowTest, MenuShortcutRunsTheItemEvenInAnEdit) {
   ViewTestForm& form = showForm();
-  FormWindow* window = view.windowOf(form);
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  edit->setFocus();
+  focusInActiveWindow(form, "Text1");
   EXPECT_EQ(form.activeControl(), &form.Text1);
 
-  QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(widget(form, "Text1"), Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(form.newClicks, 1);
   // Ctrl+A belongs to the menu, not to the edit's select-all.
-  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(widget(form, "Text1"), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(form.aboutClicks, 1);
 }
 
 TEST_F(FormWindowTest, ListThatRefusesToLetGoKeepsTheFocus) {
   ViewTestForm& form = showForm();
-  FormWindow* window = view.windowOf(form);
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  auto* combo = widget<QComboBox>(form, "Combo1");
-  combo->setFocus();
+  focusInActiveWindow(form, "Combo1");
   ASSERT_EQ(form.activeControl(), &form.Combo1);
 
   form.refuseLeavingList = true;
-  widget<QLineEdit>(form, "Text1")->setFocus();
+  widget(form, "Text1")->setFocus();
   QCoreApplication::processEvents();
   EXPECT_EQ(form.validations, 1);
   EXPECT_EQ(form.activeControl(), &form.Combo1);
-  EXPECT_TRUE(combo->hasFocus());
+  EXPECT_TRUE(widget(form, "Combo1")->hasFocus());
 
   form.refuseLeavingList = false;
-  widget<QLineEdit>(form, "Text1")->setFocus();
+  widget(form, "Text1")->setFocus();
   EXPECT_EQ(form.activeControl(), &form.Text1);
 }
 
 TEST_F(FormWindowTest, ExceptionOfAHandlerDoesNotEscape) {
   ViewTestForm& form = showForm();
   ::testing::internal::CaptureStderr();
-  QTest::mouseClick(widget<QPushButton>(form, "Boom"), Qt::LeftButton);
+  QTest::mouseClick(widget(form, "Boom"), Qt::LeftButton);
   const std::string reported = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(reported.find("handler failed on purpose"), std::string::npos) << reported;
   form.Text1.setText("still working");
@@ -171,9 +160,85 @@ TEST_F(FormWindowTest, ExceptionOfAHandlerDoesNotEscape) {
 
 TEST_F(FormWindowTest, EscapePressesTheCancelButton) {
   ViewTestForm& form = showForm();
-  QTest::keyClick(widget<QLineEdit>(form, "Text1"), Qt::Key_Escape);
+  QTest::keyClick(widget(form, "Text1"), Qt::Key_Escape);
   EXPECT_EQ(app.find<ViewTestForm>(), nullptr);
   EXPECT_EQ(lastWindowClosed, 1);
+}
+
+// The user types into the temperature converter's real edit and presses
+// Enter: the value arrives, in °F, in the field of the window that opened it.
+TEST_F(FormWindowTest, ConverterTransfersTheTypedTemperature) {
+  ViewTestForm& target = showForm();
+  shell::vari(app).tempTarget = target.Text1;
+  shell::frmtemp1& dialog = app.form<shell::frmtemp1>();
+  dialog.show();
+  QTest::keyClicks(widget(dialog, "Text1"), QStringLiteral("37"));
+  QTest::keyClick(widget(dialog, "Text1"), Qt::Key_Return);
+
+  EXPECT_EQ(target.Text1.text(), "98.6");  // 37 °C = 98.6 °F
+  EXPECT_EQ(target.changes, 1);
+  EXPECT_EQ(widget<QLineEdit>(target, "Text1")->text(), QStringLiteral("98.6"));
+  EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+// Esc closes a converter and the fuel dialog as their title bars do, with
+// nothing written; neither offers to minimise or maximise.
+TEST_F(FormWindowTest, EscClosesTheDialogsWritingNothing) {
+  ViewTestForm& target = showForm();
+  shell::vari(app).tempTarget = target.Text1;
+  shell::frmtemp1& converter = app.form<shell::frmtemp1>();
+  converter.Text1.setText("37");
+  for (runtime::Form* dialog : {static_cast<runtime::Form*>(&converter),
+                                static_cast<runtime::Form*>(&app.form<gas::frmcomp>())}) {
+    SCOPED_TRACE(dialog->name());
+    dialog->show();
+    FormWindow* window = view.windowOf(*dialog);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+  }
+  EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
+  EXPECT_EQ(app.find<gas::frmcomp>(), nullptr);
+  EXPECT_EQ(target.changes, 0);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+// Byte offsets of the model against UTF-16 indexes of the edit, counted by
+// hand from the encodings: "°" is C2 B0, "€" is E2 82 AC, U+1F600 is
+// F0 9F 98 80 in UTF-8 and a surrogate pair in UTF-16. Inside a character
+// counts from its start; beyond the end stops at the end.
+TEST(TextOffsets, MapBothWays) {
+  struct OffsetCase {
+    const char* name;
+    const char* text;
+    bool multiLine;
+    int byteOffset;
+    int widgetIndex;
+    int backOffset;  // of the widget index
+  };
+  const OffsetCase cases[] = {{"ascii", "abc", false, 2, 2, 2},
+                              {"degree", "°C", false, 2, 1, 2},
+                              {"euro", "a€b", false, 4, 2, 4},
+                              {"surrogate pair", "x😀y", false, 5, 3, 5},
+                              {"CR LF, multi-line", "a\r\nb", true, 3, 2, 3},
+                              {"CR LF, single line", "a\r\nb", false, 3, 3, 3},
+                              {"empty", "", false, 0, 0, 0},
+                              {"inside °", "°C", false, 1, 0, 0},
+                              {"between CR and LF", "a\r\nb", true, 2, 1, 1},
+                              {"beyond the end", "abc", false, 10, 3, 3}};
+  for (const OffsetCase& c : cases) {
+    EXPECT_EQ(widgetIndexOf(c.text, c.byteOffset, c.multiLine), c.widgetIndex) << c.name;
+    EXPECT_EQ(byteOffsetOf(c.text, c.widgetIndex, c.multiLine), c.backOffset) << c.name;
+  }
+  EXPECT_EQ(byteOffsetOf("x😀y", 2, false), 1);  // between the surrogates
+  EXPECT_EQ(byteOffsetOf("abc", 10, false), 3);
+  EXPECT_EQ(displayText("a\r\nb\r\n", true), "a\nb\n");
+  EXPECT_EQ(displayText("a\r\nb", false), "a\r\nb");
+  EXPECT_EQ(modelTextFromDisplay("a\nb", true), "a\r\nb");
+  EXPECT_EQ(modelTextFromDisplay("a\nb", false), "a\nb");
 }
 
 }  // namespace

@@ -1,22 +1,19 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QString>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
 #include "gui_qt/form_view.h"
 #include "runtime/application.h"
 #include "runtime/form.h"
+#include "support/fake_services.h"
 
 namespace corvasine::gui::testing {
-
-// The widget of a form's control, found by the control's name; nullptr while
-// the form has no window or no such widget.
-template <class W>
-W* widgetOf(const FormView& view, const runtime::Form& form, const char* name) {
-  FormWindow* window = view.windowOf(form);
-  return window != nullptr ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-}
 
 // A small window with one control of each kind that the view tests drive.
 class ViewTestForm : public runtime::Form {
@@ -62,6 +59,37 @@ class ViewTestForm : public runtime::Form {
   int validations = 0;
   bool keepOpen = false;
   bool refuseLeavingList = false;
+};
+
+// An application with scripted services, shown through the real view.
+class ViewTest : public ::testing::Test {
+ protected:
+  ViewTest() {
+    view.onLastWindowClosed = [this] { ++lastWindowClosed; };
+    // Saved default units, so that the gas window opens without a message.
+    std::ofstream(services.programFolder + "/gtunits.qvd", std::ios::binary)
+        << "0*0*0*0*0*0*0*0*0*0\r\n";
+  }
+
+  // The widget of a form's control, found by the control's name.
+  template <class W = QWidget>
+  W* widget(const runtime::Form& form, const char* name) {
+    FormWindow* window = view.windowOf(form);
+    W* found = window != nullptr ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  void activate(const runtime::Form& form) {
+    FormWindow* window = view.windowOf(form);
+    ASSERT_NE(window, nullptr);
+    QApplication::setActiveWindow(window);
+    window->activateWindow();
+  }
+
+  corvasine::testing::FakeServices services;
+  runtime::Application app{services};
+  FormView view{app};
+  int lastWindowClosed = 0;
 };
 
 }  // namespace corvasine::gui::testing

@@ -1,14 +1,17 @@
 #include "steam_turbine/reference_cases.h"
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
+#include "steam_turbine/steam_units.h"
 
 namespace corvasine::steam_turbine::testing {
 namespace {
 
+using runtime::NumberText;
 using runtime::ParseNumber;
 
 std::map<std::string, std::string> keyValues(std::istringstream& words) {
@@ -94,17 +97,46 @@ std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
   return cases;
 }
 
-void loadBoxes(const SteamReferenceCase& c, FakeSteamWindow& window) {
-  const auto& b = c.boxes;
-  window.Text3 = b.at("Text3");
-  window.Text10 = b.at("Text10");
-  window.Text19 = b.at("Text19");
-  window.Text28 = b.at("Text28");
-  window.Combo4 = static_cast<int>(ParseNumber(b.at("Combo4")));
-  window.Combo9 = static_cast<int>(ParseNumber(b.at("Combo9")));
-  window.Combo14 = static_cast<int>(ParseNumber(b.at("Combo14")));
-  window.Combo19 = static_cast<int>(ParseNumber(b.at("Combo19")));
-  window.Combo17 = static_cast<int>(ParseNumber(b.at("Combo17")));
+SteamEvaluationInput evaluationInput(const SteamReferenceCase& c) {
+  const auto unit = [&c](const char* list) {
+    return static_cast<int>(ParseNumber(c.boxes.at(list)));
+  };
+  const auto flow = [&](const char* box, const char* list) {
+    return flowToKpph(ParseNumber(c.boxes.at(box)), unit(list));
+  };
+  SteamEvaluationInput in;
+  in.streams = c.state;
+  in.inletFlow = flow("Text3", "Combo4");
+  const bool induction = c.state.inductionOn != kFalse;
+  const bool extraction = c.state.extractionOn != kFalse;
+  if (induction) in.inductionFlow = flow("Text10", "Combo9");
+  if (extraction) in.extractionFlow = flow("Text19", "Combo14");
+  const int exhaustUnit = unit("Combo19");
+  const double balance =
+      flowBalance(in.inletFlow, induction ? std::optional(in.inductionFlow) : std::nullopt,
+                  extraction ? std::optional(in.extractionFlow) : std::nullopt);
+  in.exhaustFlow =
+      !induction && !extraction && unit("Combo4") == exhaustUnit
+          ? in.inletFlow
+          : flowToKpph(ParseNumber(NumberText(kpphToFlow(balance, exhaustUnit))), exhaustUnit);
+  in.exhaustEnthalpy = enthalpyFromShown(ParseNumber(c.boxes.at("Text28")), unit("Combo17"));
+  return in;
+}
+
+std::string messageOf(SteamOutcome outcome) {
+  switch (outcome) {
+    case SteamOutcome::Done:
+      return "-";
+    case SteamOutcome::CheckValues:
+      return kCheckValuesMessage;
+    case SteamOutcome::NegativeExhaust:
+      return kNegativeExhaustMessage;
+    case SteamOutcome::SearchAborted:
+      return kSearchAbortedMessage;
+    case SteamOutcome::WrongValues:
+      return kWrongValuesMessage;
+  }
+  return "?";
 }
 
 }  // namespace corvasine::steam_turbine::testing

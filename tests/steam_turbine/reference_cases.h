@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "steam_turbine/fake_steam_window.h"
-#include "steam_turbine/stream_state.h"
+#include "steam_turbine/steam_evaluation.h"
 
 namespace corvasine::steam_turbine::testing {
 
@@ -30,7 +29,12 @@ struct SteamReferenceCase {
 // The "# field" and "# case" blocks of a reference file; a missing file gives none.
 std::vector<SteamReferenceCase> readSteamReference(const std::string& path);
 
-// The boxes and lists of a case in the fake window.
-void loadBoxes(const SteamReferenceCase& c, FakeSteamWindow& window);
+// What the window reads to evaluate a case: its flow and exhaust-enthalpy
+// boxes in their lists' units, the exhaust flow as the window writes it
+// before evaluating and then shows it.
+SteamEvaluationInput evaluationInput(const SteamReferenceCase& c);
+
+// The message the window shows for an outcome, "-" for none.
+std::string messageOf(SteamOutcome outcome);
 
 }  // namespace corvasine::steam_turbine::testing

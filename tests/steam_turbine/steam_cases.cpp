@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "runtime/number.h"
 #include "steam_properties/water_steam.h"
@@ -129,7 +130,7 @@ EvaluationCase randomCase(std::mt19937_64& random, Arrangement arrangement) {
   const double efficiency = between(0.55, 0.92);
   auto stageEfficiency = [&] { return efficiency + between(-0.04, 0.04); };
   EvaluationCase c;
-  StreamState& s = c.state;
+  StreamState& s = c.input.streams;
   s.inductionOn = induction ? kTrue : kFalse;
   s.extractionOn = extraction ? kTrue : kFalse;
   const double f3 = between(10.0, 500.0);
@@ -174,15 +175,24 @@ EvaluationCase randomCase(std::mt19937_64& random, Arrangement arrangement) {
   if (odd >= 0.06 && odd < 0.08) s.streamPress[kExhaust] = 0.0;
   if (odd >= 0.08 && odd < 0.1) h28 = wetEnthalpy(p, between(70.0, 100.0));
 
-  FakeSteamWindow& w = c.window;
-  w.Text3 = NumberText(RoundHalfEven(f3, 1));
-  w.Text10 = NumberText(RoundHalfEven(f10, 1));
-  w.Text19 = NumberText(RoundHalfEven(between(0.0, 1.1) * (f3 + (induction ? f10 : 0.0)), 1));
-  w.Text28 = NumberText(h28);
-  if (odd >= 0.1 && odd < 0.12) w.Text3 = "0";
+  // The flows and the exhaust enthalpy as the boxes show them, all in the
+  // lists' first units; the exhaust flow box shows the inlet flow, or the balance.
+  const auto shown = [](double x) { return runtime::ParseNumber(NumberText(x)); };
+  SteamEvaluationInput& in = c.input;
+  in.inletFlow = odd >= 0.1 && odd < 0.12 ? 0.0 : shown(RoundHalfEven(f3, 1));
+  in.inductionFlow = shown(RoundHalfEven(f10, 1));
+  in.extractionFlow = shown(RoundHalfEven(between(0.0, 1.1) * (f3 + (induction ? f10 : 0.0)), 1));
+  in.exhaustEnthalpy = shown(h28);
+  in.exhaustFlow =
+      !induction && !extraction
+          ? in.inletFlow
+          : shown(flowBalance(in.inletFlow,
+                              induction ? std::optional(in.inductionFlow) : std::nullopt,
+                              extraction ? std::optional(in.extractionFlow) : std::nullopt));
   c.label = "p " + NumberText(s.streamPress[kInlet]) + "/" + NumberText(s.streamPress[kInduction]) +
             "/" + NumberText(s.streamPress[kExtraction]) + "/" +
-            NumberText(s.streamPress[kExhaust]) + " F " + w.Text3 + "/" + w.Text10 + "/" + w.Text19;
+            NumberText(s.streamPress[kExhaust]) + " F " + NumberText(in.inletFlow) + "/" +
+            NumberText(in.inductionFlow) + "/" + NumberText(in.extractionFlow);
   return c;
 }
 

@@ -5,9 +5,9 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
-#include "steam_turbine/fake_steam_window.h"
-#include "steam_turbine/stream_state.h"
+#include "steam_turbine/steam_evaluation.h"
 
 namespace corvasine::steam_turbine::testing {
 
@@ -22,8 +22,15 @@ enum class Arrangement { NoExtraStream, Induction, Extraction, InductionAndExtra
 
 struct EvaluationCase {
   std::string label;
-  StreamState state;
-  FakeSteamWindow window;
+  SteamEvaluationInput input;
+};
+
+// What an evaluation showed of its searches, in order.
+struct RecordedProgress final : SearchProgress {
+  std::vector<std::string> progress;
+  std::vector<bool> searching;
+  void setSearching(bool on) override { searching.push_back(on); }
+  void showProgress(const std::string& text) override { progress.push_back(text); }
 };
 
 // A random case of an arrangement: pressures falling from stage to stage,

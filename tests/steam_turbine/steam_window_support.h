@@ -31,8 +31,8 @@ inline std::vector<std::string> snapshot(frmstm& f) {
     seen.push_back(entry);
   }
   const StreamState& s = f.streamState();
-  for (const PerGroup* values : {&s.streamTemp, &s.streamPress, &s.streamFlow, &s.satTemp,
-                                 &s.streamEntropy, &s.streamEnthalpy})
+  for (const PerGroup* values :
+       {&s.streamTemp, &s.streamPress, &s.streamEntropy, &s.streamEnthalpy})
     for (double v : *values) seen.push_back(std::to_string(v));
   seen.push_back(std::to_string(s.inductionOn) + std::to_string(s.extractionOn));
   return seen;

@@ -70,10 +70,13 @@ TEST_F(FrmstmWindowTest, AUnitPickedAfterTypingReadsTheBoxesAgain) {
     app.unload(f);
     return seen;
   };
+  // Names and sizes first: each case unloads the window that holds the lists.
+  std::vector<std::pair<std::string, std::size_t>> unitLists;
+  for (const runtime::ComboBox* list : window().unitLists())
+    unitLists.emplace_back(list->name(), list->items().size());
   std::size_t lists = 0;
-  for (runtime::ComboBox* list : window().unitLists()) {
-    const std::string name = list->name();
-    for (std::size_t unit = 1; unit < list->items().size(); ++unit) {
+  for (const auto& [name, size] : unitLists) {
+    for (std::size_t unit = 1; unit < size; ++unit) {
       SCOPED_TRACE(name + "=" + std::to_string(unit));
       const std::string pick = name + "=" + std::to_string(unit);
       frmstm& first = window();

@@ -1,6 +1,6 @@
 // The evaluation with the fast isentropic search against the same evaluation
 // stepping literally: over random cases of every arrangement, every outcome,
-// text, progress figure and written value must be the same.
+// text, progress figure and figure left must be the same.
 
 #include <gtest/gtest.h>
 
@@ -17,33 +17,33 @@ namespace {
 
 using testing::Arrangement;
 using testing::EvaluationCase;
-using testing::FakeSteamWindow;
 using testing::LiteralIsentropicSearch;
+using testing::RecordedProgress;
 
 struct Evaluated {
   SteamResult result;
-  EvaluationState state;
-  FakeSteamWindow window;
+  RecordedProgress shown;
 };
 
 Evaluated evaluate(const EvaluationCase& c, IsentropicSearch* search) {
-  Evaluated run{{}, {}, c.window};
-  run.result = search == nullptr ? evaluateSteamTurbine(c.state, run.state, run.window)
-                                 : evaluateSteamTurbine(c.state, run.state, run.window, *search);
+  Evaluated run;
+  run.result = search == nullptr ? evaluateSteamTurbine(c.input, run.shown)
+                                 : evaluateSteamTurbine(c.input, run.shown, *search);
   return run;
 }
 
 void expectSame(const Evaluated& fast, const Evaluated& literal, const std::string& label) {
   EXPECT_EQ(fast.result.outcome, literal.result.outcome) << label;
   EXPECT_EQ(fast.result.resultText, literal.result.resultText) << label;
-  EXPECT_EQ(fast.window.Text24, literal.window.Text24) << label;
-  EXPECT_EQ(fast.window.progress, literal.window.progress) << label;
-  EXPECT_EQ(fast.window.searching, literal.window.searching) << label;
-  EXPECT_EQ(fast.state.turbinePower, literal.state.turbinePower) << label;
-  EXPECT_EQ(fast.state.turbineEfficiency, literal.state.turbineEfficiency) << label;
-  EXPECT_EQ(fast.state.isenQuality, literal.state.isenQuality) << label;
-  EXPECT_EQ(fast.state.searchStep, literal.state.searchStep) << label;
-  EXPECT_EQ(fast.state.firstPassDone, literal.state.firstPassDone) << label;
+  EXPECT_EQ(fast.shown.progress, literal.shown.progress) << label;
+  EXPECT_EQ(fast.shown.searching, literal.shown.searching) << label;
+  const EvaluationFigures& f = fast.result.figures;
+  const EvaluationFigures& l = literal.result.figures;
+  EXPECT_EQ(f.turbinePower, l.turbinePower) << label;
+  EXPECT_EQ(f.turbineEfficiency, l.turbineEfficiency) << label;
+  EXPECT_EQ(f.isenQuality, l.isenQuality) << label;
+  EXPECT_EQ(f.searchStep, l.searchStep) << label;
+  EXPECT_EQ(f.firstPassDone, l.firstPassDone) << label;
 }
 
 struct Sample {

@@ -64,7 +64,6 @@ TEST_F(StreamFieldsTest, FlowBalanceHonoursEveryUnit) {
     f.Combo4.setListIndex(unit);
     f.Text3.setText("100");
     const double kpph = unit == 0 ? 100 : 100 / 1000.0 * lbPerHour[unit];
-    EXPECT_EQ(f.streamState().streamFlow[kInlet], kpph) << unit;
     EXPECT_EQ(f.Text24.text(), NumberText(kpph)) << unit;
     f.Combo19.setListIndex(unit);
     f.Text3.setText("100");
@@ -90,7 +89,6 @@ TEST_F(StreamFieldsTest, FlowBalanceOfInductionAndExtraction) {
   EXPECT_EQ(f.Text24.backColor(), 0xFF8080u);
   f.Check1.setValue(0);
   EXPECT_EQ(f.Text24.text(), "-50");
-  EXPECT_EQ(f.streamState().streamFlow[kExhaust], -50);
   f.Combo14.setListIndex(1);  // the extraction read in lb/h
   EXPECT_EQ(f.Text24.text(), "99.85");
   EXPECT_EQ(f.Text24.backColor(), runtime::kDefaultColor);

@@ -15,7 +15,6 @@ LHV_DIALOG = {1: 910.3993518, 2: 1615.828174, 4: 2301.36985, 7: 3034.645059, 13:
               14: 0.0, 15: 587.6875362}
 SHARES = {1: 90.0, 2: 5.0, 4: 1.5, 7: 0.5, 13: 1.0, 14: 1.8, 15: 0.2}
 
-
 def main():
     # Air inlet: Text1 "18.5" °C, Text2 "0.45" km, Text4 "55" %, Text6 "2.5" inHg.
     ambient = 18.5 * 1.8 + 32
@@ -62,7 +61,6 @@ def main():
     print("steps %d" % figures["steps"])
     for line in lines:
         print(line)
-
 
 if __name__ == "__main__":
     main()

@@ -6,44 +6,12 @@ Run: python3 gas_reference.py > gas_reference.txt
 """
 
 import math
-from decimal import ROUND_HALF_EVEN, Decimal
+import pathlib
+import sys
 
-# ---------------------------------------------------------------- numbers
-
-
-def chk(x):
-    if not math.isfinite(x):
-        raise ArithmeticError("arithmetic fault")
-    return x
-
-
-def R(x, n):
-    """Round half to even on the 15-significant-digit decimal of x."""
-    if x == 0:
-        return x
-    d = Decimal("%.14e" % x)
-    if d.adjusted() + 1 + n >= 15:
-        return x
-    return float(d.quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_EVEN))
-
-
-def N(x):
-    """Shortest text with at most 15 significant digits, point separator."""
-    if x == 0:
-        return "0"
-    mant, exp = ("%.14e" % abs(x)).split("e")
-    exp = int(exp)
-    digits = mant.replace(".", "").rstrip("0") or "0"
-    sign = "-" if x < 0 else ""
-    if exp >= 15 or exp < -4:
-        raise ValueError("exponent form not expected in these cases")
-    if exp < 0:
-        return sign + "0." + "0" * (-exp - 1) + digits
-    whole = exp + 1
-    if len(digits) <= whole:
-        return sign + digits + "0" * (whole - len(digits))
-    return sign + digits[:whole] + "." + digits[whole:]
-
+# The number rules are shared with the steam turbine's reference scripts.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "steam_turbine" / "reference"))
+from runtime_numbers import N, R  # noqa: E402
 
 # ---------------------------------------------------------------- data
 
@@ -81,23 +49,19 @@ MOLVOL = 0.3794884
 
 # ---------------------------------------------------------------- kernels
 
-
 def sinh_(x):
     e = math.exp(x)
     return (e - 1 / e) / 2
 
-
 def cosh_(x):
     e = math.exp(x)
     return (e + 1 / e) / 2
-
 
 def interp(h):
     return (-9.06640328491781e-29 * h ** 6 + 1.16568636696007e-23 * h ** 5
             - 2.63483248782848e-19 * h ** 4 - 5.22566144078183e-14 * h ** 3
             + 7.81205590996818e-9 * h ** 2 - 0.000531684897035687 * h ** 1
             + 14.6965450413525)
-
 
 def sat_pressure(t):
     tr = t + 459.67
@@ -109,18 +73,15 @@ def sat_pressure(t):
                - 2.4780681e-9 * tr ** 3 + 6.5459673 * math.log(tr))
     return math.exp(lnp)
 
-
 def humid_ratio(t, p, rh):
     pw = sat_pressure(t) * rh
     return 0.62198 * pw / (p - pw)
-
 
 def cp(i, t):
     a, b, c, d, e = CP[i]
     x = (c / t) / sinh_(c / t)
     y = (e / t) / cosh_(e / t)
     return a + b * (x * x) + d * (y * y)
-
 
 def cp_integral(i, t1, t2, count=None):
     a = (t1 - 32) / 1.8 + 273.15
@@ -144,20 +105,19 @@ def cp_integral(i, t1, t2, count=None):
         count.append(steps)
     return s * 0.0004299
 
+def air_heat(t1, t2, dry_air, humid_water):
+    """Heat of the dry air and of its humidity from t1 to t2 (the integrals in this order)."""
+    h17, h14, h13, h16 = (cp_integral(i, t1, t2) for i in (17, 14, 13, 16))
+    har = (t2 - t1) * ARGON_CP
+    return ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL, \
+        h16 * humid_water / MOLVOL
 
 def in_heat(fuel, air_t, fuel_t, dry_air, humid_water, fuel_flow):
-    h17 = cp_integral(17, air_t, 77)
-    h14 = cp_integral(14, air_t, 77)
-    h13 = cp_integral(13, air_t, 77)
-    h16 = cp_integral(16, air_t, 77)
-    har = (77 - air_t) * ARGON_CP
-    air = ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
-    humid = h16 * humid_water / MOLVOL
+    air, humid = air_heat(air_t, 77, dry_air, humid_water)
     s = 0.0
     for i in range(1, 17):
         s = s + fuel[i] * cp_integral(i, fuel_t, 77) / 100
     return (air + humid) + s * fuel_flow / MOLVOL
-
 
 def ex_heat(t, n2_air, n2_fuel, argon, co2_comb, co2_air, water, o2_excess, so2):
     h13 = cp_integral(13, 77, t)
@@ -169,26 +129,17 @@ def ex_heat(t, n2_air, n2_fuel, argon, co2_comb, co2_air, water, o2_excess, so2)
     return ((n2_air + n2_fuel) * h14 + har * argon + (co2_comb + co2_air) * h13
             + h16 * water + h17 * o2_excess + h19 * so2) / MOLVOL
 
-
 def heat_comb(fuel, fuel_flow):
     s = 0.0
     for i in range(1, 17):
         s = s + LHV[i] * fuel[i] / 100
     return s * fuel_flow * (-1000)
 
-
 def compres(air_t, disch_t, dry_air, humid_water):
-    h17 = cp_integral(17, air_t, disch_t)
-    h14 = cp_integral(14, air_t, disch_t)
-    h13 = cp_integral(13, air_t, disch_t)
-    h16 = cp_integral(16, air_t, disch_t)
-    har = (disch_t - air_t) * ARGON_CP
-    return (((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
-            + h16 * humid_water / MOLVOL)
-
+    air, humid = air_heat(air_t, disch_t, dry_air, humid_water)
+    return air + humid
 
 # ---------------------------------------------------------------- evaluation
-
 
 def evaluate(c):
     """c: dict of base-unit inputs and box texts. Returns (lines, figures)."""
@@ -208,7 +159,6 @@ def evaluate(c):
     o2_demand, co2_comb, water_comb = sums[0] * ff, sums[1] * ff, sums[2] * ff
     n2_fuel = fuel[14] / 100 * ff
     f = {"A": o2_demand / AIR_O2 * 100, "o2dry": 0.0}
-
     def flow_set():
         a = f["A"]
         g = a * AIR_O2 / 100
@@ -221,7 +171,6 @@ def evaluate(c):
         f["wt"] = f["hw"] + water_comb
         f["tot"] = (f["ar"] + f["n2"] + co2_comb + f["wt"] + f["co2"] + f["o2x"] + n2_fuel
                     + f["so2"])
-
     def step():
         f["A"] = f["A"] * 1.0001
         flow_set()
@@ -266,7 +215,6 @@ def evaluate(c):
         power = electric
     eff = power / heat_comb(fuel, ff) * (-100)
     rate = abs(heat_comb(fuel, ff) * 2544.43 / power)
-
     def pw(w):
         return N(R(w / 2544.43, 0)) + " hp (" + N(R(w / 2544.43 * 746 / 1000000, 2)) + " MW)"
 
@@ -282,9 +230,7 @@ def evaluate(c):
     figures = {"stoichAir": stoich_air, "steps": steps, "dryAirFlow": a, "o2DryPercent": f["o2dry"]}
     return lines, figures
 
-
 # ---------------------------------------------------------------- cases
-
 
 def composition(**shares):
     index = {"methane": 1, "ethane": 2, "ethene": 3, "propane": 4, "propene": 5, "ibutane": 6,
@@ -295,10 +241,8 @@ def composition(**shares):
         fuel[index[name]] = share
     return fuel
 
-
 def f_from_c(x):
     return x * 1.8 + 32
-
 
 def case_units():
     """Inputs typed in °C, m, mmWC, bar and lbmol/h, converted by the window's rules."""
@@ -325,7 +269,6 @@ def case_units():
         "Text26": "1.2", "Text25": "97.8", "Text25Enabled": True,
     }, {"inletPress": inlet_press, "finalInletPress": final_press, "Text5": text5}
 
-
 CASES = {
     "methane_o2": {
         "fuel": composition(methane=100),
@@ -342,7 +285,6 @@ CASES = {
         "Text5": "0.0213", "Text26": "2", "Text25": "98.3", "Text25Enabled": True,
     },
 }
-
 
 def main():
     print("# kernels")
@@ -376,7 +318,6 @@ def main():
                  figures["o2DryPercent"]))
         for line in lines:
             print(line)
-
 
 if __name__ == "__main__":
     main()

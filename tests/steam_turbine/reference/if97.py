@@ -1,12 +1,10 @@
 #!/usr/bin/env python3
-"""IAPWS-IF97 water and steam properties (regions 1, 2, 3, the saturation line
-and the 2-3 boundary), written independently for the steam turbine reference
-figures. Units: K, bar absolute, kJ/kg, kJ/(kg K). -1 outside a function's
-range, -2 from the region-3 density search when it does not converge.
-
-The saturated functions by pressure take a one-element list as their pressure
-argument: near the critical point they shift the pressure stored in it, and the
-caller keeps the shifted value for its next call, as the calculator does.
+"""IAPWS-IF97 water and steam (regions 1, 2, 3, saturation line, 2-3 boundary),
+written independently for the steam reference figures. Units: K, bar absolute,
+kJ/kg, kJ/(kg K); -1 outside a function's range, -2 when the region-3 density
+search does not converge. The saturated functions by pressure take a one-element
+list: near the critical point they shift the pressure in it, and the caller
+keeps the shifted value for its next call, as the calculator does.
 
 Run: python3 if97.py   (prints the comparison with the IF97 verification values)
 """
@@ -89,105 +87,46 @@ R_SI = 461.526  # J/(kg K), in the specific volume and the density search
 R_KJ = 461.526 * 0.001  # kJ/(kg K), one ulp above 0.461526
 assert R_KJ == 0.46152600000000005
 
-
 def pw(base, exponent):
     """General power of a Double and an integer exponent (the C library pow)."""
     return base ** float(exponent)
 
+def _sum(rows, term, s=0.0):
+    """s + term(row) added row by row, in table order."""
+    for row in rows:
+        s += term(*row)
+    return s
 
 # ---------------------------------------------------------------- basic equations
-
+# (each sum in the order and grouping of the published series)
 
 def gamma1(tau, pi):
-    s = 0.0
-    for i, j, n in REG1:
-        s += n * pw(7.1 - pi, i) * pw(tau - 1.222, j)
-    return s
-
-
+    return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * pw(tau - 1.222, j))
 def gamma1_pi(tau, pi):
-    s = 0.0
-    for i, j, n in REG1:
-        s -= n * i * pw(7.1 - pi, i - 1) * pw(tau - 1.222, j)
-    return s
-
-
+    return -_sum(REG1, lambda i, j, n: n * i * pw(7.1 - pi, i - 1) * pw(tau - 1.222, j))
 def gamma1_tau(tau, pi):
-    s = 0.0
-    for i, j, n in REG1:
-        s += n * pw(7.1 - pi, i) * j * pw(tau - 1.222, j - 1)
-    return s
-
-
-def gamma0_2(tau, pi):
-    s = math.log(pi)
-    for j, n in REG2_IDEAL:
-        s += n * pw(tau, j)
-    return s
-
-
-def gamma0_2_pi(tau, pi):
-    return 1 / pi
-
-
-def gamma0_2_tau(tau, pi):
-    s = 0.0
-    for j, n in REG2_IDEAL:
-        s += n * j * pw(tau, j - 1)
-    return s
-
-
-def gammar_2(tau, pi):
-    s = 0.0
-    for i, j, n in REG2_RES:
-        s += n * pw(pi, i) * pw(tau - 0.5, j)
-    return s
-
-
-def gammar_2_pi(tau, pi):
-    s = 0.0
-    for i, j, n in REG2_RES:
-        s += n * i * pw(pi, i - 1) * pw(tau - 0.5, j)
-    return s
-
-
-def gammar_2_tau(tau, pi):
-    s = 0.0
-    for i, j, n in REG2_RES:
-        s += n * pw(pi, i) * j * pw(tau - 0.5, j - 1)
-    return s
-
-
+    return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * j * pw(tau - 1.222, j - 1))
+def gamma2(tau, pi):
+    return (_sum(REG2_IDEAL, lambda j, n: n * pw(tau, j), math.log(pi))
+            + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * pw(tau - 0.5, j)))
+def gamma2_pi(tau, pi):
+    return 1 / pi + _sum(REG2_RES, lambda i, j, n: n * i * pw(pi, i - 1) * pw(tau - 0.5, j))
+def gamma2_tau(tau, pi):
+    return (_sum(REG2_IDEAL, lambda j, n: n * j * pw(tau, j - 1))
+            + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * j * pw(tau - 0.5, j - 1)))
 def phi3(tau, delta):
-    s = REG3[0][2] * math.log(delta)
-    for i, j, n in REG3[1:]:
-        s += n * pw(delta, i) * pw(tau, j)
-    return s
-
-
+    return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * pw(tau, j),
+                REG3[0][2] * math.log(delta))
 def phi3_delta(tau, delta):
-    s = REG3[0][2] / delta
-    for i, j, n in REG3[1:]:
-        s += n * i * pw(delta, i - 1) * pw(tau, j)
-    return s
-
-
+    return _sum(REG3[1:], lambda i, j, n: n * i * pw(delta, i - 1) * pw(tau, j),
+                REG3[0][2] / delta)
 def phi3_deltadelta(tau, delta):
-    s = -REG3[0][2] / pw(delta, 2)
-    for i, j, n in REG3[1:]:
-        s += n * i * (i - 1) * pw(delta, i - 2) * pw(tau, j)
-    return s
-
-
+    return _sum(REG3[1:], lambda i, j, n: n * i * (i - 1) * pw(delta, i - 2) * pw(tau, j),
+                -REG3[0][2] / pw(delta, 2))
 def phi3_tau(tau, delta):
-    s = 0.0
-    for i, j, n in REG3[1:]:
-        s += n * pw(delta, i) * j * pw(tau, j - 1)
-    return s
-
+    return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * j * pw(tau, j - 1))
 
 # ---------------------------------------------------------------- lines
-
 
 def pSatW(t):
     if t < 273.15 or t > 647.096:
@@ -198,7 +137,6 @@ def pSatW(t):
     b = n[3] * pw(theta, 2) + n[4] * theta + n[5]
     c = n[6] * pw(theta, 2) + n[7] * theta + n[8]
     return 10 * pw(2 * c / (-b + (pw(b, 2) - 4 * a * c) ** 0.5), 4)
-
 
 def tSatW(p):
     if p < 0.00611213 or p > 220.64:
@@ -211,76 +149,50 @@ def tSatW(p):
     d = 2 * g / (-f - (pw(f, 2) - 4 * e * g) ** 0.5)
     return 0.5 * (n[10] + d - (pw(n[10] + d, 2) - 4 * (n[9] + n[10] * d)) ** 0.5)
 
-
 def pBound23(t):
-    if t < 623.15 or t > 863.15:
-        return -1.0
-    return 10 * ((B23[1] + B23[2] * t) + B23[3] * pw(t, 2))
-
+    return -1.0 if t < 623.15 or t > 863.15 else 10 * ((B23[1] + B23[2] * t) + B23[3] * pw(t, 2))
 
 def tBound23(p):
-    if p < 165.292 or p > 1000:
-        return -1.0
-    return B23[4] + ((0.1 * p - B23[5]) / B23[3]) ** 0.5
-
+    return -1.0 if p < 165.292 or p > 1000 else B23[4] + ((0.1 * p - B23[5]) / B23[3]) ** 0.5
 
 # ---------------------------------------------------------------- regions
-
+# Region 1 and 2 at (T K, p bar); region 3 at (T K, rho kg/m3).
 
 def volume1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_SI * t * pi * gamma1_pi(tau, pi) / (100000 * p)
-
-
 def entropy1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_KJ * (tau * gamma1_tau(tau, pi) - gamma1(tau, pi))
-
-
 def enthalpy1(t, p):
     tau, pi = 1386 / t, 0.1 * p / 16.53
     return R_KJ * t * tau * gamma1_tau(tau, pi)
-
-
 def volume2(t, p):
     tau, pi = 540 / t, 0.1 * p
-    return R_SI * t * pi * (gamma0_2_pi(tau, pi) + gammar_2_pi(tau, pi)) / (100000 * p)
-
-
+    return R_SI * t * pi * gamma2_pi(tau, pi) / (100000 * p)
 def entropy2(t, p):
     tau, pi = 540 / t, 0.1 * p
-    return R_KJ * (tau * (gamma0_2_tau(tau, pi) + gammar_2_tau(tau, pi))
-                   - (gamma0_2(tau, pi) + gammar_2(tau, pi)))
-
-
+    return R_KJ * (tau * gamma2_tau(tau, pi) - gamma2(tau, pi))
 def enthalpy2(t, p):
     tau, pi = 540 / t, 0.1 * p
-    return R_KJ * t * tau * (gamma0_2_tau(tau, pi) + gammar_2_tau(tau, pi))
-
-
+    return R_KJ * t * tau * gamma2_tau(tau, pi)
 def pressure3(t, rho):
     """Region-3 pressure in bar (for the verification only)."""
     delta = rho / 322
     return rho * R_SI * t * delta * phi3_delta(647.096 / t, delta) / 100000
-
-
 def entropy3(t, rho):
     if rho <= 0:
         return -1.0  # no physical density: the library's out-of-range value
     tau, delta = 647.096 / t, rho / 322
     return R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
-
-
 def enthalpy3(t, rho):
     if rho <= 0:
         return -1.0
     tau, delta = 647.096 / t, rho / 322
     return R_KJ * t * (tau * phi3_tau(tau, delta) + delta * phi3_delta(tau, delta))
 
-
 def densReg3(t, p):
-    ps = pSatW(t)
-    rho = 100.0 if (t < 647.096 and p < ps) else 600.0
+    rho = 100.0 if (t < 647.096 and p < pSatW(t)) else 600.0
     tau = 647.096 / t
     for _ in range(1000):
         delta = rho / 322
@@ -294,54 +206,23 @@ def densReg3(t, p):
         rho = rho_new
     return -2.0
 
-
 # ---------------------------------------------------------------- public functions
 
-
-def _region(t, p):
+def _in_region(t, p, f1, f2, f3):
     ps, pb, tb = pSatW(t), pBound23(t), tBound23(p)
     if 273.15 <= t <= 623.15 and ps <= p <= 1000:
-        return 1
+        return f1(t, p)
     if ((273.15 <= t <= 623.15 and 0 < p <= ps) or (623.15 <= t <= 863.15 and 0 < p <= pb)
             or (863.15 <= t <= 1073.15 and 0 < p <= 1000)):
-        return 2
+        return f2(t, p)
     if 623.15 <= t <= tb and pb <= p <= 1000:
-        return 3
-    return 0
-
+        return f3(t, densReg3(t, p))
+    return -1.0
 
 def entropyW(t, p):
-    r = _region(t, p)
-    if r == 1:
-        return entropy1(t, p)
-    if r == 2:
-        return entropy2(t, p)
-    if r == 3:
-        return entropy3(t, densReg3(t, p))
-    return -1.0
-
-
+    return _in_region(t, p, entropy1, entropy2, entropy3)
 def enthalpyW(t, p):
-    r = _region(t, p)
-    if r == 1:
-        return enthalpy1(t, p)
-    if r == 2:
-        return enthalpy2(t, p)
-    if r == 3:
-        return enthalpy3(t, densReg3(t, p))
-    return -1.0
-
-
-def densW(t, p):
-    r = _region(t, p)
-    if r == 1:
-        return 1 / volume1(t, p)
-    if r == 2:
-        return 1 / volume2(t, p)
-    if r == 3:
-        return densReg3(t, p)
-    return -1.0
-
+    return _in_region(t, p, enthalpy1, enthalpy2, enthalpy3)
 
 def _sat_by_pressure(pref, liquid, low_fn, reg3_fn):
     p = pref[0]
@@ -357,42 +238,30 @@ def _sat_by_pressure(pref, liquid, low_fn, reg3_fn):
         return reg3_fn(t, densReg3(t, pref[0]))
     return -1.0
 
-
 def entropySatLiqPW(pref):
     return _sat_by_pressure(pref, True, entropy1, entropy3)
-
-
 def entropySatVapPW(pref):
     return _sat_by_pressure(pref, False, entropy2, entropy3)
-
-
 def enthalpySatLiqPW(pref):
     return _sat_by_pressure(pref, True, enthalpy1, enthalpy3)
-
-
 def enthalpySatVapPW(pref):
     return _sat_by_pressure(pref, False, enthalpy2, enthalpy3)
 
-
 # ---------------------------------------------------------------- verification
-
 
 def _verify():
     rows = []
-    # Table 5 (region 1): T K, p MPa, v, h, s.
-    for t, p, v, h, s in [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
+    # Tables 5 (region 1) and 15 (region 2): T K, p MPa, v, h, s.
+    for region, volume, table in [
+            (1, volume1, [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
                           (300, 80, 0.971180894e-3, 0.184142828e3, 0.368563852),
-                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]:
-        rows += [("v1(%g K, %g MPa)" % (t, p), volume1(t, 10 * p), v),
-                 ("h1(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
-                 ("s1(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
-    # Table 15 (region 2).
-    for t, p, v, h, s in [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
+                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]),
+            (2, volume2, [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
                           (700, 0.0035, 0.923015898e2, 0.333568375e4, 0.101749996e2),
-                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)]:
-        rows += [("v2(%g K, %g MPa)" % (t, p), volume2(t, 10 * p), v),
-                 ("h2(%g K, %g MPa)" % (t, p), enthalpyW(t, 10 * p), h),
-                 ("s2(%g K, %g MPa)" % (t, p), entropyW(t, 10 * p), s)]
+                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)])]:
+        for t, p, *wanted in table:
+            for name, f, want in zip("vhs", (volume, enthalpyW, entropyW), wanted):
+                rows.append(("%s%d(%g K, %g MPa)" % (name, region, t, p), f(t, 10 * p), want))
     # Table 33 (region 3): T, rho, p MPa, h, s; then the public functions at (T, p).
     for t, rho, p, h, s in [(650, 500, 0.255837018e2, 0.186343019e4, 0.405427273e1),
                             (650, 200, 0.222930643e2, 0.237512401e4, 0.485438792e1),
@@ -428,7 +297,6 @@ def _verify():
     s_vap = entropySatVapPW(pref)
     print("entropySatVapPW(same variable) =", s_vap, " pressure after:", pref[0])
     return worst
-
 
 if __name__ == "__main__":
     _verify()

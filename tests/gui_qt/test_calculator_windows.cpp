@@ -1,0 +1,298 @@
+// The calculators as a desktop user meets them: cases typed into the real
+// windows and evaluated, and what the windows draw (frames, captions,
+// read-only boxes, the picture, access keys, menus from the keyboard, links).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyleOptionGroupBox>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "gas_turbine/frm_gtunits.h"
+#include "gas_turbine/frmcomp.h"
+#include "gas_turbine/frmgas.h"
+#include "gas_turbine/gas_test_support.h"
+#include "steam_turbine/frmstm.h"
+#include "steam_turbine/reference_cases.h"
+#include "view_test_form.h"
+
+namespace corvasine::gui {
+namespace {
+
+class CalculatorWindows : public testing::ViewTest {
+ protected:
+  gas::frmgas& gasWindow() {
+    gas::frmgas& gas = app.form<gas::frmgas>();
+    activate(gas);
+    return gas;
+  }
+  steam_turbine::frmstm& steamWindow() {
+    steam_turbine::frmstm& steam = app.form<steam_turbine::frmstm>();
+    steam.show();
+    return steam;
+  }
+  // Replaces the text of each box by typing.
+  template <std::size_t N>
+  void type(const runtime::Form& form, const std::pair<const char*, const char*> (&typed)[N]) {
+    for (auto [name, text] : typed) {
+      QLineEdit* box = widget<QLineEdit>(form, name);
+      ASSERT_NE(box, nullptr);
+      box->selectAll();
+      QTest::keyClicks(box, QString::fromUtf8(text));
+    }
+  }
+};
+
+// The user types the pure methane case into the gas window and its fuel
+// composition dialog, presses Enter, and reads the result box. Expected lines:
+// reference/gas_reference.py, case methane_o2.
+TEST_F(CalculatorWindows, TypedGasCaseEvaluatesToTheReferenceFigures) {
+  gas::frmgas& gas = app.form<gas::frmgas>();
+  QTest::mouseClick(widget(gas, "Command1"), Qt::LeftButton);
+  ASSERT_NE(app.find<gas::frmcomp>(), nullptr);
+  type(*app.find<gas::frmcomp>(), {{"Text1", "100"}});
+  QTest::keyClick(widget(*app.find<gas::frmcomp>(), "Text1"), Qt::Key_Return);  // transfer, exit
+  ASSERT_EQ(app.find<gas::frmcomp>(), nullptr);
+
+  const std::pair<const char*, const char*> typed[] = {
+      {"Text1", "59"},   {"Text2", "0"},     {"Text4", "60.6"},  {"Text6", "10"},
+      {"Text18", "80"},  {"Text16", "1000"}, {"Text10", "1050"}, {"Text15", "15"},
+      {"Text19", "720"}, {"Text20", "220"},  {"Text26", "1.5"}};
+  type(gas, typed);
+  QTest::keyClick(widget(gas, "Text20"), Qt::Key_Return);  // Evaluate is the default button
+
+  std::vector<std::string> expected = gas::referenceLines("gas_reference.txt", "methane_o2");
+  expected.erase(expected.begin());
+  std::vector<std::string> shown;
+  for (const QString& line : widget<QPlainTextEdit>(gas, "rich_result")->toPlainText().split('\n'))
+    shown.push_back(line.toStdString());
+  EXPECT_EQ(shown, expected);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+// The back-pressure reference case typed into the steam window; Enter
+// evaluates it.
+TEST_F(CalculatorWindows, TypedSteamCaseEvaluatesToTheReferenceFigures) {
+  steam_turbine::frmstm& steam = steamWindow();
+  const std::pair<const char*, const char*> typed[] = {
+      {"Text1", "900"}, {"Text2", "900"}, {"Text3", "250"}, {"Text22", "500"}, {"Text23", "150"}};
+  type(steam, typed);
+  EXPECT_EQ(widget<QLineEdit>(steam, "Text24")->text(), QStringLiteral("250"));
+  QTest::keyClick(widget(steam, "Text23"), Qt::Key_Return);  // the default button
+
+  const auto cases = steam_turbine::testing::readSteamReference(CORVASINE_STEAM_REFERENCE_DIR
+                                                                "/steam_reference.txt");
+  const auto backPressure = std::find_if(cases.begin(), cases.end(),
+                                         [](const auto& c) { return c.name == "back_pressure"; });
+  ASSERT_NE(backPressure, cases.end());
+  std::string expected = backPressure->results;
+  for (std::size_t at; (at = expected.find("\r\n")) != std::string::npos;) expected.erase(at, 1);
+  EXPECT_EQ(widget<QPlainTextEdit>(steam, "results")->toPlainText().toStdString(), expected);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+// Computed boxes take no focus and no typing, but show their text in the
+// normal colour on the window's background. One that is not negative looks
+// like the saturation temperature box beside it, read-only in an enabled
+// frame and disabled in a disabled one; a negative one is light red. The
+// result box is read-only too, but can be selected and copied.
+TEST_F(CalculatorWindows, ComputedBoxesKeepOneLook) {
+  steam_turbine::frmstm& steam = steamWindow();
+  steam.Check1.setValue(1);
+  steam.Check2.setValue(1);
+  for (auto [field, text] : {std::pair{&steam.Text1, "900"},
+                             {&steam.Text2, "600"},
+                             {&steam.Text3, "100"},
+                             {&steam.Text8, "700"},
+                             {&steam.Text9, "300"},
+                             {&steam.Text19, "150"}})
+    field->setText(text);
+  steam.Check1.setValue(0);
+  const std::pair<const char*, const char*> computed[] = {
+      {"Text5", "Text4"},   {"Text6", "Text4"},   {"Text7", "Text4"},
+      {"Text12", "Text11"}, {"Text13", "Text11"}, {"Text14", "Text11"}};
+  for (auto [name, saturation] : computed) {
+    SCOPED_TRACE(name);
+    QWidget* box = widget(steam, name);
+    ASSERT_FALSE(widget<QLineEdit>(steam, name)->text().startsWith(QLatin1Char('-')));
+    EXPECT_EQ(box->palette(), widget(steam, saturation)->palette());
+    EXPECT_EQ(box->isEnabled(), widget(steam, saturation)->isEnabled());
+  }
+  EXPECT_FALSE(widget(steam, "Text12")->isEnabled());
+  auto* saturation = widget<QLineEdit>(steam, "Text4");
+  const QPalette normal = QApplication::palette(saturation);
+  EXPECT_TRUE(saturation->isEnabled() && saturation->isReadOnly());
+  EXPECT_EQ(saturation->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(saturation->palette().color(QPalette::Active, QPalette::Text),
+            normal.color(QPalette::Active, QPalette::Text));
+  EXPECT_EQ(saturation->palette().color(QPalette::Active, QPalette::Base),
+            normal.color(QPalette::Active, QPalette::Window));
+  EXPECT_EQ(widget<QLineEdit>(steam, "Text24")->text(), QStringLiteral("-50"));
+  EXPECT_EQ(widget(steam, "Text24")->palette().color(QPalette::Base), QColor(0xFF, 0x80, 0x80));
+  auto* result = widget<QPlainTextEdit>(steam, "results");
+  ASSERT_NE(result, nullptr);
+  EXPECT_TRUE(result->isReadOnly());
+  EXPECT_TRUE(result->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  QTest::keyClicks(result, QStringLiteral("typed"));
+  EXPECT_EQ(steam.results.text(), steam_turbine::kResultsAtLoad);
+}
+
+// The caption is drawn across the frame's top border line, not above it.
+TEST_F(CalculatorWindows, FrameCaptionSitsInTheBorder) {
+  auto* group = widget<QGroupBox>(gasWindow(), "Frame1");
+  ASSERT_NE(group, nullptr);
+  QStyleOptionGroupBox option;
+  option.initFrom(group);
+  option.text = group->title();
+  option.lineWidth = 1;
+  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  option.textAlignment = group->alignment();
+  const QRect frame =
+      group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
+  const QRect title =
+      group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+  EXPECT_GT(frame.top(), title.top());
+  EXPECT_LT(frame.top(), title.bottom());
+}
+
+// Each caption stands level with the field beside it: the same vertical
+// centre, the text centred on it.
+TEST_F(CalculatorWindows, CaptionsStandLevelWithTheirFields) {
+  gas::frmgas& gas = gasWindow();
+  auto& units = app.form<gas::frm_gtunits>();
+  units.show();
+  const std::tuple<const runtime::Form*, const char*, const char*> rows[] = {
+      {&gas, "Label1", "Text1"},   {&gas, "Label8", "Text7"},     {&gas, "Label11", "Text16"},
+      {&gas, "Label24", "Text20"}, {&units, "Label1", "cmbtemp"}, {&units, "Label9", "Combo5"}};
+  for (auto [form, caption, field] : rows) {
+    SCOPED_TRACE(caption);
+    QLabel* label = widget<QLabel>(*form, caption);
+    QWidget* box = widget(*form, field);
+    ASSERT_TRUE(label != nullptr && box != nullptr);
+    EXPECT_TRUE(label->alignment() & Qt::AlignVCenter);
+    EXPECT_NEAR(label->geometry().center().y(), box->geometry().center().y(), 1);
+  }
+}
+
+// The picture is scaled into its rectangle, which no frame covers.
+TEST_F(CalculatorWindows, PictureFitsItsRectangleClearOfTheFrames) {
+  QImage bitmap(472, 131, QImage::Format_RGB32);
+  bitmap.fill(Qt::darkBlue);
+  ASSERT_TRUE(bitmap.save(QString::fromStdString(services.programFolder + "/" + gas::kBannerFile)));
+  gas::frmgas& gas = gasWindow();
+  auto* picture = widget<QLabel>(gas, "Image1");
+  ASSERT_NE(picture, nullptr);
+  ASSERT_FALSE(picture->pixmap().isNull());
+  EXPECT_LE(picture->pixmap().width(), picture->width());
+  EXPECT_LE(picture->pixmap().height(), picture->height());
+  for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4"})
+    EXPECT_FALSE(widget(gas, name)->geometry().intersects(picture->geometry())) << name;
+}
+
+// "&Temperature:" underlines its key; Alt and the key move the focus to the
+// list after the label; the focused list shows a focus frame.
+TEST_F(CalculatorWindows, AccessKeysOfLabelsFocusTheirLists) {
+  auto& units = app.form<gas::frm_gtunits>();
+  units.show();
+  activate(units);
+  auto* temperature = widget<QLabel>(units, "Label1");
+  ASSERT_NE(temperature, nullptr);
+  EXPECT_EQ(temperature->text(), QStringLiteral("&Temperature:"));
+  EXPECT_EQ(temperature->buddy(), widget(units, "cmbtemp"));
+
+  QWidget* power = widget(units, "Combo1");
+  const QImage unfocused = power->grab().toImage();
+  QTest::keyClick(widget(units, "cmbtemp"), Qt::Key_W, Qt::AltModifier);  // "Po&wer:"
+  EXPECT_TRUE(power->hasFocus());
+  EXPECT_EQ(units.activeControl(), &units.Combo1);
+  QTest::keyClick(power, Qt::Key_R, Qt::AltModifier);  // "Heat &Rate:"
+  EXPECT_EQ(units.activeControl(), &units.Combo5);
+  QTest::keyClick(widget(units, "Combo5"), Qt::Key_W, Qt::AltModifier);
+  EXPECT_NE(power->grab().toImage(), unfocused);
+}
+
+// Alt and a menu's key open that menu at every press, also after the last
+// one was closed with Esc; the gas window's buttons "&Fuel Composition" and
+// "&Evaluate" share those keys.
+TEST_F(CalculatorWindows, EveryAltPressOpensItsMenu) {
+  gas::frmgas& gas = gasWindow();
+  const std::pair<Qt::Key, const char*> menus[] = {
+      {Qt::Key_F, "mm_file"}, {Qt::Key_E, "mm_edit"}, {Qt::Key_H, "mm_help"}};
+  for (auto [key, name] : menus) {
+    for (int press = 1; press <= 3; ++press) {
+      QWidget* focus = QApplication::focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, key, Qt::AltModifier);
+      QWidget* popup = QApplication::activePopupWidget();
+      ASSERT_NE(popup, nullptr) << name << " press " << press;
+      EXPECT_EQ(popup->objectName(), QString::fromLatin1(name)) << press;
+      QTest::keyClick(popup, Qt::Key_Escape);
+      EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+  }
+  EXPECT_EQ(app.find<gas::frmcomp>(), nullptr);  // "&Fuel Composition" not pressed
+  EXPECT_TRUE(services.messages.empty());        // "&Evaluate" not pressed
+  ASSERT_NE(gas.activeControl(), nullptr);
+}
+
+// Edit > Copy chosen from the menu opened with Alt+E copies the selection of
+// the box that had the focus when the menu opened.
+TEST_F(CalculatorWindows, CopyFromTheKeyboardMenuCopiesTheBoxSelection) {
+  gas::frmgas& gas = gasWindow();
+  QLineEdit* box = widget<QLineEdit>(gas, "Text2");
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("12345"));
+  box->setSelection(1, 3);
+  EXPECT_EQ(gas.Text2.selectedText(), "234");
+  QTest::keyClick(box, Qt::Key_E, Qt::AltModifier);
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  // "&Copy" and "&Cut" share their key: C moves onto the first, Enter chooses it.
+  QTest::keyClick(popup, Qt::Key_C);
+  QTest::keyClick(popup, Qt::Key_Return);
+  // The menu flashes the chosen item before it runs it.
+  EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 2000));
+  EXPECT_EQ(services.clipboard, "234");
+  EXPECT_EQ(gas.Text2.text(), "12345");
+}
+
+// Links (the maker's notice, the unit labels that open a converter) are drawn
+// in the desktop's link colour with a pointing hand, and underlined under the
+// mouse; the steam exhaust row's "%" opens none and looks like a plain label.
+TEST_F(CalculatorWindows, LinksLookLikeLinks) {
+  steam_turbine::frmstm& steam = steamWindow();
+  steam.Combo1.setListIndex(1);
+  gas::frmgas& gas = gasWindow();
+  const std::tuple<const runtime::Form*, const char*, bool> labels[] = {
+      {&gas, "Label15", true}, {&steam, "Label8", true}, {&steam, "Label50", false}};
+  for (auto [form, name, link] : labels) {
+    SCOPED_TRACE(name);
+    auto* label = widget<QLabel>(*form, name);
+    ASSERT_NE(label, nullptr);
+    const QPalette& colours = label->palette();
+    EXPECT_EQ(colours.color(QPalette::Active, QPalette::WindowText) ==
+                  colours.color(QPalette::Active, QPalette::Link),
+              link);
+    EXPECT_EQ(label->cursor().shape() == Qt::PointingHandCursor, link);
+    EXPECT_FALSE(label->font().underline());
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(label, &enter);
+    EXPECT_EQ(label->font().underline(), link);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(label, &leave);
+    EXPECT_FALSE(label->font().underline());
+  }
+}
+
+}  // namespace
+}  // namespace corvasine::gui

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -243,55 +242,10 @@ TEST_F(GasCaseFile, SharesOfZeroAndHundredOpen) {
   EXPECT_EQ(f.Text12.text(), "16.04");  // methane's molar mass, transferred
 }
 
-// A case file marked read-only is not replaced; the save says so.
-TEST_F(GasCaseFile, ReadOnlyCaseFileFailsWithTheSaveMessage) {
-  namespace fs = std::filesystem;
-  typeCase(window());
-  writeProgramFile("locked.qvdg", "kept\r\n");
-  fs::permissions(path("locked.qvdg"), fs::perms::owner_read | fs::perms::group_read);
-  save("locked.qvdg");
-  expectOneError("Error exporting data.");
-  EXPECT_EQ(readProgramFile("locked.qvdg"), "kept\r\n");
-}
-
 TEST_F(GasCaseFile, MissingFileFailsWithTheOpenMessage) {
   window();
   open("nowhere.qvdg");
   expectOneError("Error importing data.");
-}
-
-TEST_F(GasCaseFile, CancelChangesNothing) {
-  frmgas& f = window();
-  typeCase(f);
-  save("");
-  open("");
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(f.Text1.text(), "59");
-  EXPECT_EQ(services.fileDialogs.size(), 2u);
-}
-
-class UnreadableText : public GasCaseFile, public ::testing::WithParamInterface<const char*> {};
-
-// A text that would shift or cut the fields is refused before any file is
-// written: the case already on disk stays as it was.
-TEST_P(UnreadableText, IsRefusedWithTheSaveMessage) {
-  frmgas& f = window();
-  typeCase(f);
-  save("case.qvdg");
-  f.Text17.setText(GetParam());
-  save("case.qvdg");
-  expectOneError("Error exporting data.");
-  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
-  EXPECT_EQ(services.fileDialogs.size(), 1u);  // not asked for a file
-}
-
-// (A line break cannot reach a single-line box.)
-INSTANTIATE_TEST_SUITE_P(Texts, UnreadableText, ::testing::Values("1^2", "300,5"));
-
-TEST_F(GasCaseFile, AFailedWriteShowsTheSaveMessage) {
-  typeCase(window());
-  save("no-such-folder/case.qvdg");
-  expectOneError("Error exporting data.");
 }
 
 }  // namespace

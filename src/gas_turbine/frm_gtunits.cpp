@@ -5,6 +5,7 @@
 
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
+#include "runtime/layout.h"
 #include "runtime/runtime_error.h"
 
 namespace corvasine::gas {
@@ -13,13 +14,22 @@ namespace {
 constexpr int kClientWidth = 3450;   // twips
 constexpr int kClientHeight = 4380;  // twips
 
-// The lists of gtUnits(0) to gtUnits(8), in index order.
-std::array<runtime::ComboBox*, 9> unitLists(frm_gtunits& form) {
-  return {&form.cmbtemp, &form.cmdpress1, &form.cmdsite, &form.Combo2, &form.Combo4,
-          &form.Combo8,  &form.Combo12,   &form.Combo1,  &form.Combo5};
-}
+// The rows of the frame, twips: a caption and a list each, no box.
+constexpr runtime::RowLayout kChoiceRows{.captionLeft = 240,
+                                         .captionWidth = 1455,
+                                         .unitLeft = 1800,
+                                         .unitWidth = 1300,
+                                         .firstTop = 330,
+                                         .step = 360,
+                                         .fieldHeight = 255,
+                                         .listHeight = 315};
 
 }  // namespace
+
+UnitsChoice::UnitsChoice(runtime::Frame& frame, int slot, const char* labelName,
+                         const char* caption, const char* listName, const shell::UnitList& units)
+    : label(frame.form(), labelName, kChoiceRows.caption(slot), &frame, caption),
+      list(frame.form(), listName, kChoiceRows.unitList(slot), &frame, units.items()) {}
 
 frm_gtunits::frm_gtunits(runtime::Application& app) : Form(app, "frm_gtunits") {
   setCaption("Gas Turbine - Corvasine - Default units");
@@ -32,15 +42,13 @@ frm_gtunits::frm_gtunits(runtime::Application& app) : Form(app, "frm_gtunits") {
 
 void frm_gtunits::Form_Load() {
   const auto& gtUnits = gasShared(application()).gtUnits;
-  const auto lists = unitLists(*this);
-  for (std::size_t i = 0; i < lists.size(); ++i) lists[i]->setListIndex(gtUnits[i]);
+  for (std::size_t i = 0; i < choices.size(); ++i) choices[i].list.setListIndex(gtUnits[i]);
 }
 
 void frm_gtunits::cmd_ok_Click() {
   auto& gtUnits = gasShared(application()).gtUnits;
-  const auto lists = unitLists(*this);
-  for (std::size_t i = 0; i < lists.size(); ++i)
-    gtUnits[i] = static_cast<short>(lists[i]->listIndex());
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    gtUnits[i] = static_cast<short>(choices[i].list.listIndex());
   try {
     writeUnitsFile(application().services().ProgramFolder(), unitsLine(gtUnits));
   } catch (const runtime::RuntimeError&) {

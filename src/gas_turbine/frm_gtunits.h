@@ -3,25 +3,24 @@
 // The default units dialog of the gas turbine window: one list per quantity,
 // shown from gtUnits; "&OK" stores the positions and writes the units file.
 
+#include <array>
+
+#include "gas_turbine/gas_shared.h"
 #include "runtime/application.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
+#include "shell/unit_lists.h"
 
 namespace corvasine::gas {
 
-// Design layout in twips; list rows are relative to the frame.
-namespace gtunits_layout {
-inline constexpr int kLabelLeft = 240;
-inline constexpr int kLabelWidth = 1455;
-inline constexpr int kLabelHeight = 255;
-inline constexpr int kListLeft = 1800;
-inline constexpr int kListWidth = 1300;
-inline constexpr int kListHeight = 315;
-inline constexpr runtime::Rect label(int top) {
-  return {kLabelLeft, top, kLabelWidth, kLabelHeight};
-}
-inline constexpr runtime::Rect list(int top) { return {kListLeft, top, kListWidth, kListHeight}; }
-}  // namespace gtunits_layout
+// One quantity of the dialog: its caption and the list of its units, in the
+// frame's row of its gtUnits slot.
+struct UnitsChoice {
+  UnitsChoice(runtime::Frame& frame, int slot, const char* labelName, const char* caption,
+              const char* listName, const shell::UnitList& units);
+  runtime::Label label;
+  runtime::ComboBox list;
+};
 
 class frm_gtunits : public runtime::Form {
  public:
@@ -36,50 +35,30 @@ class frm_gtunits : public runtime::Form {
   runtime::Frame frm_units{
       *this, "frm_units", {0, 120, 3495, 3735}, "Select default units for gas turbine module:"};
 
-  runtime::Label Label1{*this, "Label1", gtunits_layout::label(330), &frm_units, "&Temperature:"};
-  runtime::ComboBox cmbtemp{*this, "cmbtemp", gtunits_layout::list(330), &frm_units, {"°F", "°C"}};
-  runtime::Label Label2{*this, "Label2", gtunits_layout::label(690), &frm_units, "&Pressure:"};
-  runtime::ComboBox cmdpress1{
-      *this, "cmdpress1", gtunits_layout::list(690), &frm_units, {"psia", "atm", "bar", "kg/cm2"}};
-  runtime::Label Label3{*this, "Label3", gtunits_layout::label(1050), &frm_units, "&Height:"};
-  runtime::ComboBox cmdsite{
-      *this, "cmdsite", gtunits_layout::list(1050), &frm_units, {"ft", "m", "km", "miles"}};
-  runtime::Label Label4{*this, "Label4", gtunits_layout::label(1410), &frm_units,
-                        "&Delta Pressure:"};
-  runtime::ComboBox Combo2{*this,
-                           "Combo2",
-                           gtunits_layout::list(1410),
-                           &frm_units,
-                           {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
-  runtime::Label Label5{*this, "Label5", gtunits_layout::label(1770), &frm_units,
-                        "Heating &Values:"};
-  runtime::ComboBox Combo4{*this,
-                           "Combo4",
-                           gtunits_layout::list(1770),
-                           &frm_units,
-                           {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
-  runtime::Label Label6{*this, "Label6", gtunits_layout::label(2130), &frm_units, "&Molar flows:"};
-  runtime::ComboBox Combo8{*this,
-                           "Combo8",
-                           gtunits_layout::list(2130),
-                           &frm_units,
-                           {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
-  runtime::Label Label7{*this, "Label7", gtunits_layout::label(2490), &frm_units,
-                        "&Low Pressures:"};
-  runtime::ComboBox Combo12{*this,
-                            "Combo12",
-                            gtunits_layout::list(2490),
-                            &frm_units,
-                            {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
-  runtime::Label Label8{*this, "Label8", gtunits_layout::label(2850), &frm_units, "Po&wer:"};
-  runtime::ComboBox Combo1{*this,
-                           "Combo1",
-                           gtunits_layout::list(2850),
-                           &frm_units,
-                           {"hp", "Watts", "kW", "MW", "Btu/hr"}};
-  runtime::Label Label9{*this, "Label9", gtunits_layout::label(3210), &frm_units, "Heat &Rate:"};
-  runtime::ComboBox Combo5{
-      *this, "Combo5", gtunits_layout::list(3210), &frm_units, {"Btu/hp.hr", "Btu/kWh", "kJ/kWh"}};
+  // One row per gtUnits slot, in slot order.
+  std::array<UnitsChoice, 9> choices{{
+      {frm_units, kTemperatureSlot, "Label1", "&Temperature:", "cmbtemp", shell::kTemperatureUnits},
+      {frm_units, kPressureSlot, "Label2", "&Pressure:", "cmdpress1", shell::kPressureUnits},
+      {frm_units, kHeightSlot, "Label3", "&Height:", "cmdsite", shell::kHeightUnits},
+      {frm_units, kDeltaPressureSlot, "Label4", "&Delta Pressure:", "Combo2",
+       shell::kLowPressureUnits},
+      {frm_units, kHeatingValueSlot, "Label5", "Heating &Values:", "Combo4",
+       shell::kHeatingValueUnits},
+      {frm_units, kMolarFlowSlot, "Label6", "&Molar flows:", "Combo8", shell::kMolarFlowUnits},
+      {frm_units, kLowPressureSlot, "Label7", "&Low Pressures:", "Combo12",
+       shell::kLowPressureUnits},
+      {frm_units, kPowerSlot, "Label8", "Po&wer:", "Combo1", shell::kPowerUnits},
+      {frm_units, kHeatRateSlot, "Label9", "Heat &Rate:", "Combo5", shell::kHeatRateUnits},
+  }};
+  runtime::ComboBox& cmbtemp = choices[kTemperatureSlot].list;
+  runtime::ComboBox& cmdpress1 = choices[kPressureSlot].list;
+  runtime::ComboBox& cmdsite = choices[kHeightSlot].list;
+  runtime::ComboBox& Combo2 = choices[kDeltaPressureSlot].list;
+  runtime::ComboBox& Combo4 = choices[kHeatingValueSlot].list;
+  runtime::ComboBox& Combo8 = choices[kMolarFlowSlot].list;
+  runtime::ComboBox& Combo12 = choices[kLowPressureSlot].list;
+  runtime::ComboBox& Combo1 = choices[kPowerSlot].list;
+  runtime::ComboBox& Combo5 = choices[kHeatRateSlot].list;
 
   runtime::CommandButton cmd_cancel{
       *this, "cmd_cancel", {240, 3960, 1215, 255}, nullptr, "&Cancel"};

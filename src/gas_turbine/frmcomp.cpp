@@ -108,41 +108,12 @@ frmcomp::frmcomp(runtime::Application& app)
   setClosesOnEscape(true);
   Text17.setEnabled(false);
   Command1.setDefault(true);
-
-  Text1.onChange = [this] { Text1_Change(); };
-  Text2.onChange = [this] { Text2_Change(); };
-  Text3.onChange = [this] { Text3_Change(); };
-  Text4.onChange = [this] { Text4_Change(); };
-  Text5.onChange = [this] { Text5_Change(); };
-  Text6.onChange = [this] { Text6_Change(); };
-  Text7.onChange = [this] { Text7_Change(); };
-  Text8.onChange = [this] { Text8_Change(); };
-  Text9.onChange = [this] { Text9_Change(); };
-  Text10.onChange = [this] { Text10_Change(); };
-  Text11.onChange = [this] { Text11_Change(); };
-  Text12.onChange = [this] { Text12_Change(); };
-  Text13.onChange = [this] { Text13_Change(); };
-  Text14.onChange = [this] { Text14_Change(); };
-  Text15.onChange = [this] { Text15_Change(); };
-  Text16.onChange = [this] { Text16_Change(); };
-
-  Text1.onGotFocus = [this] { Text1_GotFocus(); };
-  Text2.onGotFocus = [this] { Text2_GotFocus(); };
-  Text3.onGotFocus = [this] { Text3_GotFocus(); };
-  Text4.onGotFocus = [this] { Text4_GotFocus(); };
-  Text5.onGotFocus = [this] { Text5_GotFocus(); };
-  Text6.onGotFocus = [this] { Text6_GotFocus(); };
-  Text7.onGotFocus = [this] { Text7_GotFocus(); };
-  Text8.onGotFocus = [this] { Text8_GotFocus(); };
-  Text9.onGotFocus = [this] { Text9_GotFocus(); };
-  Text10.onGotFocus = [this] { Text10_GotFocus(); };
-  Text11.onGotFocus = [this] { Text11_GotFocus(); };
-  Text12.onGotFocus = [this] { Text12_GotFocus(); };
-  Text13.onGotFocus = [this] { Text13_GotFocus(); };
-  Text14.onGotFocus = [this] { Text14_GotFocus(); };
-  Text15.onGotFocus = [this] { Text15_GotFocus(); };
-  Text16.onGotFocus = [this] { Text16_GotFocus(); };
-
+  // Every component box shows the new total as it changes and selects its
+  // whole text on entry.
+  for (runtime::TextBox* box : componentBoxes_) {
+    box->onChange = [this] { getTot(); };
+    box->onGotFocus = [this, box] { SelectAllText(*box); };
+  }
   Command1.onClick = [this] { Command1_Click(); };
 }
 

@@ -9,6 +9,7 @@
 
 #include "runtime/application.h"
 #include "runtime/controls.h"
+#include "runtime/field_row.h"
 #include "runtime/form.h"
 
 namespace corvasine::gas {
@@ -62,13 +63,17 @@ inline constexpr int kButtonTop = kTotalTop + 480;
 inline constexpr int kButtonHeight = 375;
 inline constexpr int kClientWidth = 4095;
 inline constexpr int kClientHeight = kButtonTop + kButtonHeight + 240;
-inline constexpr runtime::Rect caption(int row) {
-  return {kCaptionLeft, rowTop(row), kCaptionWidth, kRowHeight};
-}
-inline constexpr runtime::Rect box(int row) {
-  return {kBoxLeft, rowTop(row), kBoxWidth, kRowHeight};
-}
 }  // namespace comp_layout
+
+// Component n on row n.
+using runtime::CaptionRow;
+inline constexpr runtime::RowLayout kComponentRows{.captionLeft = comp_layout::kCaptionLeft,
+                                                   .captionWidth = comp_layout::kCaptionWidth,
+                                                   .fieldLeft = comp_layout::kBoxLeft,
+                                                   .fieldWidth = comp_layout::kBoxWidth,
+                                                   .firstTop = comp_layout::rowTop(0),
+                                                   .step = comp_layout::kRowPitch,
+                                                   .fieldHeight = comp_layout::kRowHeight};
 
 class frmcomp : public runtime::Form {
  public:
@@ -82,40 +87,6 @@ class frmcomp : public runtime::Form {
   void SelectAllText(runtime::TextBox& box);
   // Checks the total (normalising on request) and transfers the mixture values.
   void Command1_Click();
-
-  void Text1_Change() { getTot(); }
-  void Text2_Change() { getTot(); }
-  void Text3_Change() { getTot(); }
-  void Text4_Change() { getTot(); }
-  void Text5_Change() { getTot(); }
-  void Text6_Change() { getTot(); }
-  void Text7_Change() { getTot(); }
-  void Text8_Change() { getTot(); }
-  void Text9_Change() { getTot(); }
-  void Text10_Change() { getTot(); }
-  void Text11_Change() { getTot(); }
-  void Text12_Change() { getTot(); }
-  void Text13_Change() { getTot(); }
-  void Text14_Change() { getTot(); }
-  void Text15_Change() { getTot(); }
-  void Text16_Change() { getTot(); }
-
-  void Text1_GotFocus() { SelectAllText(Text1); }
-  void Text2_GotFocus() { SelectAllText(Text2); }
-  void Text3_GotFocus() { SelectAllText(Text3); }
-  void Text4_GotFocus() { SelectAllText(Text4); }
-  void Text5_GotFocus() { SelectAllText(Text5); }
-  void Text6_GotFocus() { SelectAllText(Text6); }
-  void Text7_GotFocus() { SelectAllText(Text7); }
-  void Text8_GotFocus() { SelectAllText(Text8); }
-  void Text9_GotFocus() { SelectAllText(Text9); }
-  void Text10_GotFocus() { SelectAllText(Text10); }
-  void Text11_GotFocus() { SelectAllText(Text11); }
-  void Text12_GotFocus() { SelectAllText(Text12); }
-  void Text13_GotFocus() { SelectAllText(Text13); }
-  void Text14_GotFocus() { SelectAllText(Text14); }
-  void Text15_GotFocus() { SelectAllText(Text15); }
-  void Text16_GotFocus() { SelectAllText(Text16); }
 
   // The box of component n (1 to 16).
   runtime::TextBox& componentBox(std::size_t n) { return *componentBoxes_.at(n - 1); }
@@ -134,40 +105,22 @@ class frmcomp : public runtime::Form {
                          nullptr,
                          "Molar Percent Wet Basis"};
 
-  runtime::Label Label1{*this, "Label1", comp_layout::caption(1), nullptr, "Methane (CH4):"};
-  runtime::TextBox Text1{*this, "Text1", comp_layout::box(1)};
-  runtime::Label Label2{*this, "Label2", comp_layout::caption(2), nullptr, "Ethane (C2H6):"};
-  runtime::TextBox Text2{*this, "Text2", comp_layout::box(2)};
-  runtime::Label Label3{*this, "Label3", comp_layout::caption(3), nullptr, "Ethene (C2H4):"};
-  runtime::TextBox Text3{*this, "Text3", comp_layout::box(3)};
-  runtime::Label Label4{*this, "Label4", comp_layout::caption(4), nullptr, "Propane (C3H8):"};
-  runtime::TextBox Text4{*this, "Text4", comp_layout::box(4)};
-  runtime::Label Label5{*this, "Label5", comp_layout::caption(5), nullptr, "Propene (C3H6):"};
-  runtime::TextBox Text5{*this, "Text5", comp_layout::box(5)};
-  runtime::Label Label6{*this, "Label6", comp_layout::caption(6), nullptr, "i-Butane (C4H10):"};
-  runtime::TextBox Text6{*this, "Text6", comp_layout::box(6)};
-  runtime::Label Label7{*this, "Label7", comp_layout::caption(7), nullptr, "n-Butane (C4H10):"};
-  runtime::TextBox Text7{*this, "Text7", comp_layout::box(7)};
-  runtime::Label Label8{*this, "Label8", comp_layout::caption(8), nullptr, "i-Butene (C4H8):"};
-  runtime::TextBox Text8{*this, "Text8", comp_layout::box(8)};
-  runtime::Label Label9{*this, "Label9", comp_layout::caption(9), nullptr, "n-Butene (C4H8):"};
-  runtime::TextBox Text9{*this, "Text9", comp_layout::box(9)};
-  runtime::Label Label10{*this, "Label10", comp_layout::caption(10), nullptr, "i-Pentane (C5H12):"};
-  runtime::TextBox Text10{*this, "Text10", comp_layout::box(10)};
-  runtime::Label Label11{*this, "Label11", comp_layout::caption(11), nullptr, "n-Pentane (C5H12):"};
-  runtime::TextBox Text11{*this, "Text11", comp_layout::box(11)};
-  runtime::Label Label12{*this, "Label12", comp_layout::caption(12), nullptr, "n-Hexane (C6H14):"};
-  runtime::TextBox Text12{*this, "Text12", comp_layout::box(12)};
-  runtime::Label Label13{*this, "Label13", comp_layout::caption(13), nullptr,
-                         "Carbondioxide (CO2):"};
-  runtime::TextBox Text13{*this, "Text13", comp_layout::box(13)};
-  runtime::Label Label14{*this, "Label14", comp_layout::caption(14), nullptr, "Nitrogen (N2):"};
-  runtime::TextBox Text14{*this, "Text14", comp_layout::box(14)};
-  runtime::Label Label15{*this, "Label15", comp_layout::caption(15), nullptr,
-                         "Hydrogen Sulphide (H2S):"};
-  runtime::TextBox Text15{*this, "Text15", comp_layout::box(15)};
-  runtime::Label Label16{*this, "Label16", comp_layout::caption(16), nullptr, "Water (H2O):"};
-  runtime::TextBox Text16{*this, "Text16", comp_layout::box(16)};
+  CaptionRow Text1{*this, kComponentRows, 1, "Label1", "Methane (CH4):", "Text1"};
+  CaptionRow Text2{*this, kComponentRows, 2, "Label2", "Ethane (C2H6):", "Text2"};
+  CaptionRow Text3{*this, kComponentRows, 3, "Label3", "Ethene (C2H4):", "Text3"};
+  CaptionRow Text4{*this, kComponentRows, 4, "Label4", "Propane (C3H8):", "Text4"};
+  CaptionRow Text5{*this, kComponentRows, 5, "Label5", "Propene (C3H6):", "Text5"};
+  CaptionRow Text6{*this, kComponentRows, 6, "Label6", "i-Butane (C4H10):", "Text6"};
+  CaptionRow Text7{*this, kComponentRows, 7, "Label7", "n-Butane (C4H10):", "Text7"};
+  CaptionRow Text8{*this, kComponentRows, 8, "Label8", "i-Butene (C4H8):", "Text8"};
+  CaptionRow Text9{*this, kComponentRows, 9, "Label9", "n-Butene (C4H8):", "Text9"};
+  CaptionRow Text10{*this, kComponentRows, 10, "Label10", "i-Pentane (C5H12):", "Text10"};
+  CaptionRow Text11{*this, kComponentRows, 11, "Label11", "n-Pentane (C5H12):", "Text11"};
+  CaptionRow Text12{*this, kComponentRows, 12, "Label12", "n-Hexane (C6H14):", "Text12"};
+  CaptionRow Text13{*this, kComponentRows, 13, "Label13", "Carbondioxide (CO2):", "Text13"};
+  CaptionRow Text14{*this, kComponentRows, 14, "Label14", "Nitrogen (N2):", "Text14"};
+  CaptionRow Text15{*this, kComponentRows, 15, "Label15", "Hydrogen Sulphide (H2S):", "Text15"};
+  CaptionRow Text16{*this, kComponentRows, 16, "Label16", "Water (H2O):", "Text16"};
 
   runtime::Label Label17{*this,
                          "Label17",

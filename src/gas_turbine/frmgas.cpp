@@ -1,7 +1,5 @@
 #include "gas_turbine/frmgas.h"
 
-#include <vector>
-
 #include "gas_turbine/frm_gtunits.h"
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_case_file.h"
@@ -25,8 +23,6 @@ constexpr int kClientHeight = 7830;  // twips
 constexpr const char* kCaption = "Gas Turbine - Corvasine";
 constexpr const char* kQuitTitle = "Corvasine - Gasturbine";
 constexpr const char* kNewQuestion = "Your current data will be lost. Do you want to continue?";
-constexpr const char* kMechanicalLossesDesign = "2";      // %
-constexpr const char* kGeneratorEfficiencyDesign = "98";  // %
 
 // Sets a unit list to a default position; one the list does not have leaves
 // it on its base unit.
@@ -54,49 +50,40 @@ frmgas::frmgas(runtime::Application& app) : CalculatorWindow(app, "frmgas", kQui
              {{"m_units", "&Default Units", "Ctrl+U", [this] { m_units_Click(); }}});
 }
 
+// A list pick reads its row's box again in the new unit, except where the
+// row shows a figure another box's handler computes.
 void frmgas::bindHandlers() {
-  using runtime::bindChange;
-  using runtime::bindClick;
-  using runtime::bindList;
-  bindChange(Text1, this, &frmgas::Text1_Change);
-  bindChange(Text2, this, &frmgas::Text2_Change);
-  bindChange(Text3, this, &frmgas::Text3_Change);
-  bindChange(Text4, this, &frmgas::Text4_Change);
-  bindChange(Text6, this, &frmgas::Text6_Change);
-  bindChange(Text8, this, &frmgas::Text8_Change);
-  bindChange(Text9, this, &frmgas::Text9_Change);
-  bindChange(Text10, this, &frmgas::Text10_Change);
-  bindChange(Text11, this, &frmgas::Text11_Change);
-  bindChange(Text15, this, &frmgas::Text15_Change);
-  bindChange(Text16, this, &frmgas::Text16_Change);
-  bindChange(Text17, this, &frmgas::Text17_Change);
-  bindChange(Text18, this, &frmgas::Text18_Change);
-  bindChange(Text19, this, &frmgas::Text19_Change);
-  bindChange(Text20, this, &frmgas::Text20_Change);
+  Text1.bind(*this, &frmgas::Text1_Change);
+  // Leaving the temperature list only reads the temperature again.
+  cmbtemp.onValidate = [this](bool&) { Text1_Change(); };
+  Text2.bind(*this, &frmgas::Text2_Change);
+  Text3.bind<frmgas>(*this, nullptr, &Text2, &Text4);
+  Text4.bind(*this, &frmgas::Text4_Change);
+  // lb/lb, g/g and kg/kg are the same ratio: the water content keeps its number.
+  Text5.bind<frmgas>(*this, nullptr, nullptr, &Text6);
+  Text6.bind(*this, &frmgas::Text6_Change);
+  Text7.bind<frmgas>(*this, nullptr, &Text6, &Text18);
+  Text18.bind(*this, &frmgas::Text18_Change);
+  Text17.bind<frmgas>(*this, nullptr);
+  Text16.bind(*this, &frmgas::Text16_Change);
+  Text14.bind<frmgas>(*this, nullptr, &Text8, &Text26);
+  Text13.bind<frmgas>(*this, nullptr, &Text9, &Text26);
+  runtime::bindChange(Text8, this, &frmgas::Text8_Change);
+  runtime::bindChange(Text9, this, &frmgas::Text9_Change);
+  Text10.bind(*this, &frmgas::Text10_Change);
+  Text11.bind<frmgas>(*this, nullptr);
+  Text15.setUnitList(Combo13);
+  Text15.bind(*this, &frmgas::Text15_Change);
+  Text19.bind(*this, &frmgas::Text19_Change);
+  Text20.bind(*this, &frmgas::Text20_Change);
 
-  bindList(cmbtemp, this, &frmgas::cmbtemp_Click, &frmgas::cmbtemp_Validate);
-  bindList(cmdsite, this, &frmgas::cmdsite_Click, &frmgas::cmdsite_Validate);
-  bindList(cmdpress1, this, &frmgas::cmdpress1_Click, &frmgas::cmdpress1_Validate);
-  bindList(Combo1, this, &frmgas::Combo1_Click, &frmgas::Combo1_Validate);
-  bindList(Combo2, this, &frmgas::Combo2_Click, &frmgas::Combo2_Validate);
-  bindList(Combo3, this, &frmgas::Combo3_Click, &frmgas::Combo3_Validate);
-  bindList(Combo4, this, &frmgas::Combo4_Click, &frmgas::Combo4_Validate);
-  bindList(Combo5, this, &frmgas::Combo5_Click, &frmgas::Combo5_Validate);
-  bindList(Combo6, this, &frmgas::Combo6_Click, &frmgas::Combo6_Validate);
-  bindList(Combo7, this, &frmgas::Combo7_Click, &frmgas::Combo7_Validate);
-  bindList(Combo8, this, &frmgas::Combo8_Click, &frmgas::Combo8_Validate);
-  bindList(Combo9, this, &frmgas::Combo9_Click, &frmgas::Combo9_Validate);
-  bindList(Combo10, this, &frmgas::Combo10_Click, &frmgas::Combo10_Validate);
-  bindList(Combo11, this, &frmgas::Combo11_Click, &frmgas::Combo11_Validate);
-  bindList(Combo12, this, &frmgas::Combo12_Click, &frmgas::Combo12_Validate);
-  bindList(Combo13, this, &frmgas::Combo13_Click, &frmgas::Combo13_Validate);
-  bindList(balancetype, this, &frmgas::balancetype_Click, &frmgas::balancetype_Validate);
-
-  bindClick(Check1, this, &frmgas::Check1_Click);
-  bindClick(Command1, this, &frmgas::Command1_Click);
-  bindClick(Command2, this, &frmgas::Command2_Click);
-  bindClick(Command3, this, &frmgas::Command3_Click);
-  bindClick(Label15, this, &frmgas::Label15_Click);
+  runtime::bindClick(balancetype, this, &frmgas::balancetype_Click);
+  balancetype.onValidate = [this](bool&) { balancetype_Click(); };
+  runtime::bindClick(Check1, this, &frmgas::Check1_Click);
+  runtime::bindClick(Command1, this, &frmgas::Command1_Click);
+  runtime::bindClick(Command2, this, &frmgas::Command2_Click);
+  runtime::bindClick(Command3, this, &frmgas::Command3_Click);
+  runtime::bindClick(Label15, this, &frmgas::Label15_Click);
 }
 
 // Every assignment below runs the target's handler at once, so the order is
@@ -132,24 +119,14 @@ void frmgas::Form_Load() {
   setFocus(Text1);
 }
 
+// A list without a default-units slot starts on its first entry.
 void frmgas::setUnitListsFromDefaults() {
   const auto& units = gasShared(application()).gtUnits;
-  setDefaultPosition(cmbtemp, units[0]);
-  setDefaultPosition(cmdsite, units[2]);
-  setDefaultPosition(cmdpress1, units[1]);
-  Combo1.setListIndex(0);
-  setDefaultPosition(Combo2, units[3]);
-  setDefaultPosition(Combo3, units[1]);
-  setDefaultPosition(Combo4, units[4]);
-  setDefaultPosition(Combo5, units[4]);
-  setDefaultPosition(Combo6, units[0]);
-  setDefaultPosition(Combo7, units[1]);
-  setDefaultPosition(Combo8, units[5]);
-  setDefaultPosition(Combo9, units[0]);
-  setDefaultPosition(Combo10, units[1]);
-  setDefaultPosition(Combo11, units[0]);
-  setDefaultPosition(Combo12, units[6]);
-  setDefaultPosition(Combo13, units[5]);
+  for (runtime::FieldBox* box : runtime::fieldBoxes(*this)) {
+    if (box->unitList() == nullptr) continue;
+    const int slot = box->roles().defaultUnitsSlot;
+    setDefaultPosition(*box->unitList(), slot == RowRoles::kNone ? 0 : units[slot]);
+  }
 }
 
 // A new case has no result: the result box as at load, and the evaluation
@@ -167,12 +144,7 @@ void frmgas::m_new_Click() {
   if (application().services().ShowMessage(kNewQuestion, MessageKind::Question) !=
       MessageAnswer::Yes)
     return;
-  for (runtime::TextBox* box : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text18,
-                                &Text17, &Text16, &Text14, &Text13, &Text12})
-    box->setText("");
-  Text26.setText(kMechanicalLossesDesign);
-  Text25.setText(kGeneratorEfficiencyDesign);
-  for (runtime::TextBox* box : {&Text10, &Text11, &Text15, &Text19, &Text20}) box->setText("");
+  runtime::resetFieldBoxes(*this);
   gasShared(application()).fuelComp.fill(0.0);
   startNewCase();
 }
@@ -189,15 +161,5 @@ void frmgas::m_units_Click() { application().form<frm_gtunits>().show(); }
 void frmgas::Command1_Click() { application().form<frmcomp>().show(); }
 
 void frmgas::Label15_Click() { openHomePage(); }
-
-runtime::TextBox* frmgas::firstInputWithoutNumber() {
-  std::vector<runtime::TextBox*> inputs = {&Text1,  &Text2,  &Text4, &Text6,
-                                           &Text18, &Text16, &Text26};
-  if (Text25.enabled()) inputs.push_back(&Text25);
-  for (runtime::TextBox* box : {&Text10, &Text15, &Text19, &Text20}) inputs.push_back(box);
-  for (runtime::TextBox* box : inputs)
-    if (!runtime::holdsNumber(*box)) return box;
-  return nullptr;
-}
 
 }  // namespace corvasine::gas

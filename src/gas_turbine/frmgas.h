@@ -8,8 +8,10 @@
 
 #include "gas_turbine/gas_evaluation.h"
 #include "gas_turbine/gas_input_state.h"
+#include "gas_turbine/gas_shared.h"
 #include "runtime/application.h"
 #include "runtime/controls.h"
+#include "runtime/field_row.h"
 #include "runtime/form.h"
 #include "runtime/layout.h"
 #include "shell/calculator_window.h"
@@ -21,6 +23,33 @@ namespace corvasine::gas {
 // frame; the air frame's seven rows lie closer together.
 inline constexpr runtime::RowLayout kRows = shell::kCalculatorRows;
 inline constexpr runtime::RowLayout kAirRows = kRows.withStep(345);
+
+// Roles of the rows; New resets every box. A box Evaluate needs, one only
+// saved in the case file, one the window computes.
+using runtime::LabelRow;
+using runtime::ListRow;
+using runtime::RowRoles;
+// A row whose caption is a check box that switches the box.
+using CheckRow = runtime::FieldRow<runtime::Label, runtime::CheckBox>;
+constexpr RowRoles needed(int piece, int slot = RowRoles::kNone) {
+  return {piece, true, true, slot};
+}
+constexpr RowRoles saved(int piece, int slot) { return {piece, false, true, slot}; }
+constexpr RowRoles shown(int slot = RowRoles::kNone) {
+  return {RowRoles::kNone, false, true, slot};
+}
+
+// The efficiencies the window starts with and New puts back, %.
+inline constexpr const char* kMechanicalLossesDesign = "2";
+inline constexpr const char* kGeneratorEfficiencyDesign = "98";
+
+using shell::kHeatingValueUnits;
+using shell::kHeightUnits;
+using shell::kLowPressureUnits;
+using shell::kMolarFlowUnits;
+using shell::kPressureUnits;
+using shell::kTemperatureUnits;
+using shell::kWaterContentUnits;
 
 // Picture of the window, a file of the program folder, 472 × 131 pixels.
 inline constexpr const char* kBannerFile = "gas_turbine_banner.png";
@@ -49,76 +78,42 @@ class frmgas : public shell::CalculatorWindow {
   runtime::Frame Frame3{
       *this, "Frame3", {5160, 2280, 4695, 2535}, "Turbine and exhaust conditions:"};
 
+  // The rows lie one declaration each, as a table.
+  // clang-format off
   // --- Air inlet conditions -----------------------------------------------
-  runtime::Label Label1{*this, "Label1", kAirRows.caption(0), &Frame1, "Ambient temperature:"};
-  runtime::TextBox Text1{*this, "Text1", kAirRows.field(0), &Frame1};
-  runtime::ComboBox cmbtemp{*this, "cmbtemp", kAirRows.unitList(0), &Frame1,
-                            shell::temperatureUnitItems()};
-
-  runtime::Label Label2{*this, "Label2", kAirRows.caption(1), &Frame1, "Site altitude:"};
-  runtime::TextBox Text2{*this, "Text2", kAirRows.field(1), &Frame1};
-  runtime::ComboBox cmdsite{
-      *this, "cmdsite", kAirRows.unitList(1), &Frame1, {"ft", "m", "km", "miles"}};
-
-  runtime::Label Label3{*this, "Label3", kAirRows.caption(2), &Frame1, "Inlet pressure:"};
-  runtime::TextBox Text3{*this, "Text3", kAirRows.field(2), &Frame1};
-  runtime::ComboBox cmdpress1{*this, "cmdpress1", kAirRows.unitList(2), &Frame1,
-                              shell::pressureUnitItems()};
-
-  runtime::Label Label4{*this, "Label4", kAirRows.caption(3), &Frame1, "Relative humidity:"};
-  runtime::TextBox Text4{*this, "Text4", kAirRows.field(3), &Frame1};
-  runtime::Label Label5{*this, "Label5", kAirRows.unitLabel(3), &Frame1, "%"};
-
-  runtime::Label Label6{*this, "Label6", kAirRows.caption(4), &Frame1, "Absolute water content:"};
-  runtime::TextBox Text5{*this, "Text5", kAirRows.field(4), &Frame1};
-  runtime::ComboBox Combo1{
-      *this, "Combo1", kAirRows.unitList(4), &Frame1, {"lb/lb", "g/g", "kg/kg"}};
-
-  runtime::Label Label7{*this, "Label7", kAirRows.caption(5), &Frame1, "Inlet system dP:"};
-  runtime::TextBox Text6{*this, "Text6", kAirRows.field(5), &Frame1};
-  runtime::ComboBox Combo2{
-      *this, "Combo2", kAirRows.unitList(5), &Frame1, {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
-
-  runtime::Label Label8{*this, "Label8", kAirRows.caption(6), &Frame1, "Final inlet pressure:"};
-  runtime::TextBox Text7{*this, "Text7", kAirRows.field(6), &Frame1};
-  runtime::ComboBox Combo3{*this, "Combo3", kAirRows.unitList(6), &Frame1,
-                           shell::pressureUnitItems()};
+  ListRow Text1{Frame1, kAirRows, 0, "Label1", "Ambient temperature:", "Text1", "cmbtemp",
+                kTemperatureUnits.items(), needed(0, kTemperatureSlot)};
+  ListRow Text2{Frame1, kAirRows, 1, "Label2", "Site altitude:", "Text2", "cmdsite",
+                kHeightUnits.items(), needed(1, kHeightSlot)};
+  ListRow Text3{Frame1, kAirRows, 2, "Label3", "Inlet pressure:", "Text3", "cmdpress1",
+                kPressureUnits.items(), shown(kPressureSlot)};
+  LabelRow Text4{Frame1, kAirRows, 3, "Label4", "Relative humidity:", "Text4", "Label5",
+                 "%", needed(2)};
+  ListRow Text5{Frame1, kAirRows, 4, "Label6", "Absolute water content:", "Text5", "Combo1",
+                kWaterContentUnits.items(), shown()};
+  ListRow Text6{Frame1, kAirRows, 5, "Label7", "Inlet system dP:", "Text6", "Combo2",
+                kLowPressureUnits.items(), needed(3, kDeltaPressureSlot)};
+  ListRow Text7{Frame1, kAirRows, 6, "Label8", "Final inlet pressure:", "Text7", "Combo3",
+                kPressureUnits.items(), shown(kPressureSlot)};
 
   // --- Fuel conditions ----------------------------------------------------
-  runtime::Label Label9{*this, "Label9", kRows.caption(0), &Frame2, "Temperature:"};
-  runtime::TextBox Text18{*this, "Text18", kRows.field(0), &Frame2};
-  runtime::ComboBox Combo6{*this, "Combo6", kRows.unitList(0), &Frame2,
-                           shell::temperatureUnitItems()};
-
-  runtime::Label Label10{*this, "Label10", kRows.caption(1), &Frame2, "Pressure:"};
-  runtime::TextBox Text17{*this, "Text17", kRows.field(1), &Frame2};
-  runtime::ComboBox Combo7{*this, "Combo7", kRows.unitList(1), &Frame2, shell::pressureUnitItems()};
-
-  runtime::Label Label11{*this, "Label11", kRows.caption(2), &Frame2, "Flow:"};
-  runtime::TextBox Text16{*this, "Text16", kRows.field(2), &Frame2};
-  runtime::ComboBox Combo8{
-      *this, "Combo8", kRows.unitList(2), &Frame2, {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
-
+  ListRow Text18{Frame2, kRows, 0, "Label9", "Temperature:", "Text18", "Combo6",
+                 kTemperatureUnits.items(), needed(4, kTemperatureSlot)};
+  ListRow Text17{Frame2, kRows, 1, "Label10", "Pressure:", "Text17", "Combo7",
+                 kPressureUnits.items(), saved(5, kPressureSlot)};
+  ListRow Text16{Frame2, kRows, 2, "Label11", "Flow:", "Text16", "Combo8",
+                 kMolarFlowUnits.items(), needed(6, kMolarFlowSlot)};
   runtime::CommandButton Command1{*this,
                                   "Command1",
                                   {kRows.fieldLeft, kRows.top(3) - 30, 2175, 345},
                                   &Frame2,
                                   "&Fuel Composition"};
-
-  runtime::Label Label12{*this, "Label12", kRows.caption(4), &Frame2, "LHV:"};
-  runtime::TextBox Text14{*this, "Text14", kRows.field(4), &Frame2};
-  runtime::ComboBox Combo4{
-      *this, "Combo4", kRows.unitList(4), &Frame2, {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
-
-  runtime::Label Label13{*this, "Label13", kRows.caption(5), &Frame2, "HHV:"};
-  runtime::TextBox Text13{*this, "Text13", kRows.field(5), &Frame2};
-  runtime::ComboBox Combo5{
-      *this, "Combo5", kRows.unitList(5), &Frame2, {"Btu/scf", "Btu/lb", "kJ/kg", "kCal/kg"}};
-
-  runtime::Label Label14{*this, "Label14", kRows.caption(6), &Frame2, "Molecular Weight:"};
-  runtime::TextBox Text12{*this, "Text12", kRows.field(6), &Frame2};
-  runtime::Label Label16{*this, "Label16", kRows.unitLabel(6), &Frame2, "-"};
-
+  ListRow Text14{Frame2, kRows, 4, "Label12", "LHV:", "Text14", "Combo4",
+                 kHeatingValueUnits.items(), shown(kHeatingValueSlot)};
+  ListRow Text13{Frame2, kRows, 5, "Label13", "HHV:", "Text13", "Combo5",
+                 kHeatingValueUnits.items(), shown(kHeatingValueSlot)};
+  LabelRow Text12{Frame2, kRows, 6, "Label14", "Molecular Weight:", "Text12", "Label16",
+                  "-", shown()};
   // Hidden heating values in Btu/scf, written by the fuel composition dialog.
   runtime::TextBox Text8{
       *this, "Text8", {kRows.captionLeft, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
@@ -126,51 +121,58 @@ class frmgas : public shell::CalculatorWindow {
       *this, "Text9", {kRows.captionLeft + 1080, kRows.top(3), 975, kRows.fieldHeight}, &Frame2};
 
   // --- Efficiencies -------------------------------------------------------
-  runtime::Label Label17{*this, "Label17", kRows.caption(0), &Frame4, "Mechanical losses:"};
-  runtime::TextBox Text26{*this, "Text26", kRows.field(0), &Frame4, "2"};
-  runtime::Label Label18{*this, "Label18", kRows.unitLabel(0), &Frame4, "%"};
-
-  runtime::CheckBox Check1{*this, "Check1", kRows.caption(1), &Frame4, "Generator efficiency:"};
-  runtime::TextBox Text25{*this, "Text25", kRows.field(1), &Frame4, "98"};
-  runtime::Label Label19{*this, "Label19", kRows.unitLabel(1), &Frame4, "%"};
+  LabelRow Text26{Frame4, kRows, 0, "Label17", "Mechanical losses:", "Text26", "Label18",
+                  "%", needed(7), kMechanicalLossesDesign};
+  // The check box switches the generator efficiency on and off.
+  CheckRow Text25{Frame4, kRows, 1, "Check1", "Generator efficiency:", "Text25", "Label19",
+                  "%", needed(8), kGeneratorEfficiencyDesign};
 
   // --- Turbine and exhaust conditions -------------------------------------
-  runtime::Label Label20{*this, "Label20", kRows.caption(0), &Frame3, "Temperature:"};
-  runtime::TextBox Text10{*this, "Text10", kRows.field(0), &Frame3};
-  runtime::ComboBox Combo11{*this, "Combo11", kRows.unitList(0), &Frame3,
-                            shell::temperatureUnitItems()};
-
-  runtime::Label Label21{*this, "Label21", kRows.caption(1), &Frame3, "Exhaust pressure loss:"};
-  runtime::TextBox Text11{*this, "Text11", kRows.field(1), &Frame3};
-  runtime::ComboBox Combo12{
-      *this, "Combo12", kRows.unitList(1), &Frame3, {"inWC", "mmWC", "inHg", "mmHg", "psia"}};
-
+  ListRow Text10{Frame3, kRows, 0, "Label20", "Temperature:", "Text10", "Combo11",
+                 kTemperatureUnits.items(), needed(9, kTemperatureSlot)};
+  ListRow Text11{Frame3, kRows, 1, "Label21", "Exhaust pressure loss:", "Text11", "Combo12",
+                 kLowPressureUnits.items(), saved(10, kLowPressureSlot)};
+  // The balance type is the caption of the O2 target or exhaust flow: a % label
+  // in O2 mode, the flow list, made after the label so that it lies over it, in
+  // flow mode.
   runtime::ComboBox balancetype{*this,
                                 "balancetype",
                                 {kRows.captionLeft, kRows.top(2), 2175, kRows.listHeight},
                                 &Frame3,
                                 {"Exhaust O2", "Exhaust Flow"}};
-  runtime::TextBox Text15{*this, "Text15", kRows.field(2), &Frame3};
+  runtime::FieldBox Text15{*this, "Text15", kRows.field(2), &Frame3, "", needed(11, kMolarFlowSlot)};
   runtime::Label Label40{*this, "Label40", kRows.unitLabel(2), &Frame3, "%"};
-  // Made after Label40 so that it lies over it.
-  runtime::ComboBox Combo13{
-      *this, "Combo13", kRows.unitList(2), &Frame3, {"kscfh", "mmscfd", "lbmol/h", "kgmol/h"}};
+  runtime::ComboBox Combo13{*this, "Combo13", kRows.unitList(2), &Frame3, kMolarFlowUnits.items()};
 
   runtime::Label Label22{*this,
                          "Label22",
                          {kRows.captionLeft, kRows.top(3), 4455, kRows.fieldHeight},
                          &Frame3,
                          "Axial compressor discharge conditions:"};
+  ListRow Text19{Frame3, kRows, 4, "Label23", "Temperature (CDT):", "Text19", "Combo9",
+                 kTemperatureUnits.items(), needed(12, kTemperatureSlot)};
+  ListRow Text20{Frame3, kRows, 5, "Label24", "Pressure (CDP):", "Text20", "Combo10",
+                 kPressureUnits.items(), needed(13, kPressureSlot)};
 
-  runtime::Label Label23{*this, "Label23", kRows.caption(4), &Frame3, "Temperature (CDT):"};
-  runtime::TextBox Text19{*this, "Text19", kRows.field(4), &Frame3};
-  runtime::ComboBox Combo9{*this, "Combo9", kRows.unitList(4), &Frame3,
-                           shell::temperatureUnitItems()};
+  // clang-format on
 
-  runtime::Label Label24{*this, "Label24", kRows.caption(5), &Frame3, "Pressure (CDP):"};
-  runtime::TextBox Text20{*this, "Text20", kRows.field(5), &Frame3};
-  runtime::ComboBox Combo10{*this, "Combo10", kRows.unitList(5), &Frame3,
-                            shell::pressureUnitItems()};
+  // The rows' controls under their design names.
+  runtime::ComboBox& cmbtemp = Text1.unit;
+  runtime::ComboBox& cmdsite = Text2.unit;
+  runtime::ComboBox& cmdpress1 = Text3.unit;
+  runtime::ComboBox& Combo1 = Text5.unit;
+  runtime::ComboBox& Combo2 = Text6.unit;
+  runtime::ComboBox& Combo3 = Text7.unit;
+  runtime::ComboBox& Combo6 = Text18.unit;
+  runtime::ComboBox& Combo7 = Text17.unit;
+  runtime::ComboBox& Combo8 = Text16.unit;
+  runtime::ComboBox& Combo4 = Text14.unit;
+  runtime::ComboBox& Combo5 = Text13.unit;
+  runtime::CheckBox& Check1 = Text25.caption;
+  runtime::ComboBox& Combo11 = Text10.unit;
+  runtime::ComboBox& Combo12 = Text11.unit;
+  runtime::ComboBox& Combo9 = Text19.unit;
+  runtime::ComboBox& Combo10 = Text20.unit;
 
   // --- Evaluation and result ----------------------------------------------
   runtime::CommandButton Command2{*this, "Command2", {5160, 5040, 4695, 375}, nullptr, "&Evaluate"};
@@ -186,54 +188,17 @@ class frmgas : public shell::CalculatorWindow {
   // --- Handlers: input fields (gas_inputs.cpp) ----------------------------
   void Text1_Change();
   void Text2_Change();
-  void Text3_Change();
   void Text4_Change();
   void Text6_Change();
   void Text8_Change();
   void Text9_Change();
   void Text10_Change();
-  void Text11_Change();
   void Text15_Change();
   void Text16_Change();
-  void Text17_Change();
   void Text18_Change();
   void Text19_Change();
   void Text20_Change();
-
-  void cmbtemp_Click();
-  void cmbtemp_Validate(bool& cancel);
-  void cmdsite_Click();
-  void cmdsite_Validate(bool& cancel);
-  void cmdpress1_Click();
-  void cmdpress1_Validate(bool& cancel);
-  void Combo1_Click();
-  void Combo1_Validate(bool& cancel);
-  void Combo2_Click();
-  void Combo2_Validate(bool& cancel);
-  void Combo3_Click();
-  void Combo3_Validate(bool& cancel);
-  void Combo4_Click();
-  void Combo4_Validate(bool& cancel);
-  void Combo5_Click();
-  void Combo5_Validate(bool& cancel);
-  void Combo6_Click();
-  void Combo6_Validate(bool& cancel);
-  void Combo7_Click();
-  void Combo7_Validate(bool& cancel);
-  void Combo8_Click();
-  void Combo8_Validate(bool& cancel);
-  void Combo9_Click();
-  void Combo9_Validate(bool& cancel);
-  void Combo10_Click();
-  void Combo10_Validate(bool& cancel);
-  void Combo11_Click();
-  void Combo11_Validate(bool& cancel);
-  void Combo12_Click();
-  void Combo12_Validate(bool& cancel);
-  void Combo13_Click();
-  void Combo13_Validate(bool& cancel);
   void balancetype_Click();
-  void balancetype_Validate(bool& cancel);
   void Check1_Click();
 
   // --- Handlers: window, menus and buttons (frmgas.cpp) -------------------
@@ -259,12 +224,6 @@ class frmgas : public shell::CalculatorWindow {
   void refreshWaterContent();
   // The final inlet pressure from the stored inlet pressure and system dP.
   void refreshFinalInletPress();
-  // The first input box, in tab order, that the evaluation depends on (in the
-  // current balance mode, with the current generator check) and that does
-  // not hold a number; nullptr when every one does.
-  runtime::TextBox* firstInputWithoutNumber();
-  // A unit list's click: re-run its box's handler, show the window, move the focus.
-  void unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo);
 
   GasInputState input_;
   GasEvaluation evaluation_;

@@ -1,6 +1,7 @@
 #include "gas_turbine/gas_case_file.h"
 
 #include <cmath>
+#include <vector>
 
 #include "gas_turbine/frmcomp.h"
 #include "gas_turbine/frmgas.h"
@@ -15,20 +16,19 @@ using runtime::RuntimeError;
 
 namespace {
 
-// The boxes of the case, in file order.
-std::array<runtime::TextBox*, kCaseBoxFields> caseBoxes(frmgas& f) {
-  return {&f.Text1,  &f.Text2,  &f.Text4,  &f.Text6,  &f.Text18, &f.Text17, &f.Text16,
-          &f.Text26, &f.Text25, &f.Text10, &f.Text11, &f.Text15, &f.Text19, &f.Text20};
-}
+// The boxes of the case, in file order: each row's case-file piece.
+std::vector<runtime::FieldBox*> caseBoxes(const frmgas& f) { return runtime::caseFileBoxes(f); }
 
-// The lists whose positions follow the composition, in file order: the unit
-// lists frame by frame, top to bottom, then the balance mode. The generator
-// check box comes last. Save and Open both take this order; it never changes,
-// since saved files depend on it.
-std::array<runtime::ComboBox*, kCaseSettingLists> caseLists(frmgas& f) {
-  return {&f.cmbtemp, &f.cmdsite, &f.cmdpress1, &f.Combo1,  &f.Combo2,     &f.Combo3,
-          &f.Combo6,  &f.Combo7,  &f.Combo8,    &f.Combo4,  &f.Combo5,     &f.Combo11,
-          &f.Combo12, &f.Combo13, &f.Combo9,    &f.Combo10, &f.balancetype};
+// The lists whose positions follow the composition, in file order: the rows'
+// unit lists frame by frame, top to bottom, then the balance mode. The
+// generator check box comes last. Save and Open both take this order; it
+// never changes, since saved files depend on it.
+std::vector<runtime::ComboBox*> caseLists(frmgas& f) {
+  std::vector<runtime::ComboBox*> lists;
+  for (const runtime::FieldBox* box : runtime::fieldBoxes(f))
+    if (box->unitList() != nullptr) lists.push_back(box->unitList());
+  lists.push_back(&f.balancetype);
+  return lists;
 }
 
 // Unticked and ticked: the generator check box never shows the grey state.

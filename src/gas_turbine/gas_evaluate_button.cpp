@@ -20,8 +20,9 @@ void frmgas::Command2_Click() {
   };
 
   // The change handlers keep the last value that parsed: a box that holds no
-  // number would be evaluated with a value it does not show.
-  if (runtime::TextBox* box = firstInputWithoutNumber()) {
+  // number would be evaluated with a value it does not show. The generator
+  // efficiency counts only while its check box enables it.
+  if (runtime::TextBox* box = runtime::firstNeededWithoutNumber(*this)) {
     refuse(kCheckValuesMessage);
     setFocus(*box);
     return;
@@ -30,8 +31,7 @@ void frmgas::Command2_Click() {
   GasEvaluationInput in;
   try {
     in.stored = input_;
-    in.stored.ambientTemp =
-        shell::kTemperatureUnits.toBase(shownNumber(Text1), cmbtemp.listIndex());
+    in.stored.ambientTemp = kTemperatureUnits.toBase(shownNumber(Text1), cmbtemp.listIndex());
     if (input_.balanceMode == kBalanceExhaustO2) in.o2Target = shownNumber(Text15);
     if (runtime::holdsNumber(Text5)) in.waterContent = shownNumber(Text5);
     in.mechanicalLosses = shownNumber(Text26);

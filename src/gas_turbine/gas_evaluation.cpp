@@ -24,7 +24,7 @@ using runtime::NumberText;
 using runtime::RoundHalfEven;
 
 // °F to °R in the polytropic exponent: the compression uses 460, not 459.67.
-constexpr double kRankineOffset = 460.0;
+constexpr double kRankineOffset = shell::kRoundRankineAtZeroFahrenheit;
 // Molar mass of dry air, lb/lbmol.
 constexpr double kAirMolarMass = 28.966;
 // Highest O2 target accepted, mole % dry.
@@ -41,7 +41,7 @@ constexpr double kGasConstant = 1.986;
 // Power conversions: Btu/h per hp, W per hp, Btu/hp-hr per MJ/kW-hr.
 constexpr double kHeatRatePerMjPerKwHr = 706.83;
 // Exhaust tonnage: KSCFH per lbmol/h as the tonnage rounds it, and kg per lb.
-constexpr double kExhaustKscfhPerLbmolH = 0.3795;
+constexpr double kExhaustKscfhPerLbmolH = shell::kRoundKscfPerLbMole;
 constexpr double kKgPerLb = 0.453592;
 
 double fuelShare(const GasMixture& mix, ComponentIndex i) { return mix.fuelComp[i]; }

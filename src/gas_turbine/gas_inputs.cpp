@@ -12,14 +12,6 @@
 
 namespace corvasine::gas {
 
-using runtime::checked;
-using runtime::holdsNumber;
-using runtime::NumberText;
-using runtime::RoundHalfEven;
-using runtime::RuntimeError;
-using runtime::shownNumber;
-using runtime::silently;
-
 namespace {
 
 // Above this site altitude, ft, the barometric polynomial is not used.
@@ -37,6 +29,13 @@ constexpr const char* kOutOfRange = "OOR";
 constexpr const char* kTemperatureOutOfRange = "Temp OOR";
 
 }  // namespace
+
+using runtime::checked;
+using runtime::holdsNumber;
+using runtime::NumberText;
+using runtime::RoundHalfEven;
+using runtime::shownNumber;
+using runtime::silently;
 
 void frmgas::refreshWaterContent() {
   const double rh = shownNumber(Text4);
@@ -71,8 +70,6 @@ void frmgas::Text2_Change() {
     refreshWaterContent();
   });
 }
-
-void frmgas::Text3_Change() {}
 
 void frmgas::Text4_Change() {
   silently([this] { refreshWaterContent(); });
@@ -112,11 +109,6 @@ void frmgas::Text10_Change() {
     input_.exhaustTemp = shell::kTemperatureUnits.toBase(shownNumber(Text10), Combo11.listIndex());
   });
 }
-
-// The exhaust pressure loss and the fuel pressure count only as case-file
-// fields; nothing reads a stored value of them.
-void frmgas::Text11_Change() {}
-void frmgas::Text17_Change() {}
 
 void frmgas::Text15_Change() {
   if (input_.balanceMode != kBalanceExhaustFlow) return;  // the O2 target is read at evaluation
@@ -164,50 +156,6 @@ void frmgas::balancetype_Click() {
   });
 }
 
-void frmgas::balancetype_Validate(bool&) { balancetype_Click(); }
-
 void frmgas::Check1_Click() { Text25.setEnabled(Check1.value() != 0); }
-
-// The window is shown first: the load sets every list before it shows itself.
-void frmgas::unitListClicked(void (frmgas::*rerun)(), runtime::Control* focusTo) {
-  if (rerun != nullptr) (this->*rerun)();
-  show();
-  if (focusTo != nullptr) setFocus(*focusTo);
-}
-
-void frmgas::cmbtemp_Click() { unitListClicked(&frmgas::Text1_Change, &Text1); }
-// Leaving the temperature list only reads the temperature again.
-void frmgas::cmbtemp_Validate(bool&) { Text1_Change(); }
-void frmgas::cmdsite_Click() { unitListClicked(&frmgas::Text2_Change, &Text2); }
-void frmgas::cmdsite_Validate(bool&) { unitListClicked(&frmgas::Text2_Change, &Text2); }
-void frmgas::cmdpress1_Click() { unitListClicked(&frmgas::Text2_Change, &Text4); }
-void frmgas::cmdpress1_Validate(bool&) { unitListClicked(&frmgas::Text2_Change, &Text4); }
-// lb/lb, g/g and kg/kg are the same ratio: the water content keeps its number.
-void frmgas::Combo1_Click() { unitListClicked(nullptr, &Text6); }
-void frmgas::Combo1_Validate(bool&) { unitListClicked(nullptr, &Text6); }
-void frmgas::Combo2_Click() { unitListClicked(&frmgas::Text6_Change, &Text6); }
-void frmgas::Combo2_Validate(bool&) { unitListClicked(&frmgas::Text6_Change, &Text6); }
-void frmgas::Combo3_Click() { unitListClicked(&frmgas::Text6_Change, &Text18); }
-void frmgas::Combo3_Validate(bool&) { unitListClicked(&frmgas::Text6_Change, &Text18); }
-void frmgas::Combo4_Click() { unitListClicked(&frmgas::Text8_Change, &Text26); }
-void frmgas::Combo4_Validate(bool&) { unitListClicked(&frmgas::Text8_Change, &Text26); }
-void frmgas::Combo5_Click() { unitListClicked(&frmgas::Text9_Change, &Text26); }
-void frmgas::Combo5_Validate(bool&) { unitListClicked(&frmgas::Text9_Change, &Text26); }
-void frmgas::Combo6_Click() { unitListClicked(&frmgas::Text18_Change, &Text18); }
-void frmgas::Combo6_Validate(bool&) { unitListClicked(&frmgas::Text18_Change, &Text18); }
-void frmgas::Combo7_Click() { unitListClicked(&frmgas::Text17_Change, &Text17); }
-void frmgas::Combo7_Validate(bool&) { unitListClicked(&frmgas::Text17_Change, &Text17); }
-void frmgas::Combo8_Click() { unitListClicked(&frmgas::Text16_Change, &Text16); }
-void frmgas::Combo8_Validate(bool&) { unitListClicked(&frmgas::Text16_Change, &Text16); }
-void frmgas::Combo9_Click() { unitListClicked(&frmgas::Text19_Change, &Text19); }
-void frmgas::Combo9_Validate(bool&) { unitListClicked(&frmgas::Text19_Change, &Text19); }
-void frmgas::Combo10_Click() { unitListClicked(&frmgas::Text20_Change, &Text20); }
-void frmgas::Combo10_Validate(bool&) { unitListClicked(&frmgas::Text20_Change, &Text20); }
-void frmgas::Combo11_Click() { unitListClicked(&frmgas::Text10_Change, &Text10); }
-void frmgas::Combo11_Validate(bool&) { unitListClicked(&frmgas::Text10_Change, &Text10); }
-void frmgas::Combo12_Click() { unitListClicked(&frmgas::Text11_Change, &Text11); }
-void frmgas::Combo12_Validate(bool&) { unitListClicked(&frmgas::Text11_Change, &Text11); }
-void frmgas::Combo13_Click() { unitListClicked(&frmgas::Text15_Change, &Text15); }
-void frmgas::Combo13_Validate(bool&) { unitListClicked(&frmgas::Text15_Change, &Text15); }
 
 }  // namespace corvasine::gas

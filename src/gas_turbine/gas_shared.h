@@ -20,8 +20,22 @@ struct GasShared {
   double airCO2 = 0.0;
   // Molar mass of each component, g/mol, by component index.
   std::array<double, 21> compMW{};
-  // Default unit-list position of each quantity of the gas turbine window.
+  // Default unit-list position of each quantity of the gas turbine window,
+  // by the slots below.
   std::array<short, 11> gtUnits{};
+};
+
+// The gtUnits slot of each quantity; the units file stores them in this order.
+enum DefaultUnitsSlot : int {
+  kTemperatureSlot = 0,
+  kPressureSlot = 1,
+  kHeightSlot = 2,
+  kDeltaPressureSlot = 3,
+  kHeatingValueSlot = 4,
+  kMolarFlowSlot = 5,
+  kLowPressureSlot = 6,
+  kPowerSlot = 7,
+  kHeatRateSlot = 8,
 };
 
 inline GasShared& gasShared(runtime::Application& app) { return app.shared<GasShared>(); }

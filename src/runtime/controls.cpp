@@ -154,33 +154,30 @@ void OptionButton::setValue(bool value) {
   fire(onClick);
 }
 
-Label::Label(Form& form, std::string name, Rect rect, Frame* container, std::string caption)
-    : Control(form, std::move(name), ControlKind::Label, rect, container),
-      caption_(std::move(caption)) {}
+CaptionedControl::CaptionedControl(Form& form, std::string name, ControlKind kind, Rect rect,
+                                   Frame* container, std::string caption)
+    : Control(form, std::move(name), kind, rect, container), caption_(std::move(caption)) {}
 
-void Label::setCaption(std::string caption) {
+void CaptionedControl::setCaption(std::string caption) {
   caption_ = std::move(caption);
   notify();
 }
+
+void CaptionedControl::click() { fire(onClick); }
+
+Label::Label(Form& form, std::string name, Rect rect, Frame* container, std::string caption)
+    : CaptionedControl(form, std::move(name), ControlKind::Label, rect, container,
+                       std::move(caption)) {}
 
 void Label::setLink(bool link) {
   link_ = link;
   notify();
 }
 
-void Label::click() { fire(onClick); }
-
 CommandButton::CommandButton(Form& form, std::string name, Rect rect, Frame* container,
                              std::string caption)
-    : Control(form, std::move(name), ControlKind::CommandButton, rect, container),
-      caption_(std::move(caption)) {}
-
-void CommandButton::setCaption(std::string caption) {
-  caption_ = std::move(caption);
-  notify();
-}
-
-void CommandButton::click() { fire(onClick); }
+    : CaptionedControl(form, std::move(name), ControlKind::CommandButton, rect, container,
+                       std::move(caption)) {}
 
 Frame::Frame(Form& form, std::string name, Rect rect, std::string caption, Frame* container)
     : Control(form, std::move(name), ControlKind::Frame, rect, container),

@@ -196,45 +196,51 @@ class OptionButton : public Control {
   bool value_ = false;
 };
 
-class Label : public Control {
+// A control that shows a caption the program may change and runs its click
+// handler when clicked: a label or a button.
+class CaptionedControl : public Control {
+ public:
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  void click();
+
+  Handler onClick;
+
+ protected:
+  CaptionedControl(Form& form, std::string name, ControlKind kind, Rect rect, Frame* container,
+                   std::string caption);
+
+ private:
+  std::string caption_;
+};
+
+class Label : public CaptionedControl {
  public:
   Label(Form& form, std::string name, Rect rect, Frame* container, std::string caption);
 
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption);
   // Alignment of the caption: 0 left, 1 right, 2 centre.
   int alignment() const { return alignment_; }
   void setAlignment(int alignment) { alignment_ = alignment; }
   // A link label shows as the desktop shows a link to a web page.
   bool isLink() const { return link_; }
   void setLink(bool link);
-  void click();
-
-  Handler onClick;
 
  private:
-  std::string caption_;
   int alignment_ = 0;
   bool link_ = false;
 };
 
-class CommandButton : public Control {
+// Clicking a button presses it.
+class CommandButton : public CaptionedControl {
  public:
   CommandButton(Form& form, std::string name, Rect rect, Frame* container, std::string caption);
 
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption);
   bool isDefault() const { return default_; }
   void setDefault(bool value) { default_ = value; }
   bool isCancel() const { return cancel_; }
   void setCancel(bool value) { cancel_ = value; }
-  // Presses the button: runs its click handler.
-  void click();
-
-  Handler onClick;
 
  private:
-  std::string caption_;
   bool default_ = false;
   bool cancel_ = false;
 };

@@ -4,24 +4,26 @@
 // unit list or a unit label, placed by the frame's RowLayout.
 //
 // The pattern: a window declares each row as a member named after its box,
-//   runtime::ListRow Text1{*this, Frame1, kAirRows, 0, {"Label1", "Text1", "cmbtemp"},
-//                          "Ambient temperature:", units.items(), {.casePiece = 0, ...}};
-// so that `f.Text1` is the box itself (a FieldBox is a TextBox) and
-// `f.Text1.unit` the row's list; a window that also wants the list under its
-// design name keeps a reference member (`ComboBox& cmbtemp = Text1.unit;`).
-// The controls keep their design names, which tests, case files and the Qt
-// view find them by, and are made caption, box, unit in that order (the
-// order of making is the drawing and tab order). The window's constructor
-// binds each row with one call, `Text1.bind(*this, &W::Text1_Change)`: the
-// box's change handler, and the list's pick and validate as "run a box's
-// change handler again (the row's own, or the one named), show the window,
-// move the focus (to the row's box, or the control named)". Each row records
-// its roles (RowRoles); fieldBoxes(form) gives the window's rows in the
-// order they were made, and New, Save, Open, the Evaluate check and the
-// default units take their lists from there. Whatever a row type would
-// have to contort for (a box with no caption beside it, a list lying over a
-// label) stays a plain control beside the rows: a bare FieldBox carries a
-// box's roles without caption or unit.
+//   ListRow Text1{Frame1, kAirRows, 0, "Label1", "Ambient temperature:", "Text1", "cmbtemp",
+//                 kTemperatureUnits.items(), {.casePiece = 0, .evaluateNeeds = true, ...}};
+// so that `f.Text1` is the box itself (a row is a FieldBox, a TextBox) and
+// `f.Text1.unit` / `f.Text1.caption` its other controls; a window that
+// wants a list under its design name keeps a reference member
+// (`ComboBox& cmbtemp = Text1.unit;`). The controls keep their design names,
+// which tests, case files and the Qt view find them by, and are made
+// caption, box, unit in that order (the order of making is the drawing and
+// tab order). The window's constructor binds each row with one call,
+// `Text1.bind(*this, &W::Text1_Change)`: the box's change handler, and the
+// list's pick and validate as "run a box's change handler again (the row's
+// own, or the one named), show the window, move the focus (to the row's
+// box, or the control named)". Each row records its roles (RowRoles);
+// fieldBoxes(form) gives the window's rows in the order they were made, and
+// New, Save, Open, the Evaluate check and the default units take their
+// lists from there. A check box as caption is FieldRow<Label, CheckBox>; a
+// caption and box alone is a CaptionRow. What a row type would have to
+// contort for (a list as caption, a list lying over a label) stays plain
+// controls beside the rows: a bare FieldBox carries a box's roles, and
+// setUnitList names the list its text is read in.
 
 #include <string>
 #include <type_traits>
@@ -41,13 +43,6 @@ struct RowRoles {
   bool evaluateNeeds = false;    // Evaluate requires a number in the box while it is enabled
   bool newResets = false;        // New puts back the box's design text
   int defaultUnitsSlot = kNone;  // default units slot of the row's list
-};
-
-// The design names of a row's controls, in the order they are made.
-struct RowNames {
-  const char* caption;
-  const char* box;
-  const char* unit;
 };
 
 // A row's text box with its roles and, where the row has one, its unit list.
@@ -96,14 +91,17 @@ struct RowCaption {
 template <class Unit, class Caption = Label>
 class FieldRow : private detail::RowCaption<Caption>, public FieldBox {
  public:
-  // `units` is the list's entries or the label's caption; the box starts with `designText`.
+  // The controls are made in the frame's form: the caption (named
+  // `captionName`, showing `caption`), the box (starting with `designText`),
+  // then the unit (`units` is the list's entries or the label's caption).
   template <class Units>
-  FieldRow(Form& form, Frame& frame, const RowLayout& rows, int row, RowNames names,
-           std::string caption, Units units, RowRoles roles = {}, std::string designText = {})
-      : detail::RowCaption<Caption>{Caption(form, names.caption, rows.caption(row), &frame,
+  FieldRow(Frame& frame, const RowLayout& rows, int row, const char* captionName,
+           std::string caption, const char* boxName, const char* unitName, Units units,
+           RowRoles roles = {}, std::string designText = {})
+      : detail::RowCaption<Caption>{Caption(frame.form(), captionName, rows.caption(row), &frame,
                                             std::move(caption))},
-        FieldBox(form, names.box, rows.field(row), &frame, std::move(designText), roles),
-        unit(form, names.unit, unitRect(rows, row), &frame, std::move(units)) {
+        FieldBox(frame.form(), boxName, rows.field(row), &frame, std::move(designText), roles),
+        unit(frame.form(), unitName, unitRect(rows, row), &frame, std::move(units)) {
     if constexpr (std::is_same_v<Unit, ComboBox>) setUnitList(unit);
   }
 
@@ -115,6 +113,18 @@ class FieldRow : private detail::RowCaption<Caption>, public FieldBox {
     if constexpr (std::is_same_v<Unit, ComboBox>) return rows.unitList(row);
     return rows.unitLabel(row);
   }
+};
+
+// A row of a caption and a box alone, straight on the form.
+class CaptionRow : private detail::RowCaption<Label>, public FieldBox {
+ public:
+  CaptionRow(Form& form, const RowLayout& rows, int row, const char* captionName,
+             std::string caption, const char* boxName, RowRoles roles = {})
+      : detail::RowCaption<Label>{Label(form, captionName, rows.caption(row), nullptr,
+                                        std::move(caption))},
+        FieldBox(form, boxName, rows.field(row), nullptr, {}, roles) {}
+
+  using detail::RowCaption<Label>::caption;
 };
 
 using ListRow = FieldRow<ComboBox>;

@@ -10,17 +10,17 @@
 namespace corvasine::runtime {
 
 struct RowLayout {
-  int captionLeft;
-  int captionWidth;
-  int fieldLeft;
-  int fieldWidth;
-  int unitLeft;
-  int unitWidth;
-  int unitLabelLeft;  // a unit label may sit a little right of a list's left
-  int firstTop;
-  int step;
-  int fieldHeight;
-  int listHeight;
+  int captionLeft = 0;
+  int captionWidth = 0;
+  int fieldLeft = 0;
+  int fieldWidth = 0;
+  int unitLeft = 0;
+  int unitWidth = 0;
+  int unitLabelLeft = 0;  // a unit label may sit a little right of a list's left
+  int firstTop = 0;
+  int step = 0;
+  int fieldHeight = 0;
+  int listHeight = 0;
 
   constexpr RowLayout withStep(int rowStep) const {
     RowLayout rows = *this;

@@ -5,43 +5,39 @@
 
 #include "runtime/controls.h"
 #include "shell/unit_factors.h"
+#include "shell/unit_lists.h"
 #include "shell/vari.h"
 
 namespace corvasine::shell {
 
+// The converters' own units; the others are entries of the unit catalogue.
+inline constexpr double kKilopascalPerPsi = 6.89476;
+inline constexpr double kNm3PerKscf = 26.78964143;                      // (Nm3/h) per KSCFH
+inline constexpr double kKgMolePerKscf = 1.196310935;                   // kg-mole per thousand scf
+inline constexpr double kPoundsPerTonne = kPoundsPerKilogram * 1000.0;  // metric ton
 // Each conversion is evaluated left to right exactly as written, in double
 // arithmetic, so results match the converter's long-standing figures.
-constexpr double celsiusToF(double x) {
-  return x * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius;
-}
 constexpr double kelvinToF(double x) {
   return (x - kKelvinAtZeroCelsius) * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius;
 }
 constexpr double rankineToF(double x) { return x - kRoundRankineAtZeroFahrenheit; }
-
-constexpr double kgfPerCm2ToPsia(double x) { return x * kPsiPerKgfPerCm2; }
-constexpr double barToPsia(double x) { return x * kPsiPerBar; }
 constexpr double kilopascalToPsia(double x) { return x / kKilopascalPerPsi; }
-constexpr double atmToPsia(double x) { return x * kPsiPerAtm; }
-
 constexpr double nm3PerHourToKscfh(double x) { return x / kNm3PerKscf; }
 constexpr double mmscfdToKscfh(double x) { return x / kHoursPerDay * kKscfPerMmscf; }
 constexpr double lbMolePerHourToKscfh(double x) { return x * kRoundKscfPerLbMole; }
 constexpr double kgMolePerHourToKscfh(double x) { return x / kKgMolePerKscf; }
-
-constexpr double metersToFeet(double x) { return x * kFeetPerMeter; }
-constexpr double kilometersToFeet(double x) { return x * kFeetPerKilometer; }
-constexpr double milesToFeet(double x) { return x * kFeetPerMile; }
-
 constexpr double kgPerHourToKpph(double x) { return x * kPoundsPerKilogram / kPoundsPerKilopound; }
 constexpr double tonnesPerHourToKpph(double x) { return x * kPoundsPerTonne / kPoundsPerKilopound; }
 
 // One unit a converter dialog converts from: the option button's design name
-// and caption, and the conversion of the typed value into the base unit.
+// and caption, and the conversion of the typed value into the base unit: its
+// own, or that of the catalogue entry at `position` of `units`.
 struct UnitOption {
   std::string_view name;
   std::string_view caption;
   double (*toBase)(double x);
+  const UnitList* units = nullptr;
+  int position = 0;
 };
 
 // What sets one converter dialog apart from the others.
@@ -58,15 +54,15 @@ struct ConverterTable {
 inline constexpr int kConverterWidth = 4680;  // twips
 
 inline constexpr UnitOption kTemperatureOptions[] = {
-    {"Option1", "Centigrade (C)", celsiusToF},
+    {"Option1", "Centigrade (C)", nullptr, &kTemperatureUnits, 1},
     {"Option3", "Kelvin (K)", kelvinToF},
     {"Option2", "Rankine (R)", rankineToF},
 };
 inline constexpr UnitOption kPressureOptions[] = {
-    {"Option1", "Kg(f)/cm2 (abs)", kgfPerCm2ToPsia},
-    {"Option3", "Bar (abs)", barToPsia},
+    {"Option1", "Kg(f)/cm2 (abs)", nullptr, &kPressureUnits, 3},
+    {"Option3", "Bar (abs)", nullptr, &kPressureUnits, 2},
     {"Option2", "K-Pascal (abs)", kilopascalToPsia},
-    {"Option4", "Atm (abs)", atmToPsia},
+    {"Option4", "Atm (abs)", nullptr, &kPressureUnits, 1},
 };
 inline constexpr UnitOption kMolarFlowOptions[] = {
     {"Option1", "NMCH ", nm3PerHourToKscfh},
@@ -75,9 +71,9 @@ inline constexpr UnitOption kMolarFlowOptions[] = {
     {"Option4", "Kg-mole/hr", kgMolePerHourToKscfh},
 };
 inline constexpr UnitOption kHeightOptions[] = {
-    {"Option1", "Meters", metersToFeet},
-    {"Option3", "Kilometers", kilometersToFeet},
-    {"Option2", "Miles", milesToFeet},
+    {"Option1", "Meters", nullptr, &kHeightUnits, 1},
+    {"Option3", "Kilometers", nullptr, &kHeightUnits, 2},
+    {"Option2", "Miles", nullptr, &kHeightUnits, 3},
 };
 inline constexpr UnitOption kMassFlowOptions[] = {
     {"Option1", "Kg/hr", kgPerHourToKpph},

@@ -54,18 +54,14 @@ ConverterDialog::ConverterDialog(runtime::Application& app, const ConverterTable
   Command1.setDefault(true);
   setClosesOnEscape(true);
   Command1.onClick = [this] { Command1_Click(); };
-}
 
-OptionButton ConverterDialog::makeOption(std::size_t screenIndex) {
-  const UnitOption& unit = table_.options[screenIndex];
-  return OptionButton(*this, std::string(unit.name), optionRect(table_, screenIndex), nullptr,
-                      std::string(unit.caption));
-}
-
-void ConverterDialog::bindOptions(std::initializer_list<OptionButton*> onScreen) {
-  std::size_t screenIndex = 0;
-  for (OptionButton* option : onScreen)
-    byName_.emplace_back(option, &table_.options[screenIndex++]);
+  for (std::size_t screenIndex = 0; screenIndex < table.options.size(); ++screenIndex) {
+    const UnitOption& unit = table.options[screenIndex];
+    onScreen_.push_back(std::make_unique<OptionButton>(*this, std::string(unit.name),
+                                                       optionRect(table, screenIndex), nullptr,
+                                                       std::string(unit.caption)));
+    byName_.emplace_back(onScreen_.back().get(), &unit);
+  }
   std::sort(byName_.begin(), byName_.end(),
             [](const auto& a, const auto& b) { return a.first->name() < b.first->name(); });
 
@@ -73,17 +69,19 @@ void ConverterDialog::bindOptions(std::initializer_list<OptionButton*> onScreen)
   byName_.front().first->setValue(true);
 
   int tab = 0;
-  if (table_.commandFirst) Command1.setTabIndex(tab++);
+  if (table.commandFirst) Command1.setTabIndex(tab++);
   Text1.setTabIndex(tab++);
-  if (!table_.commandFirst) Command1.setTabIndex(tab++);
-  for (OptionButton* option : onScreen) option->setTabIndex(tab++);
+  if (!table.commandFirst) Command1.setTabIndex(tab++);
+  for (const auto& option : onScreen_) option->setTabIndex(tab++);
   Label1.setTabIndex(tab);
   Label1.setTabStop(false);
 }
 
 double ConverterDialog::convert(double x) const {
   for (const auto& [option, unit] : byName_)
-    if (option->value()) return runtime::checked(unit->toBase(x));
+    if (option->value())
+      return unit->units != nullptr ? unit->units->toBase(x, unit->position)
+                                    : runtime::checked(unit->toBase(x));
   throw runtime::RuntimeError("no unit selected");
 }
 
@@ -104,45 +102,6 @@ void ConverterDialog::Command1_Click() {
     application().services().ShowMessage(std::string(table_.errorText),
                                          runtime::MessageKind::Plain);
   }
-}
-
-frmtemp1::frmtemp1(runtime::Application& app)
-    : ConverterDialog(app, kTemperatureConverter),
-      Option1(makeOption(0)),
-      Option3(makeOption(1)),
-      Option2(makeOption(2)) {
-  bindOptions({&Option1, &Option3, &Option2});
-}
-
-frmpress::frmpress(runtime::Application& app)
-    : ConverterDialog(app, kPressureConverter),
-      Option1(makeOption(0)),
-      Option3(makeOption(1)),
-      Option2(makeOption(2)),
-      Option4(makeOption(3)) {
-  bindOptions({&Option1, &Option3, &Option2, &Option4});
-}
-
-frmMole::frmMole(runtime::Application& app)
-    : ConverterDialog(app, kMolarFlowConverter),
-      Option1(makeOption(0)),
-      Option3(makeOption(1)),
-      Option2(makeOption(2)),
-      Option4(makeOption(3)) {
-  bindOptions({&Option1, &Option3, &Option2, &Option4});
-}
-
-frmAlt::frmAlt(runtime::Application& app)
-    : ConverterDialog(app, kHeightConverter),
-      Option1(makeOption(0)),
-      Option3(makeOption(1)),
-      Option2(makeOption(2)) {
-  bindOptions({&Option1, &Option3, &Option2});
-}
-
-frmMass::frmMass(runtime::Application& app)
-    : ConverterDialog(app, kMassFlowConverter), Option1(makeOption(0)), Option3(makeOption(1)) {
-  bindOptions({&Option1, &Option3});
 }
 
 }  // namespace corvasine::shell

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "runtime/application.h"
@@ -14,8 +14,8 @@ namespace corvasine::shell {
 // A unit converter dialog: converts the number typed into Text1 from the
 // picked unit, writes it, rounded to 2 decimals, into the text box its target
 // reference in vari names (in the unit of the box's list, else in the base
-// unit), and closes. The five dialogs
-// differ only in their ConverterTable and in which option buttons they have.
+// unit), and closes. The dialogs differ only in their ConverterTable, which
+// also names their option buttons.
 class ConverterDialog : public runtime::Form {
  public:
   const ConverterTable& table() const { return table_; }
@@ -30,67 +30,31 @@ class ConverterDialog : public runtime::Form {
   runtime::CommandButton Command1;
 
  protected:
-  ConverterDialog(runtime::Application& app, const ConverterTable& table);
-
-  // The option button of the screenIndex-th unit of the table (top to bottom).
-  runtime::OptionButton makeOption(std::size_t screenIndex);
-  // Called by the derived constructor with its option buttons in screen order:
+  // Makes the option buttons after the other controls, top to bottom,
   // selects Option1 and sets the tab order.
-  void bindOptions(std::initializer_list<runtime::OptionButton*> onScreen);
+  ConverterDialog(runtime::Application& app, const ConverterTable& table);
 
  private:
   double convert(double x) const;
 
   const ConverterTable& table_;
+  std::vector<std::unique_ptr<runtime::OptionButton>> onScreen_;
   // The option buttons with their units, in the order of their names
   // (Option1, Option2, ...): the first selected one decides the conversion.
   std::vector<std::pair<runtime::OptionButton*, const UnitOption*>> byName_;
 };
 
-// Temperature to °F.
-class frmtemp1 : public ConverterDialog {
+// One dialog per table, each its own window type.
+template <const ConverterTable& Table>
+class Converter : public ConverterDialog {
  public:
-  explicit frmtemp1(runtime::Application& app);
-  runtime::OptionButton Option1;
-  runtime::OptionButton Option3;
-  runtime::OptionButton Option2;
+  explicit Converter(runtime::Application& app) : ConverterDialog(app, Table) {}
 };
 
-// Pressure to psia.
-class frmpress : public ConverterDialog {
- public:
-  explicit frmpress(runtime::Application& app);
-  runtime::OptionButton Option1;
-  runtime::OptionButton Option3;
-  runtime::OptionButton Option2;
-  runtime::OptionButton Option4;
-};
-
-// Molar flow to KSCFH.
-class frmMole : public ConverterDialog {
- public:
-  explicit frmMole(runtime::Application& app);
-  runtime::OptionButton Option1;
-  runtime::OptionButton Option3;
-  runtime::OptionButton Option2;
-  runtime::OptionButton Option4;
-};
-
-// Height to ft.
-class frmAlt : public ConverterDialog {
- public:
-  explicit frmAlt(runtime::Application& app);
-  runtime::OptionButton Option1;
-  runtime::OptionButton Option3;
-  runtime::OptionButton Option2;
-};
-
-// Mass flow to kpph; it has no Option2.
-class frmMass : public ConverterDialog {
- public:
-  explicit frmMass(runtime::Application& app);
-  runtime::OptionButton Option1;
-  runtime::OptionButton Option3;
-};
+using frmtemp1 = Converter<kTemperatureConverter>;  // temperature to °F
+using frmpress = Converter<kPressureConverter>;     // pressure to psia
+using frmMole = Converter<kMolarFlowConverter>;     // molar flow to KSCFH
+using frmAlt = Converter<kHeightConverter>;         // height to ft
+using frmMass = Converter<kMassFlowConverter>;      // mass flow to kpph; it has no Option2
 
 }  // namespace corvasine::shell

@@ -20,10 +20,12 @@ constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable A
 
 // Where the system information tool is registered: its full name, or else
 // the folder that holds MSINFO32.EXE.
-constexpr const char* kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr const char* kSysInfoPathValue = "PATH";
-constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr const char* kSysInfoFolderValue = "MSINFO";
+struct RegistryValue {
+  const char* key;
+  const char* name;
+};
+constexpr RegistryValue kSysInfoTool{"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH"};
+constexpr RegistryValue kSysInfoFolder{"SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO"};
 constexpr const char* kSysInfoProgram = "\\MSINFO32.EXE";
 
 // Decimal text of a REG_DWORD value: its bytes little-endian, as unsigned.
@@ -72,9 +74,9 @@ void frmboota::StartSysInfo() {
   runtime::Services& services = application().services();
   try {
     std::string path;
-    if (!GetKeyValue(kHkeyLocalMachine, kSysInfoKey, kSysInfoPathValue, path)) {
+    if (!GetKeyValue(kHkeyLocalMachine, kSysInfoTool.key, kSysInfoTool.name, path)) {
       const bool found =
-          GetKeyValue(kHkeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue, path) &&
+          GetKeyValue(kHkeyLocalMachine, kSysInfoFolder.key, kSysInfoFolder.name, path) &&
           services.fileExists(path + kSysInfoProgram);
       if (!found) throw runtime::RuntimeError("system information tool not found");
       path += kSysInfoProgram;

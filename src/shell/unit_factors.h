@@ -1,9 +1,11 @@
 #pragma once
 
-// The program's unit figures, each standing once: the unit catalogue
-// (unit_lists.h), the converters and both calculators take them from here.
-// Where a calculation has always used a different figure for the same
-// relation, that figure has a name of its own that says where it is used.
+// The unit figures that more than the unit catalogue (unit_lists.h) uses:
+// the converters and the calculations take them from here. Each figure of
+// the program stands once: a figure only one catalogue entry needs stands
+// in that entry. Where a calculation has always used a different figure
+// for the same relation, that figure has a name of its own that says where
+// it is used.
 
 namespace corvasine::shell {
 
@@ -16,50 +18,24 @@ inline constexpr double kRankineAtZeroFahrenheit = 459.67;  // °R
 // polytropic exponent have always used in place of 459.67.
 inline constexpr double kRoundRankineAtZeroFahrenheit = 460.0;
 
-// Pressure.
-inline constexpr double kPsiPerAtm = 14.6959;         // psi per atm
-inline constexpr double kPsiPerBar = 14.5038;         // psi per bar
-inline constexpr double kPsiPerKgfPerCm2 = 14.2233;   // psi per kg(f)/cm2
-inline constexpr double kKilopascalPerPsi = 6.89476;  // kPa per psi
-// Low pressures, in inches of water column.
-inline constexpr double kInWCPerMmWC = 0.0393701;
-inline constexpr double kInWCPerInHg = 13.5951;
-inline constexpr double kInWCPerMmHg = 0.535239;
+// Inches of water column per psi: a low-pressure unit, and the gas window's
+// inlet pressure drop against the inlet pressure.
 inline constexpr double kInWCPerPsi = 27.6799;
 
-// Height.
-inline constexpr double kFeetPerMeter = 3.28084;
-inline constexpr double kMetersPerKilometer = 1000.0;
-inline constexpr double kFeetPerKilometer = kFeetPerMeter * kMetersPerKilometer;
-inline constexpr double kFeetPerMile = 5280.0;
-
-// Mass and time.
+// Mass and flow.
 inline constexpr double kPoundsPerKilogram = 2.20462;
-inline constexpr double kKilogramsPerTonne = 1000.0;  // metric ton
-inline constexpr double kPoundsPerTonne = kPoundsPerKilogram * kKilogramsPerTonne;
-inline constexpr double kPoundsPerLongTon = 2240.0;
 inline constexpr double kPoundsPerKilopound = 1000.0;
-// lb/h of one kg/s: the figure the steam flow list has always used, not
-// kPoundsPerKilogram × kSecondsPerHour.
-inline constexpr double kLbPerHourPerKgPerSecond = 7936.64;
-inline constexpr double kSecondsPerHour = 3600.0;
 inline constexpr double kHoursPerDay = 24.0;
-
-// Molar flow, in thousand standard cubic feet per hour (KSCFH).
 inline constexpr double kKscfPerMmscf = 1000.0;
-// Standard volume of one lb-mole, thousand scf, as the heat balance uses it.
+// Standard volume of one lb-mole, thousand scf, as the heat balance uses it,
+// and in scf, as the heating values per lb do.
 inline constexpr double kKscfPerLbMole = 0.3794884;
-// The same in scf, as the heating values per lb use it.
-inline constexpr double kScfPerKscf = 1000.0;
-inline constexpr double kScfPerLbMole = kKscfPerLbMole * kScfPerKscf;
+inline constexpr double kScfPerLbMole = kKscfPerLbMole * 1000.0;
 // The rounded volume of one lb-mole that the molar flow converter and the
 // exhaust mass flow have always used in place of kKscfPerLbMole.
 inline constexpr double kRoundKscfPerLbMole = 0.3795;
-inline constexpr double kNm3PerKscf = 26.78964143;     // (Nm3/h) per KSCFH
-inline constexpr double kKgMolePerKscf = 1.196310935;  // kg-mole per thousand scf
 
-// Specific entropy and enthalpy against Btu/(lb °F) and Btu/lb.
-inline constexpr double kKJPerKgKPerBtuPerLbF = 4.1868;
+// Specific enthalpy against Btu/lb: the heating values and the steam enthalpy.
 inline constexpr double kKJPerKgPerBtuPerLb = 2.326;
 inline constexpr double kKcalPerKgPerBtuPerLb = 0.555556;
 

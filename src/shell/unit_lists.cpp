@@ -20,12 +20,14 @@ std::vector<std::string> UnitList::items() const {
 
 double UnitList::toBase(double x, int unit) const {
   const UnitEntry& entry = at(unit);
-  return entry.toBase != nullptr ? checked(entry.toBase(x)) : x;
+  if (entry.toBase != nullptr) return checked(entry.toBase(x));
+  return entry.factor != 0.0 ? checked(x * entry.factor) : x;
 }
 
 double UnitList::fromBase(double base, int unit) const {
   const UnitEntry& entry = at(unit);
-  return entry.fromBase != nullptr ? checked(entry.fromBase(base)) : base;
+  if (entry.fromBase != nullptr) return checked(entry.fromBase(base));
+  return entry.factor != 0.0 ? checked(base / entry.factor) : base;
 }
 
 double temperatureFromF(double x, int unit) { return kTemperatureUnits.fromBase(x, unit); }
@@ -37,32 +39,17 @@ namespace {
 // have always had.
 constexpr UnitEntry kTemperature[] = {
     {"°F"},
-    {"°C", [](double c) { return c * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius; },
+    {"°C", 0.0, [](double c) { return c * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius; },
      [](double f) { return (f - kFahrenheitAtZeroCelsius) / kFahrenheitPerCelsius; }},
 };
 
 constexpr UnitEntry kPressure[] = {
-    {"psia"},
-    {"atm", [](double x) { return x * kPsiPerAtm; }, [](double p) { return p / kPsiPerAtm; }},
-    {"bar", [](double x) { return x * kPsiPerBar; }, [](double p) { return p / kPsiPerBar; }},
-    {"kg/cm2", [](double x) { return x * kPsiPerKgfPerCm2; },
-     [](double p) { return p / kPsiPerKgfPerCm2; }},
-};
+    {"psia"}, {"atm", 14.6959}, {"bar", 14.5038}, {"kg/cm2", 14.2233}};
 
 constexpr UnitEntry kLowPressure[] = {
-    {"inWC"},
-    {"mmWC", [](double x) { return x * kInWCPerMmWC; }},
-    {"inHg", [](double x) { return x * kInWCPerInHg; }},
-    {"mmHg", [](double x) { return x * kInWCPerMmHg; }},
-    {"psia", [](double x) { return x * kInWCPerPsi; }},
-};
+    {"inWC"}, {"mmWC", 0.0393701}, {"inHg", 13.5951}, {"mmHg", 0.535239}, {"psia", kInWCPerPsi}};
 
-constexpr UnitEntry kHeight[] = {
-    {"ft"},
-    {"m", [](double x) { return x * kFeetPerMeter; }},
-    {"km", [](double x) { return x * kFeetPerKilometer; }},
-    {"miles", [](double x) { return x * kFeetPerMile; }},
-};
+constexpr UnitEntry kHeight[] = {{"ft"}, {"m", 3.28084}, {"km", 3280.84}, {"miles", 5280.0}};
 
 constexpr UnitEntry kWaterContent[] = {{"lb/lb"}, {"g/g"}, {"kg/kg"}};
 
@@ -70,45 +57,50 @@ double roundedKscfh(double kscfh) { return RoundHalfEven(checked(kscfh), kMolarF
 
 constexpr UnitEntry kMolarFlow[] = {
     {"kscfh"},
-    {"mmscfd", [](double x) { return roundedKscfh(x / kHoursPerDay * kKscfPerMmscf); }},
-    {"lbmol/h", [](double x) { return roundedKscfh(x * kKscfPerLbMole); }},
-    {"kgmol/h", [](double x) { return roundedKscfh(x * kPoundsPerKilogram * kKscfPerLbMole); }},
+    {"mmscfd", 0.0, [](double x) { return roundedKscfh(x / kHoursPerDay * kKscfPerMmscf); }},
+    {"lbmol/h", 0.0, [](double x) { return roundedKscfh(x * kKscfPerLbMole); }},
+    {"kgmol/h", 0.0,
+     [](double x) { return roundedKscfh(x * kPoundsPerKilogram * kKscfPerLbMole); }},
 };
 
 constexpr UnitEntry kHeatingValue[] = {
     {"Btu/scf"},
     {"Btu/lb"},
-    {"kJ/kg", nullptr, [](double btuPerLb) { return btuPerLb * kKJPerKgPerBtuPerLb; }},
-    {"kCal/kg", nullptr, [](double btuPerLb) { return btuPerLb * kKcalPerKgPerBtuPerLb; }},
+    {"kJ/kg", 0.0, nullptr, [](double btuPerLb) { return btuPerLb * kKJPerKgPerBtuPerLb; }},
+    {"kCal/kg", 0.0, nullptr, [](double btuPerLb) { return btuPerLb * kKcalPerKgPerBtuPerLb; }},
 };
 
-// lb/h scales by exactly 1.
+// Mass flow units in lb/h. lb/h scales by exactly 1; kg/s has always been
+// 7936.64 lb/h, not kPoundsPerKilogram × 3600.
+constexpr double kLbPerHourPerLbPerSecond = 3600.0;
+constexpr double kLbPerHourPerKgPerSecond = 7936.64;
+constexpr double kLbPerHourPerLongTonPerHour = 2240.0;
+template <double LbPerHour>
+constexpr UnitEntry massFlow(std::string_view text) {
+  return {text, 0.0, [](double v) { return v / kPoundsPerKilopound * LbPerHour; },
+          [](double kpph) { return kpph * kPoundsPerKilopound / LbPerHour; }};
+}
 constexpr UnitEntry kMassFlow[] = {
     {"kpph"},
-    {"lb/h", [](double v) { return v / kPoundsPerKilopound * 1.0; },
-     [](double kpph) { return kpph * kPoundsPerKilopound / 1.0; }},
-    {"lb/s", [](double v) { return v / kPoundsPerKilopound * kSecondsPerHour; },
-     [](double kpph) { return kpph * kPoundsPerKilopound / kSecondsPerHour; }},
-    {"kg/h", [](double v) { return v / kPoundsPerKilopound * kPoundsPerKilogram; },
-     [](double kpph) { return kpph * kPoundsPerKilopound / kPoundsPerKilogram; }},
-    {"kg/s", [](double v) { return v / kPoundsPerKilopound * kLbPerHourPerKgPerSecond; },
-     [](double kpph) { return kpph * kPoundsPerKilopound / kLbPerHourPerKgPerSecond; }},
-    {"tons/h", [](double v) { return v / kPoundsPerKilopound * kPoundsPerLongTon; },
-     [](double kpph) { return kpph * kPoundsPerKilopound / kPoundsPerLongTon; }},
+    massFlow<1.0>("lb/h"),
+    massFlow<kLbPerHourPerLbPerSecond>("lb/s"),
+    massFlow<kPoundsPerKilogram>("kg/h"),
+    massFlow<kLbPerHourPerKgPerSecond>("kg/s"),
+    massFlow<kLbPerHourPerLongTonPerHour>("tons/h"),
 };
 
 constexpr UnitEntry kEntropy[] = {
     {"Btu/lb.F"},
-    {"KJ/kg.K", nullptr,
-     [](double s) { return RoundHalfEven(checked(s * kKJPerKgKPerBtuPerLbF), kEntropyDecimals); }},
+    {"KJ/kg.K", 0.0, nullptr,
+     [](double s) { return RoundHalfEven(checked(s * 4.1868), kEntropyDecimals); }},
     {"Kcal/kg.C"},
 };
 
 constexpr UnitEntry kEnthalpy[] = {
     {"Btu/lb"},
-    {"KJ/kg", [](double shown) { return shown / kKJPerKgPerBtuPerLb; },
+    {"KJ/kg", 0.0, [](double shown) { return shown / kKJPerKgPerBtuPerLb; },
      [](double h) { return RoundHalfEven(checked(h * kKJPerKgPerBtuPerLb), kEnthalpyDecimals); }},
-    {"Kcal/kg", [](double shown) { return shown / kKcalPerKgPerBtuPerLb; },
+    {"Kcal/kg", 0.0, [](double shown) { return shown / kKcalPerKgPerBtuPerLb; },
      [](double h) { return RoundHalfEven(checked(h * kKcalPerKgPerBtuPerLb), kEnthalpyDecimals); }},
 };
 

@@ -1,12 +1,12 @@
 #pragma once
 
 // The unit catalogue: one table per quantity that a unit list shows. An
-// entry holds the text the list shows and its conversions of a figure to and
-// from the quantity's base unit (entry 0). A conversion is a function so that
-// each keeps the order of operations, and the rounding, its figures have
-// always had; an entry without one takes the figure as it stands (the base
-// unit, and units of the same ratio). A list position is its entry's index; a
-// position that names no entry takes the last one. The conversions raise
+// entry holds the text the list shows and its conversion of a figure to and
+// from the quantity's base unit (entry 0): a factor where the conversion is
+// that plain scaling, else functions that keep the order of operations, and
+// the rounding, its figures have always had. An entry with neither takes the
+// figure as it stands (the base unit, and units of the same ratio). A list position is its entry's
+// index; a position that names no entry takes the last one. The conversions raise
 // runtime::RuntimeError on an arithmetic fault.
 
 #include <cstddef>
@@ -21,6 +21,7 @@ namespace corvasine::shell {
 
 struct UnitEntry {
   std::string_view text;
+  double factor = 0.0;  // base units per unit: x × factor to the base, base / factor back
   double (*toBase)(double x) = nullptr;
   double (*fromBase)(double base) = nullptr;
 };

@@ -31,9 +31,8 @@ const char* temperatureUnitName(const runtime::ComboBox& list) {
 
 }  // namespace
 
-TemperatureRow::TemperatureRow(runtime::Form& form, runtime::Frame& frame, int row,
-                               runtime::RowNames names, const char* underLabel,
-                               runtime::RowRoles roles)
+TemperatureRow::TemperatureRow(runtime::Form& form, runtime::Frame& frame, int row, RowNames names,
+                               const char* underLabel, runtime::RowRoles roles)
     : CaptionFirst{{form, names.caption, kStreamRows.caption(row), &frame, "Temperature:"}},
       FieldBox(form, names.box, kStreamRows.field(row), &frame, "", roles),
       underLabel(underLabel == nullptr
@@ -65,18 +64,21 @@ StreamRows::StreamRows(runtime::Form& form, runtime::Frame& frame, int group, co
                        const char* underLabel)
     : group(group),
       temperature(form, frame, firstRow(group), n[0], underLabel, rowRoles(group, 0)),
-      pressure(form, frame, kStreamRows, firstRow(group) + 1, n[1],
-               "Pressure:", shell::kPressureUnits.items(), rowRoles(group, 1)),
-      flow(form, frame, kStreamRows, firstRow(group) + 2, n[2],
-           "Flow:", shell::kMassFlowUnits.items(), rowRoles(group, 2)),
-      saturation(form, frame, kStreamRows, firstRow(group) + 3, n[3],
-                 "Saturation temperature:", std::string(kFahrenheit), rowRoles(group, 3)),
-      superheat(form, frame, kStreamRows, firstRow(group) + 4, n[4],
-                "Degree of superheat:", std::string(kFahrenheit), rowRoles(group, 4)),
-      entropy(form, frame, kStreamRows, firstRow(group) + 5, n[5],
-              "Specific entropy:", shell::kEntropyUnits.items(), rowRoles(group, 5)),
-      enthalpy(form, frame, kStreamRows, firstRow(group) + 6, n[6],
-               "Specific enthalpy:", shell::kEnthalpyUnits.items(), rowRoles(group, 6)) {}
+      pressure(frame, kStreamRows, firstRow(group) + 1, n[1].caption, "Pressure:", n[1].box,
+               n[1].unit, shell::kPressureUnits.items(), rowRoles(group, 1)),
+      flow(frame, kStreamRows, firstRow(group) + 2, n[2].caption, "Flow:", n[2].box, n[2].unit,
+           shell::kMassFlowUnits.items(), rowRoles(group, 2)),
+      saturation(frame, kStreamRows, firstRow(group) + 3, n[3].caption,
+                 "Saturation temperature:", n[3].box, n[3].unit, std::string(kFahrenheit),
+                 rowRoles(group, 3)),
+      superheat(frame, kStreamRows, firstRow(group) + 4, n[4].caption,
+                "Degree of superheat:", n[4].box, n[4].unit, std::string(kFahrenheit),
+                rowRoles(group, 4)),
+      entropy(frame, kStreamRows, firstRow(group) + 5, n[5].caption, "Specific entropy:", n[5].box,
+              n[5].unit, shell::kEntropyUnits.items(), rowRoles(group, 5)),
+      enthalpy(frame, kStreamRows, firstRow(group) + 6, n[6].caption,
+               "Specific enthalpy:", n[6].box, n[6].unit, shell::kEnthalpyUnits.items(),
+               rowRoles(group, 6)) {}
 
 std::array<runtime::FieldBox*, 7> StreamRows::boxes() {
   return {&temperature, &pressure, &flow, &saturation, &superheat, &entropy, &enthalpy};

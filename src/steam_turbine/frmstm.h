@@ -34,6 +34,13 @@ inline constexpr const char* kEvaluateCaption = "Evaluate Performance";
 inline constexpr const char* kSearchingCaption = "Please wait ...";
 inline constexpr const char* kResultsAtLoad = "All results will be based on ASME Steam corelations";
 
+// The design names of a row's caption, box and unit list or label.
+struct RowNames {
+  const char* caption;
+  const char* box;
+  const char* unit;
+};
+
 // The temperature row of a stream group. In the exhaust group a unit label
 // lies under its list, made before the list so that the list covers it while
 // it shows.
@@ -44,7 +51,7 @@ struct CaptionFirst {
 }  // namespace detail
 class TemperatureRow : private detail::CaptionFirst, public runtime::FieldBox {
  public:
-  TemperatureRow(runtime::Form& form, runtime::Frame& frame, int row, runtime::RowNames names,
+  TemperatureRow(runtime::Form& form, runtime::Frame& frame, int row, RowNames names,
                  const char* underLabel, runtime::RowRoles roles);
   using detail::CaptionFirst::caption;
   std::unique_ptr<runtime::Label> underLabel;
@@ -59,7 +66,7 @@ class TemperatureRow : private detail::CaptionFirst, public runtime::FieldBox {
 // empties every box.
 class StreamRows {
  public:
-  using Names = std::array<runtime::RowNames, 7>;
+  using Names = std::array<RowNames, 7>;
   // `underLabel` names the exhaust's label under the temperature list.
   StreamRows(runtime::Form& form, runtime::Frame& frame, int group, const Names& names,
              const char* underLabel = nullptr);

@@ -9,7 +9,7 @@
 namespace corvasine::steam_turbine {
 
 // psia / kLibraryPsiPerBar = the library's bar: the round 14.5 that the
-// calculator has always handed the library, not shell::kPsiPerBar's 14.5038.
+// calculator has always handed the library, not the unit catalogue's 14.5038.
 inline constexpr double kLibraryPsiPerBar = 14.5;
 inline constexpr double kBtuPerLbFPerKJPerKgK = 0.238846;  // library entropy to Btu/(lb °F)
 inline constexpr double kBtuPerLbPerKJPerKg = 0.429923;    // library enthalpy to Btu/lb

@@ -27,12 +27,15 @@ constexpr std::size_t kFields = 35;
 
 // The settings after the composition, in file order; the generator check box
 // follows them.
-constexpr runtime::ComboBox frmgas::*kSettingLists[] = {
-    &frmgas::cmbtemp, &frmgas::cmdsite,    &frmgas::cmdpress1, &frmgas::Combo1,  &frmgas::Combo2,
-    &frmgas::Combo3,  &frmgas::Combo6,     &frmgas::Combo7,    &frmgas::Combo8,  &frmgas::Combo4,
-    &frmgas::Combo5,  &frmgas::Combo11,    &frmgas::Combo12,   &frmgas::Combo13, &frmgas::Combo9,
-    &frmgas::Combo10, &frmgas::balancetype};
+constexpr const char* kSettingLists[] = {"cmbtemp", "cmdsite",    "cmdpress1", "Combo1",  "Combo2",
+                                         "Combo3",  "Combo6",     "Combo7",    "Combo8",  "Combo4",
+                                         "Combo5",  "Combo11",    "Combo12",   "Combo13", "Combo9",
+                                         "Combo10", "balancetype"};
 constexpr std::size_t kSettings = std::size(kSettingLists) + 1;
+
+runtime::ComboBox& settingList(frmgas& f, std::size_t k) {
+  return *static_cast<runtime::ComboBox*>(f.findControl(kSettingLists[k]));
+}
 
 // A whole number from 0 to below the count of choices.
 bool isChoice(const std::string& piece, std::size_t choices) {
@@ -51,7 +54,7 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces, frmgas& f
   }
   if (pieces->size() == kFields) return true;
   for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
-    if (!isChoice((*pieces)[kFields + k], (f.*kSettingLists[k]).items().size())) return false;
+    if (!isChoice((*pieces)[kFields + k], settingList(f, k).items().size())) return false;
   return isChoice(pieces->back(), 2);
 }
 
@@ -97,8 +100,8 @@ void openCase(Fixture& fixture, std::string_view bytes) {
       finding("a box does not hold its field", boxes[k]->name());
   if (pieces->size() == kFields + kSettings) {
     for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
-      if ((f.*kSettingLists[k]).listIndex() != runtime::ParseNumber((*pieces)[kFields + k]))
-        finding("a list is not on its setting", (f.*kSettingLists[k]).name());
+      if (settingList(f, k).listIndex() != runtime::ParseNumber((*pieces)[kFields + k]))
+        finding("a list is not on its setting", settingList(f, k).name());
     if (f.Check1.value() != runtime::ParseNumber(pieces->back()))
       finding("the generator check box is not on its setting");
   }

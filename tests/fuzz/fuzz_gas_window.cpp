@@ -89,9 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.caseTexts = [](runtime::Application& a) {
       std::vector<std::string> texts;
       if (auto* f = a.find<gas::frmgas>()) {
-        for (const runtime::TextBox* box :
-             {&f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
-              &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19, &f->Text20})
+        for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{
+                 &f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
+                 &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19,
+                 &f->Text20})
           texts.push_back(box->text());
         for (const runtime::ComboBox* list :
              {&f->cmbtemp, &f->cmdsite, &f->cmdpress1, &f->Combo1, &f->Combo2, &f->Combo3,

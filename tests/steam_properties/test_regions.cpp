@@ -55,6 +55,8 @@ TEST(RegionSelection, EveryPropertyUsesTheRegionOfTheState) {
                                               : -1.0;
       EXPECT_EQ(f.single(c.t, c.p), expected) << c.what << ", " << f.name;
     }
+    // The transport properties have the same range.
+    for (auto f : {viscW, thconW}) EXPECT_EQ(f(c.t, c.p) == -1.0, c.region == 0) << c.what;
   }
 }
 

@@ -154,6 +154,7 @@ void checkText(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine::fuzz;
   FuzzedDataProvider input(data, size);
+  // The mode is the last byte: a text input ends in its decimals byte and 0.
   switch (input.ConsumeIntegralInRange(0, 2)) {
     case 0: {
       const int decimals = input.ConsumeIntegralInRange(0, 20);

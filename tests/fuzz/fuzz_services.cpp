@@ -41,7 +41,8 @@ MessageAnswer FuzzServices::showMessage(const std::string& text, MessageKind kin
   return input_ != nullptr && input_->ConsumeBool() ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-std::string FuzzServices::chooseFile() {
+std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& options) {
+  fileDialogs.push_back(options);
   lastChosen = pickFile();
   return lastChosen;
 }
@@ -60,11 +61,6 @@ std::string FuzzServices::pickFile() {
     default:
       return {};  // cancel
   }
-}
-
-std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& options) {
-  fileDialogs.push_back(options);
-  return chooseFile();
 }
 
 std::string FuzzServices::saveFileDialog(const runtime::FileDialogOptions& options) {

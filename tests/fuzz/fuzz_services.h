@@ -40,7 +40,6 @@ class FuzzServices : public corvasine::testing::FakeServices {
   void allowMessages(std::set<std::string> texts) { allowed_ = std::move(texts); }
 
  private:
-  std::string chooseFile();
   std::string pickFile();
 
   FuzzedDataProvider* input_ = nullptr;

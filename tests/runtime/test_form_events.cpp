@@ -92,13 +92,20 @@ TEST_F(FormEvents, ChangeHandlersNestAndRunToTheirEnd) {
   EXPECT_EQ(form.Text3.text(), "from 2");
 }
 
-TEST_F(FormEvents, ListAssignmentRunsClickEvenWithoutChange) {
+// A list, check box or option assigned in code runs its click, a list even
+// without a change.
+TEST_F(FormEvents, AssignedValuesRunTheClicks) {
   auto& form = app.form<TestForm>();
+  form.Option1.setValue(true);
   log.clear();
   form.Combo1.setListIndex(1);
   form.Combo1.setListIndex(1);
-  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Click 1", "Combo1_Click 1"}));
+  form.Check1.setValue(1);
+  form.Option2.setValue(true);
+  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Click 1", "Combo1_Click 1", "Check1_Click 1",
+                                           "Option2_Click"}));
   EXPECT_EQ(form.Combo1.text(), "°C");
+  EXPECT_FALSE(form.Option1.value());
   EXPECT_THROW(form.Combo1.setListIndex(2), RuntimeError);
 }
 
@@ -112,63 +119,45 @@ TEST_F(FormEvents, LeavingAListValidatesAndMayKeepTheFocus) {
   form.refuseLeavingList = false;
   EXPECT_TRUE(form.setFocus(form.Text1));
   EXPECT_EQ(form.activeControl(), &form.Text1);
-  EXPECT_EQ(log,
-            (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate", "Text1_GotFocus"}));
-}
-
-TEST_F(FormEvents, ValidateThatMovesTheFocusRunsOnce) {
-  auto& form = app.form<TestForm>();
+  // A validate handler that moves the focus itself runs once.
   form.setFocus(form.Combo1);
   form.validateMovesFocus = true;
-  log.clear();
   EXPECT_TRUE(form.setFocus(form.Text1));
   EXPECT_EQ(form.activeControl(), &form.Text1);
-  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Text1_GotFocus"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"Combo1_Validate", "Combo1_Validate", "Text1_GotFocus",
+                                           "Combo1_Validate", "Text1_GotFocus"}));
 }
 
-TEST_F(FormEvents, CheckAndOptionValuesRunTheirClicks) {
+// One instance, loaded on first use; a cancelled unload keeps it with its
+// state, and the next use after an unload builds a fresh one, which does not
+// revive a reference to the old one's control.
+TEST_F(FormEvents, OneInstanceFromLoadToUnload) {
   auto& form = app.form<TestForm>();
-  form.Option1.setValue(true);
-  log.clear();
-  form.Check1.setValue(1);
-  form.Option2.setValue(true);
-  EXPECT_FALSE(form.Option1.value());
-  EXPECT_TRUE(form.Option2.value());
-  EXPECT_EQ(log, (std::vector<std::string>{"Check1_Click 1", "Option2_Click"}));
-}
-
-TEST_F(FormEvents, OneInstanceLoadedOnFirstUse) {
-  auto& first = app.form<TestForm>();
-  auto& second = app.form<TestForm>();
-  EXPECT_EQ(&first, &second);
-  EXPECT_EQ(first.loads, 1);
-  EXPECT_EQ(log, (std::vector<std::string>{"Form_Load"}));
-}
-
-TEST_F(FormEvents, CancelledUnloadKeepsWindowAndState) {
-  auto& form = app.form<TestForm>();
+  EXPECT_EQ(&app.form<TestForm>(), &form);
+  ControlRef<TextBox> target(form.Text3);
+  EXPECT_EQ(form.loads, 1);
   form.Text3.setText("kept");
   form.keepOpen = true;
   EXPECT_FALSE(app.unload(form));
   ASSERT_EQ(app.find<TestForm>(), &form);
   EXPECT_EQ(form.Text3.text(), "kept");
-}
-
-TEST_F(FormEvents, NextUseAfterUnloadBuildsAFreshInstance) {
-  auto& form = app.form<TestForm>();
-  form.Text3.setText("old");
+  form.keepOpen = false;
+  EXPECT_EQ(target.get(), &form.Text3);
   EXPECT_TRUE(app.unload(form));
   EXPECT_EQ(app.find<TestForm>(), nullptr);
+  EXPECT_TRUE(target.isSet());
+  EXPECT_EQ(target.get(), nullptr);
   auto& fresh = app.form<TestForm>();
+  EXPECT_EQ(target.get(), nullptr);
   EXPECT_EQ(fresh.Text3.text(), "");
   EXPECT_EQ(fresh.loads, 1);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "Form_Load"), 2);
+  EXPECT_EQ(log, (std::vector<std::string>{"Form_Load", "Text3_Change", "Form_Unload",
+                                           "Form_Unload", "Form_Load"}));
 }
 
 TEST_F(FormEvents, UnloadInsideOwnHandlerFinishesTheHandler) {
   auto& form = app.form<TestForm>();
   form.Text1.setText("x");
-  log.clear();
   form.Exit.click();  // unloads itself, then reads its own control
   EXPECT_EQ(app.find<TestForm>(), nullptr);
   EXPECT_EQ(log.back(), "after unload, still running: x");
@@ -180,17 +169,6 @@ TEST_F(FormEvents, FormThatUnloadsWhileLoadingStaysReadableByItsCaller) {
   EXPECT_TRUE(form.isUnloaded());
   EXPECT_EQ(form.loads, 1);  // still a live object (checked under AddressSanitizer)
   EXPECT_EQ(app.find<TestForm>(), nullptr);
-}
-
-TEST_F(FormEvents, ReferenceToAnUnloadedFormReadsEmpty) {
-  auto& form = app.form<TestForm>();
-  ControlRef<TextBox> target(form.Text3);
-  EXPECT_EQ(target.get(), &form.Text3);
-  app.unload(form);
-  EXPECT_TRUE(target.isSet());
-  EXPECT_EQ(target.get(), nullptr);
-  app.form<TestForm>();  // a new instance does not revive the old reference
-  EXPECT_EQ(target.get(), nullptr);
 }
 
 TEST_F(FormEvents, ObserversSeeEveryChange) {
@@ -221,46 +199,39 @@ TEST_F(FormEvents, SelectionEditsRunTheChangeHandler) {
 // assigned or pasted into it; a multi-line box keeps every line.
 struct LineBreakCase {
   const char* name;
-  const char* before;  // text of the box, the selection covers [1, 2)
-  const char* input;   // assigned (setText) or pasted over the selection
-  const char* assigned;
+  const char* input;     // assigned (setText) or pasted over the "b" of "abc"
+  const char* assigned;  // what the box then shows
   const char* pasted;
+  bool multiLine;
 };
 void PrintTo(const LineBreakCase& c, std::ostream* out) { *out << c.name; }
 
-class SingleLineBox : public FormEvents, public ::testing::WithParamInterface<LineBreakCase> {};
+class LineBreaks : public FormEvents, public ::testing::WithParamInterface<LineBreakCase> {};
 
-TEST_P(SingleLineBox, KeepsTheTextBeforeTheFirstLineBreak) {
+TEST_P(LineBreaks, SingleLineBoxesKeepTheTextBeforeTheFirst) {
   const LineBreakCase& c = GetParam();
   auto& form = app.form<TestForm>();
-  form.Text3.setText(c.before);
-  form.Text3.setSelection(1, 1);
-  form.Text3.replaceSelection(c.input);
-  EXPECT_EQ(form.Text3.text(), c.pasted);
-  EXPECT_EQ(form.Text3.selStart() + form.Text3.selLength(),
-            static_cast<int>(std::string(c.pasted).size()) - 1);
-  form.Text3.setText(c.input);
-  EXPECT_EQ(form.Text3.text(), c.assigned);
+  TextBox& box = c.multiLine ? form.Note : form.Text3;
+  box.setText("abc");
+  box.setSelection(1, 1);
+  box.replaceSelection(c.input);
+  EXPECT_EQ(box.text(), c.pasted);
+  EXPECT_EQ(box.selStart() + box.selLength(), static_cast<int>(std::string(c.pasted).size()) - 1);
+  box.setText(c.input);
+  EXPECT_EQ(box.text(), c.assigned);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, SingleLineBox,
-                         ::testing::Values(LineBreakCase{"CrLf", "abc", "62\r\n", "62", "a62c"},
-                                           LineBreakCase{"Lf", "abc", "62\nfoo", "62", "a62c"},
-                                           LineBreakCase{"LoneCr", "abc", "1\r2", "1", "a1c"},
-                                           LineBreakCase{"LeadingBreak", "abc", "\r\n7", "", "ac"},
-                                           LineBreakCase{"NoBreak", "abc", "45", "45", "a45c"}),
+INSTANTIATE_TEST_SUITE_P(Texts, LineBreaks,
+                         ::testing::Values(LineBreakCase{"CrLf", "62\r\n", "62", "a62c", false},
+                                           LineBreakCase{"Lf", "62\nfoo", "62", "a62c", false},
+                                           LineBreakCase{"LoneCr", "1\r2", "1", "a1c", false},
+                                           LineBreakCase{"LeadingBreak", "\r\n7", "", "ac", false},
+                                           LineBreakCase{"NoBreak", "45", "45", "a45c", false},
+                                           LineBreakCase{"MultiLine", "\r\nmid\r\n", "\r\nmid\r\n",
+                                                         "a\r\nmid\r\nc", true}),
                          [](const ::testing::TestParamInfo<LineBreakCase>& info) {
                            return info.param.name;
                          });
-
-TEST_F(FormEvents, MultiLineBoxKeepsEveryLine) {
-  TextBox& note = app.form<TestForm>().Note;
-  note.setText("one\r\ntwo");
-  EXPECT_EQ(note.text(), "one\r\ntwo");
-  note.setSelection(3, 0);
-  note.replaceSelection("\r\nmiddle");
-  EXPECT_EQ(note.text(), "one\r\nmiddle\r\ntwo");
-}
 
 TEST_F(FormEvents, DisabledFrameBlocksItsChildren) {
   auto& form = app.form<TestForm>();

@@ -17,17 +17,11 @@ namespace corvasine::steam {
 namespace {
 
 using literal::Equation;
+using testing::Series;
 
 constexpr double kRelative = 1e-13;
 constexpr double kRoundoffUnits = 16.0;
 constexpr int kSamples = 2000;
-
-struct Series {
-  const char* name;
-  double (*fast)(double, double);
-  Equation equation;
-  int orderPi, orderTau;
-};
 
 // Random states of the equation's range of validity, reduced as the equation takes them.
 class StateSampler {
@@ -67,34 +61,10 @@ TEST_P(SeriesYardstick, FastSeriesAgreesWithTermByTermEvaluation) {
   }
 }
 
-constexpr Equation kR1 = Equation::kRegion1, kR2i = Equation::kRegion2Ideal,
-                   kR2r = Equation::kRegion2Residual, kR3 = Equation::kRegion3;
-
-INSTANTIATE_TEST_SUITE_P(
-    AllSeries, SeriesYardstick,
-    ::testing::Values(Series{"gammaReg1", gammaReg1, kR1, 0, 0},
-                      Series{"gammaPiReg1", gammaPiReg1, kR1, 1, 0},
-                      Series{"gammaPiPiReg1", gammaPiPiReg1, kR1, 2, 0},
-                      Series{"gammaTauReg1", gammaTauReg1, kR1, 0, 1},
-                      Series{"gammaTauTauReg1", gammaTauTauReg1, kR1, 0, 2},
-                      Series{"gammaPiTauReg1", gammaPiTauReg1, kR1, 1, 1},
-                      Series{"gamma0Reg2", gamma0Reg2, kR2i, 0, 0},
-                      Series{"gamma0TauReg2", gamma0TauReg2, kR2i, 0, 1},
-                      Series{"gamma0TauTauReg2", gamma0TauTauReg2, kR2i, 0, 2},
-                      Series{"gammaRReg2", gammaRReg2, kR2r, 0, 0},
-                      Series{"gammaRPiReg2", gammaRPiReg2, kR2r, 1, 0},
-                      Series{"gammaRPiPiReg2", gammaRPiPiReg2, kR2r, 2, 0},
-                      Series{"gammaRTauReg2", gammaRTauReg2, kR2r, 0, 1},
-                      Series{"gammaRTauTauReg2", gammaRTauTauReg2, kR2r, 0, 2},
-                      Series{"gammaRPiTauReg2", gammaRPiTauReg2, kR2r, 1, 1},
-                      Series{"phiReg3", phiReg3, kR3, 0, 0},
-                      Series{"phiDeltaReg3", phiDeltaReg3, kR3, 1, 0},
-                      Series{"phiDeltaDeltaReg3", phiDeltaDeltaReg3, kR3, 2, 0},
-                      Series{"phiTauReg3", phiTauReg3, kR3, 0, 1},
-                      Series{"phiTauTauReg3", phiTauTauReg3, kR3, 0, 2},
-                      Series{"phiDeltaTauReg3", phiDeltaTauReg3, kR3, 1, 1}),
-    [](const ::testing::TestParamInfo<Series>& info) { return std::string(info.param.name); });
-
+INSTANTIATE_TEST_SUITE_P(AllSeries, SeriesYardstick, ::testing::ValuesIn(testing::kSeries),
+                         [](const ::testing::TestParamInfo<Series>& info) {
+                           return std::string(info.param.name);
+                         });
 // Steam enthalpy and entropy through the public functions, whose region-2 sums do not cancel,
 // agree with the literal evaluation to 1e-13 throughout region 2.
 TEST(PublicResultsYardstick, SteamEnthalpyAndEntropyAgreeWithTermByTermEvaluation) {

@@ -7,6 +7,8 @@
 #include <limits>
 #include <ostream>
 
+#include "steam_properties/if97_basic.h"
+#include "steam_properties/literal_if97.h"
 #include "steam_properties/water_steam.h"
 
 namespace corvasine::steam::testing {
@@ -63,6 +65,42 @@ inline constexpr Property kProperties[] = {
      enthalpyReg1, enthalpyReg2, enthalpyReg3},
     {"cp", cpW, cpSatLiqTW, cpSatVapTW, cpSatLiqPW, cpSatVapPW, cpReg1, cpReg2, cpReg3},
     {"cv", cvW, cvSatLiqTW, cvSatVapTW, cvSatLiqPW, cvSatVapPW, cvReg1, cvReg2, cvReg3},
+};
+
+// One basic equation of the library's fast series and its term-by-term counterpart.
+struct Series {
+  const char* name;
+  double (*fast)(double, double);
+  literal::Equation equation;
+  int orderPi, orderTau;
+};
+
+inline constexpr literal::Equation kR1 = literal::Equation::kRegion1,
+                                   kR2i = literal::Equation::kRegion2Ideal,
+                                   kR2r = literal::Equation::kRegion2Residual,
+                                   kR3 = literal::Equation::kRegion3;
+inline constexpr Series kSeries[] = {
+    {"gammaReg1", gammaReg1, kR1, 0, 0},
+    {"gammaPiReg1", gammaPiReg1, kR1, 1, 0},
+    {"gammaPiPiReg1", gammaPiPiReg1, kR1, 2, 0},
+    {"gammaTauReg1", gammaTauReg1, kR1, 0, 1},
+    {"gammaTauTauReg1", gammaTauTauReg1, kR1, 0, 2},
+    {"gammaPiTauReg1", gammaPiTauReg1, kR1, 1, 1},
+    {"gamma0Reg2", gamma0Reg2, kR2i, 0, 0},
+    {"gamma0TauReg2", gamma0TauReg2, kR2i, 0, 1},
+    {"gamma0TauTauReg2", gamma0TauTauReg2, kR2i, 0, 2},
+    {"gammaRReg2", gammaRReg2, kR2r, 0, 0},
+    {"gammaRPiReg2", gammaRPiReg2, kR2r, 1, 0},
+    {"gammaRPiPiReg2", gammaRPiPiReg2, kR2r, 2, 0},
+    {"gammaRTauReg2", gammaRTauReg2, kR2r, 0, 1},
+    {"gammaRTauTauReg2", gammaRTauTauReg2, kR2r, 0, 2},
+    {"gammaRPiTauReg2", gammaRPiTauReg2, kR2r, 1, 1},
+    {"phiReg3", phiReg3, kR3, 0, 0},
+    {"phiDeltaReg3", phiDeltaReg3, kR3, 1, 0},
+    {"phiDeltaDeltaReg3", phiDeltaDeltaReg3, kR3, 2, 0},
+    {"phiTauReg3", phiTauReg3, kR3, 0, 1},
+    {"phiTauTauReg3", phiTauTauReg3, kR3, 0, 2},
+    {"phiDeltaTauReg3", phiDeltaTauReg3, kR3, 1, 1},
 };
 
 }  // namespace corvasine::steam::testing

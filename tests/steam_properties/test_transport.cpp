@@ -73,18 +73,6 @@ TEST(TransportReference, Region3States) {
   }
 }
 
-TEST(TransportRange, BoundsAreInclusiveAndOutsideIsMinusOne) {
-  for (auto f : {viscW, thconW}) {
-    EXPECT_GT(f(273.15, 1.0), 0.0);
-    EXPECT_GT(f(1073.15, 1000.0), 0.0);
-    EXPECT_EQ(f(273.1, 1.0), -1.0);
-    EXPECT_EQ(f(500.0, 0.0), -1.0);
-    EXPECT_EQ(f(500.0, 1000.01), -1.0);
-    // Inside the range but in no IF97 region (just above 623.15 K, below 165.292 bar).
-    EXPECT_EQ(f(623.1501, 0.5 * (pBound23(623.1501) + 165.292)), -1.0);
-  }
-}
-
 // A saturated state by pressure and by temperature is one state. Both liquid members take the
 // critical enhancement from region 1 (a region test at (tSatW(p), p) would fall on either side of
 // pSatW by the last bit), both vapour members from region 2 at 0.9999 p.

@@ -3,6 +3,8 @@
 // are in MPa; the library works in bar (1 MPa = 10 bar).
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "steam_properties/literal_if97.h"
 #include "steam_properties/test_support.h"
 #include "steam_properties/water_steam.h"
@@ -93,16 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Region3Check{750, 500, 0.783095639e2, 0.225868845e4, 0.210206932e4,
                                    0.446971906e1, 0.634165359e1}));
 
-TEST(SaturationLineVerification, Table35SaturationPressure) {
-  EXPECT_TRUE(roundsTo(pSatW(300) / kBarPerMpa, 0.353658941e-2));
-  EXPECT_TRUE(roundsTo(pSatW(500) / kBarPerMpa, 0.263889776e1));
-  EXPECT_TRUE(roundsTo(pSatW(600) / kBarPerMpa, 0.123443146e2));
-}
-
-TEST(SaturationLineVerification, Table36SaturationTemperature) {
-  EXPECT_TRUE(roundsTo(tSatW(0.1 * kBarPerMpa), 0.372755919e3));
-  EXPECT_TRUE(roundsTo(tSatW(1 * kBarPerMpa), 0.453035632e3));
-  EXPECT_TRUE(roundsTo(tSatW(10 * kBarPerMpa), 0.584149488e3));
+// Tables 35 (pSatW [MPa] at T [K]) and 36 (tSatW [K] at p [MPa]).
+TEST(SaturationLineVerification, Tables35And36) {
+  for (auto [t, p] :
+       {std::pair{300.0, 0.353658941e-2}, {500.0, 0.263889776e1}, {600.0, 0.123443146e2}})
+    EXPECT_TRUE(roundsTo(pSatW(t) / kBarPerMpa, p));
+  for (auto [p, t] : {std::pair{0.1, 0.372755919e3}, {1.0, 0.453035632e3}, {10.0, 0.584149488e3}})
+    EXPECT_TRUE(roundsTo(tSatW(p * kBarPerMpa), t));
 }
 
 // Equation 5 at 623.15 K; the printed pressure lies just below the range of equation 6 in the

@@ -20,25 +20,31 @@ double kelvin(double degF) { return (degF - 32.0) / 1.8 + 273.15; }
 constexpr double kBandLow = 165.2917 * 14.5;
 constexpr double kBandHigh = 220.64 * 14.5;
 
-// The temperature (°F) at psia whose entropy is s (Btu/(lb °F)), by bisection
-// between the saturation temperature and the top of the library's range.
-double isentropicF(double s, double psia) {
+// The temperature (°F) at psia where a property (kJ/kg or kJ/(kg K), times
+// its factor to Btu) reaches a target, by bisection between the saturation
+// temperature and the top of the library's range; the saturation temperature
+// where the property is already there.
+double temperatureWhere(double (*property)(double, double), double factor, double target,
+                        double psia) {
   const double bar = psia / 14.5;
   double lo = std::max(steam::tSatW(bar), 273.15) + 1e-6;
   double hi = 1073.15;
+  if (property(lo, bar) * factor >= target) return (lo - 273.15) * 1.8 + 32.0;
   for (int i = 0; i < 60; ++i) {
     const double mid = 0.5 * (lo + hi);
-    if (steam::entropyW(mid, bar) * 0.238846 < s) {
-      lo = mid;
-    } else {
-      hi = mid;
-    }
+    (property(mid, bar) * factor < target ? lo : hi) = mid;
   }
   return (lo - 273.15) * 1.8 + 32.0;
 }
 
-}  // namespace
+double isentropicF(double s, double psia) {
+  return temperatureWhere(steam::entropyW, 0.238846, s, psia);
+}
+double temperatureF(double h, double psia) {
+  return temperatureWhere(steam::enthalpyW, 0.429923, h, psia);
+}
 
+// A stream at psia and °F: pressure, temperature, entropy (4 decimals) and enthalpy (2 decimals).
 void setStream(StreamState& state, int group, double psia, double degF) {
   const auto g = static_cast<std::size_t>(group);
   state.streamPress[g] = psia;
@@ -48,6 +54,7 @@ void setStream(StreamState& state, int group, double psia, double degF) {
       RoundHalfEven(steam::enthalpyW(kelvin(degF), psia / 14.5) * 0.429923, 2);
 }
 
+// The enthalpy (Btu/lb) of wet steam at psia with a vapour fraction in percent.
 double wetEnthalpy(double psia, double percent) {
   double pl = psia / 14.5;
   double pv = psia / 14.5;
@@ -57,8 +64,6 @@ double wetEnthalpy(double psia, double percent) {
 }
 
 double saturationF(double psia) { return (steam::tSatW(psia / 14.5) - 273.15) * 1.8 + 32.0; }
-
-namespace {
 
 struct Point {
   double h;  // Btu/lb
@@ -82,24 +87,6 @@ Point expand(Point from, double psia, double efficiency) {
   }
   const double h = from.h - efficiency * (from.h - his);
   return {h, from.s};
-}
-
-// The temperature (°F) of steam at psia with enthalpy h, the saturation
-// temperature where h is not above the saturated vapour's.
-double temperatureF(double h, double psia) {
-  const double bar = psia / 14.5;
-  double lo = std::max(steam::tSatW(bar), 273.15) + 1e-6;
-  double hi = 1073.15;
-  if (steam::enthalpyW(lo, bar) * 0.429923 >= h) return (lo - 273.15) * 1.8 + 32.0;
-  for (int i = 0; i < 60; ++i) {
-    const double mid = 0.5 * (lo + hi);
-    if (steam::enthalpyW(mid, bar) * 0.429923 < h) {
-      lo = mid;
-    } else {
-      hi = mid;
-    }
-  }
-  return (lo - 273.15) * 1.8 + 32.0;
 }
 
 Point pointOf(const StreamState& s, int group) {

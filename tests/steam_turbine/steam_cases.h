@@ -1,7 +1,8 @@
 #pragma once
 
-// Stream records for the evaluation tests: each stream's entropy and enthalpy
-// derived from the property library and rounded as the window shows them.
+// Random evaluation cases for the yardstick: each stream's entropy and
+// enthalpy derived from the property library and rounded as the window shows
+// them.
 
 #include <random>
 #include <string>
@@ -10,13 +11,6 @@
 #include "steam_turbine/steam_evaluation.h"
 
 namespace corvasine::steam_turbine::testing {
-
-// A stream at psia and °F: pressure, temperature, entropy (4 decimals) and enthalpy (2 decimals).
-void setStream(StreamState& state, int group, double psia, double degF);
-// The exhaust enthalpy (Btu/lb) of wet steam at psia with a vapour fraction in percent.
-double wetEnthalpy(double psia, double percent);
-// Saturation temperature at psia in °F (-461.47 above the critical pressure).
-double saturationF(double psia);
 
 enum class Arrangement { NoExtraStream, Induction, Extraction, InductionAndExtraction };
 
@@ -31,6 +25,12 @@ struct RecordedProgress final : SearchProgress {
   std::vector<bool> searching;
   void setSearching(bool on) override { searching.push_back(on); }
   void showProgress(const std::string& text) override { progress.push_back(text); }
+  // Whether every "searching" was followed by its end.
+  bool balanced() const {
+    for (std::size_t i = 0; i < searching.size(); ++i)
+      if (searching[i] != (i % 2 == 0)) return false;
+    return searching.size() % 2 == 0;
+  }
 };
 
 // A random case of an arrangement: pressures falling from stage to stage,

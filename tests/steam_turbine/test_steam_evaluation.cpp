@@ -1,15 +1,16 @@
-// The evaluation's outcomes, messages, progress texts and isentropic ends,
-// reasoned from what each arrangement computes.
+// The evaluation beyond the reference figures: refused flows, progress
+// texts, the search's aborts and isentropic ends at the saturation line.
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <regex>
+#include <stdexcept>
 #include <string>
 
 #include "runtime/number.h"
 #include "steam_properties/water_steam.h"
+#include "steam_turbine/reference_cases.h"
 #include "steam_turbine/steam_cases.h"
 #include "steam_turbine/steam_evaluation.h"
 #include "steam_turbine/steam_window_support.h"
@@ -18,64 +19,17 @@ namespace corvasine::steam_turbine {
 namespace {
 
 using testing::RecordedProgress;
-using testing::setStream;
 
-// 900 psia and 900 °F expanding to 150 psia; induction at 150 psia, 600 °F;
-// extraction at 300 psia, 650 °F; a superheated exhaust of 1233.72 Btu/lb.
-// Flows in kpph; the exhaust flow as the window writes it from the balance.
+// The arrangements' outcomes are the reference figures' cases; these tests
+// take the cases' inputs and look at what the window cannot show.
 using Case = SteamEvaluationInput;
 
-Case backPressure() {
-  Case c;
-  setStream(c.streams, kInlet, 900.0, 900.0);
-  c.streams.streamPress[kExhaust] = 150.0;
-  c.inletFlow = c.exhaustFlow = 250.0;
-  c.exhaustEnthalpy = 1274.31;
-  return c;
-}
-
-Case withExtraction(double inlet, double extracted) {
-  Case c;
-  setStream(c.streams, kInlet, 1250.0, 950.0);
-  setStream(c.streams, kExtraction, 300.0, 650.0);
-  c.streams.streamPress[kExhaust] = 100.0;
-  c.streams.extractionOn = kTrue;
-  c.inletFlow = inlet;
-  c.extractionFlow = extracted;
-  c.exhaustFlow = inlet - extracted;
-  c.exhaustEnthalpy = 1258.99;
-  return c;
-}
-
-Case withInduction(double inductionF, double inducted = 60.0) {
-  Case c;
-  setStream(c.streams, kInlet, 900.0, 850.0);
-  setStream(c.streams, kInduction, 150.0, inductionF);
-  c.streams.streamPress[kExhaust] = 60.0;
-  c.streams.inductionOn = kTrue;
-  c.inletFlow = 200.0;
-  c.inductionFlow = inducted;
-  c.exhaustFlow = 200.0 + inducted;
-  c.exhaustEnthalpy = 1233.72;
-  return c;
-}
-
-Case withBoth(double extracted) {
-  Case c = withInduction(600.0);
-  setStream(c.streams, kExtraction, 40.0, 300.0);
-  c.streams.streamPress[kExhaust] = 10.0;
-  c.streams.extractionOn = kTrue;
-  c.extractionFlow = extracted;
-  c.exhaustFlow = 260.0 - extracted;
-  c.exhaustEnthalpy = 1130.0;
-  return c;
-}
-
-// An induction stream far hotter than the stage-1 end: the gap grows.
-Case gapGrows() {
-  Case c = withInduction(1000.0, 400.0);
-  c.exhaustEnthalpy = 1258.57;
-  return c;
+Case reference(const std::string& name) {
+  static const std::vector<testing::SteamReferenceCase> cases =
+      testing::readSteamReference(CORVASINE_STEAM_REFERENCE_DIR "/steam_reference.txt");
+  for (const testing::SteamReferenceCase& c : cases)
+    if (c.name == name) return testing::evaluationInput(c);
+  throw std::logic_error("no reference case " + name);
 }
 
 struct Evaluated {
@@ -89,63 +43,20 @@ Evaluated evaluate(const Case& c) {
   return e;
 }
 
-// Whether every "searching" was followed by its end.
-bool searchingBalanced(const RecordedProgress& shown) {
-  for (std::size_t i = 0; i < shown.searching.size(); ++i)
-    if (shown.searching[i] != (i % 2 == 0)) return false;
-  return shown.searching.size() % 2 == 0;
+// A flow that overflows the power balance, and no flow at all, where the
+// overall efficiency is 0/0, end with "Check your values".
+TEST(SteamEvaluation, OverflowingAndMissingFlowsAreRefused) {
+  Case overflow = reference("back_pressure");
+  overflow.inletFlow = overflow.exhaustFlow = 1e306;
+  Case noFlow = reference("extraction");
+  noFlow.inletFlow = noFlow.extractionFlow = noFlow.exhaustFlow = 0.0;
+  for (const Case& c : {overflow, noFlow}) {
+    const Evaluated e = evaluate(c);
+    EXPECT_EQ(e.result.outcome, SteamOutcome::CheckValues);
+    EXPECT_EQ(e.result.resultText, "");
+    EXPECT_TRUE(e.shown.balanced());
+  }
 }
-
-// ---- Outcomes: which message ends an evaluation.
-
-struct OutcomeCase {
-  std::string name;
-  std::function<Case()> make;
-  SteamOutcome outcome;
-};
-
-void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
-
-class Outcome : public ::testing::TestWithParam<OutcomeCase> {};
-
-TEST_P(Outcome, EndsWithItsMessage) {
-  const Evaluated e = evaluate(GetParam().make());
-  EXPECT_EQ(e.result.outcome, GetParam().outcome);
-  EXPECT_EQ(e.result.resultText.empty(), GetParam().outcome != SteamOutcome::Done);
-  EXPECT_TRUE(searchingBalanced(e.shown));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Evaluation, Outcome,
-    ::testing::Values(
-        OutcomeCase{"FlowOverflowsInThePowerBalance",
-                    [] {
-                      Case c = backPressure();
-                      c.inletFlow = c.exhaustFlow = 1e306;
-                      return c;
-                    },
-                    SteamOutcome::CheckValues},
-        OutcomeCase{"ExtractionAboveInlet", [] { return withExtraction(100, 120); },
-                    SteamOutcome::NegativeExhaust},
-        OutcomeCase{"ExtractionEqualToInletPasses", [] { return withExtraction(120, 120); },
-                    SteamOutcome::Done},
-        OutcomeCase{"NoFlowAtAllLeavesNoOverallEfficiency", [] { return withExtraction(0, 0); },
-                    SteamOutcome::CheckValues},
-        OutcomeCase{"InductionAndExtractionAboveBoth", [] { return withBoth(290); },
-                    SteamOutcome::NegativeExhaust},
-        OutcomeCase{"InductionAndExtraction", [] { return withBoth(100); }, SteamOutcome::Done},
-        OutcomeCase{"StageEndBeyondTheLibraryRange",
-                    [] {
-                      // From 100 psia and 1000 °F up to 1500 psia: the isentropic end
-                      // lies far above 1073.15 K.
-                      Case c = backPressure();
-                      setStream(c.streams, kInlet, 100.0, 1000.0);
-                      c.streams.streamPress[kExhaust] = 1500.0;
-                      return c;
-                    },
-                    SteamOutcome::WrongValues},
-        OutcomeCase{"InductionGapGrowsBeyondTheFirstPass", gapGrows, SteamOutcome::SearchAborted}),
-    [](const ::testing::TestParamInfo<OutcomeCase>& info) { return info.param.name; });
 
 // The window writes the exhaust flow box before it evaluates: the inlet text
 // itself without extra streams, blanks and all.
@@ -161,29 +72,20 @@ TEST_F(SteamWindowTest, ExhaustFlowBoxTakesTheInletTextUnchanged) {
 // ---- The induction-point search.
 
 TEST(InductionSearch, ShowsWholePercentProgressAndSearchesOncePerPass) {
-  for (const Case& c : {withInduction(600.0), withBoth(100)}) {
+  for (const Case& c : {reference("induction"), reference("induction_extraction_units")}) {
     const bool both = c.streams.extractionOn != kFalse;
     const Evaluated e = evaluate(c);
     ASSERT_EQ(e.result.outcome, SteamOutcome::Done);
     ASSERT_FALSE(e.shown.progress.empty());
-    for (const std::string& text : e.shown.progress) {
+    for (const std::string& text : e.shown.progress)
       EXPECT_TRUE(std::regex_match(text, std::regex("Evaluating: [0-9]+ %"))) << text;
-    }
     // Every pass but the last shows its progress; every pass ends stage 2, and
     // stage 1 (and stage 3 with extraction) end once.
     const std::size_t passes = e.shown.progress.size() + 1;
     EXPECT_EQ(e.shown.searching.size(), 2 * (passes + 1 + (both ? 1 : 0)));
-    EXPECT_TRUE(searchingBalanced(e.shown));
+    EXPECT_TRUE(e.shown.balanced());
     EXPECT_EQ(e.result.figures.firstPassDone, kTrue);
   }
-}
-
-TEST(InductionSearch, AbortShowsTheNegativeFigureFirst) {
-  const Evaluated e = evaluate(gapGrows());
-  ASSERT_EQ(e.result.outcome, SteamOutcome::SearchAborted);
-  ASSERT_FALSE(e.shown.progress.empty());
-  const std::string& last = e.shown.progress.back();
-  EXPECT_LT(runtime::ParseNumber(last.substr(12, last.size() - 14)), 0.0) << last;
 }
 
 // Stage ends far above the library's range make both efficiencies constant:
@@ -197,41 +99,51 @@ class StuckSearch final : public IsentropicSearch {
   }
 };
 
-TEST(InductionSearch, EndsLikeTheAbortAfterItsBound) {
+// A growing gap aborts at the first negative figure; a gap that never closes
+// aborts like it after the search's bound.
+TEST(InductionSearch, AbortsWithItsLastProgressFigure) {
+  const Evaluated e = evaluate(reference("recheck_aborted"));
+  ASSERT_EQ(e.result.outcome, SteamOutcome::SearchAborted);
+  ASSERT_FALSE(e.shown.progress.empty());
+  const std::string& last = e.shown.progress.back();
+  EXPECT_LT(runtime::ParseNumber(last.substr(12, last.size() - 14)), 0.0) << last;
+
+  Case stuckCase = reference("induction");
+  stuckCase.inductionFlow = 1.0;
+  stuckCase.exhaustFlow = stuckCase.inletFlow + 1.0;
   StuckSearch stuck;
   RecordedProgress shown;
-  const SteamResult result = evaluateSteamTurbine(withInduction(600.0, 1.0), shown, stuck);
+  const SteamResult result = evaluateSteamTurbine(stuckCase, shown, stuck);
   EXPECT_EQ(result.outcome, SteamOutcome::SearchAborted);
   EXPECT_EQ(shown.progress.size(), static_cast<std::size_t>(kMaxInductionSearchPasses));
   EXPECT_EQ(shown.progress.back(), "Evaluating: 0 %");
 }
 
-// ---- Isentropic ends at the saturation line.
+// ---- Isentropic ends at the saturation line: an entropy exactly at the
+// saturated vapour's ends with quality 1, one below the saturated liquid's
+// with quality 0; the efficiency follows from that end's enthalpy.
 
-double btuEnthalpyAt(double (*f)(double&), double bar) { return f(bar) * 0.429923; }
-
-TEST(StageEnd, EntropyOfSaturatedVapourEndsSaturatedWithQualityOne) {
-  Case c = backPressure();
+TEST(StageEnd, EntropyAtTheSaturationLineEndsOnIt) {
+  const Case backPressure = reference("back_pressure");  // exhausting at 150 psia
   double bar = 150.0 / 14.5;
-  c.streams.streamEntropy[kInlet] = steam::entropySatVapPW(bar) * 0.238846;
-  const Evaluated e = evaluate(c);
-  ASSERT_EQ(e.result.outcome, SteamOutcome::Done);
-  EXPECT_EQ(e.result.figures.isenQuality, 1.0);
-  // The isentropic end is the saturated vapour's enthalpy.
-  const double hg = btuEnthalpyAt(steam::enthalpySatVapPW, 150.0 / 14.5);
-  const double h1 = c.streams.streamEnthalpy[kInlet];
-  EXPECT_NEAR(e.result.figures.turbineEfficiency, (1274.31 - h1) / (hg - h1) * 100.0, 0.006);
-}
-
-TEST(StageEnd, EntropyBelowSaturatedLiquidEndsAsSaturatedLiquid) {
-  Case c = backPressure();
-  c.streams.streamEntropy[kInlet] = 0.3;  // below the liquid at 150 psia (about 0.49)
-  const Evaluated e = evaluate(c);
-  ASSERT_EQ(e.result.outcome, SteamOutcome::Done);
-  EXPECT_EQ(e.result.figures.isenQuality, 0.0);
-  const double hf = btuEnthalpyAt(steam::enthalpySatLiqPW, 150.0 / 14.5);
-  const double h1 = c.streams.streamEnthalpy[kInlet];
-  EXPECT_NEAR(e.result.figures.turbineEfficiency, (1274.31 - h1) / (hf - h1) * 100.0, 0.006);
+  const struct {
+    double entropy, quality;
+    double (*endEnthalpy)(double&);
+  } ends[] = {{steam::entropySatVapPW(bar) * 0.238846, 1.0, steam::enthalpySatVapPW},
+              {0.3, 0.0, steam::enthalpySatLiqPW}};  // the liquid at 150 psia: about 0.49
+  for (const auto& end : ends) {
+    SCOPED_TRACE(end.quality);
+    Case c = backPressure;
+    c.streams.streamEntropy[kInlet] = end.entropy;
+    const Evaluated e = evaluate(c);
+    ASSERT_EQ(e.result.outcome, SteamOutcome::Done);
+    EXPECT_EQ(e.result.figures.isenQuality, end.quality);
+    bar = 150.0 / 14.5;
+    const double his = end.endEnthalpy(bar) * 0.429923;
+    const double h1 = c.streams.streamEnthalpy[kInlet];
+    EXPECT_NEAR(e.result.figures.turbineEfficiency, (c.exhaustEnthalpy - h1) / (his - h1) * 100.0,
+                0.006);
+  }
 }
 
 }  // namespace

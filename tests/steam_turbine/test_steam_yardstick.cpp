@@ -1,6 +1,7 @@
 // The evaluation with the fast isentropic search against the same evaluation
 // stepping literally: over random cases of every arrangement, every outcome,
-// text, progress figure and figure left must be the same.
+// text, progress figure and figure left must be the same, and every search
+// shown must end.
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,7 @@ TEST_P(FastEvaluation, MatchesTheLiteralSteps) {
     const Evaluated slow = evaluate(c, &literal);
     const Evaluated fast = evaluate(c, nullptr);
     expectSame(fast, slow, c.label);
+    EXPECT_TRUE(fast.shown.balanced()) << c.label;
     ++outcomes[fast.result.outcome];
   }
   // The sample reaches results, not only early exits.

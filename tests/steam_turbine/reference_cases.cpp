@@ -45,19 +45,13 @@ StreamState streamState(const std::map<std::string, std::string>& v) {
   return s;
 }
 
-std::string withCrLf(std::string text) {
-  for (std::size_t at = text.find("\\r\\n"); at != std::string::npos;
-       at = text.find("\\r\\n", at)) {
-    text.replace(at, 4, "\r\n");
-    at += 2;
-  }
-  return text;
-}
-
-// The rest of a line after its first word.
+// The rest of a line after its first word, "\r\n" written out read as CR LF.
 std::string afterKey(const std::string& line) {
   const std::size_t blank = line.find(' ');
-  return blank == std::string::npos ? std::string() : line.substr(blank + 1);
+  std::string text = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+  for (std::size_t at; (at = text.find("\\r\\n")) != std::string::npos;)
+    text.replace(at, 4, "\r\n");
+  return text;
 }
 
 }  // namespace
@@ -90,7 +84,7 @@ std::vector<SteamReferenceCase> readSteamReference(const std::string& path) {
     if (key == "boxes") current->boxes = keyValues(words);
     if (key == "message") current->message = afterKey(line);
     if (key == "Text24") current->text24 = afterKey(line);
-    if (key == "results") current->results = withCrLf(afterKey(line));
+    if (key == "results") current->results = afterKey(line);
   }
   // The header's own "# field lines: ..." note is no block.
   std::erase_if(cases, [](const SteamReferenceCase& c) { return c.typed.empty(); });

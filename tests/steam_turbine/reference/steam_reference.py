@@ -1,19 +1,13 @@
 #!/usr/bin/env python3
 """Reference figures for the steam turbine tests: the window's stream fields,
 its flow balance and its evaluation, computed independently with plain IEEE
-doubles and the IF97 functions of if97.py.
-
-The window is modelled as box texts and list positions: typing into a box runs
-its change handler, a pick runs its list's handler, and every box is read in
-the unit of its list. The searches are the literal loops (T = T * 1.0001,
-x = x - 0.0001). Choices the C++ tests compare against:
-- an entropy exactly at saturated vapour ends saturated with quality 1;
-- the superheated search ends with "Wrong values" once T leaves 273.15..1073.15 K;
-- a negative exhaust flow with extraction ends with "Exhaust flow must be
-  positive value"; the induction-point search gives up after 100000 passes;
-- Evaluate refuses ("Check your values") an empty typed box of an active group,
-  a power not above 0 or an efficiency outside 0..100, and every refusal but
-  the search's abort puts back the result text from before.
+doubles and the IF97 functions of if97.py. The window is modelled as box texts
+and list positions: typing into a box runs its change handler, a pick runs its
+list's handler, and every box is read in the unit of its list. The searches
+are the literal loops (T = T * 1.0001, x = x - 0.0001). An entropy exactly at
+saturated vapour ends with quality 1; the superheated search ends with "Wrong
+values" outside 273.15..1073.15 K; the induction search gives up after 100000
+passes; every refusal but that abort puts back the result text from before.
 "Text24" below is the box after the evaluation, "results" the last text the
 evaluation wrote there ("-" for none).
 
@@ -52,31 +46,28 @@ def fahrenheit(k):
 # ---------------------------------------------------------------- the window's rows
 
 # Stream groups 1 inlet, 2 induction, 3 extraction, 4 exhaust: boxes and their lists.
-GROUPS = {g: dict(zip(("temp", "tlist", "press", "plist", "sat", "sup", "ent", "elist",
-                       "enth", "hlist"), row)) for g, row in {
-    1: ("Text1", 2, "Text2", 3, "Text4", "Text5", "Text6", 5, "Text7", 6),
-    2: ("Text8", 11, "Text9", 10, "Text11", "Text12", "Text13", 8, "Text14", 7),
-    3: ("Text21", 16, "Text20", 15, "Text18", "Text17", "Text16", 13, "Text15", 12),
-    4: ("Text22", 21, "Text23", 20, "Text25", "Text26", "Text27", 18, "Text28", 17)}.items()}
-FLOW_LIST = {"Text3": 4, "Text10": 9, "Text19": 14, "Text24": 19}
+GROUPS = {g: dict(zip(("temp", "tlist", "press", "plist", "flow", "flist", "sat", "sup", "ent",
+                       "elist", "enth", "hlist"), row)) for g, row in {
+    1: ("Text1", 2, "Text2", 3, "Text3", 4, "Text4", "Text5", "Text6", 5, "Text7", 6),
+    2: ("Text8", 11, "Text9", 10, "Text10", 9, "Text11", "Text12", "Text13", 8, "Text14", 7),
+    3: ("Text21", 16, "Text20", 15, "Text19", 14, "Text18", "Text17", "Text16", 13, "Text15", 12),
+    4: ("Text22", 21, "Text23", 20, "Text24", 19, "Text25", "Text26", "Text27", 18, "Text28", 17)
+}.items()}
+FLOW_LIST = {b["flow"]: b["flist"] for b in GROUPS.values()}
+SHOWN = sorted((b[k] for b in GROUPS.values() for k in ("sat", "sup", "ent", "enth")),
+               key=lambda name: int(name[4:]))
 
 # Handlers a typed box or a picked list runs: (method, arguments). Combo1 (the exhaust
 # condensing or not) empties Text22 instead.
-ON_TYPE = {box: ("flows_changed", ()) for box in ("Text3", "Text10", "Text19")}
-ON_PICK = {combo: ("flows_changed", ()) for combo in (4, 9, 14, 19)}
+ON_TYPE, ON_PICK = {}, {}
 for _g, _b in GROUPS.items():
     ON_TYPE[_b["temp"]] = ON_PICK[_b["tlist"]] = ("temp_changed", (_g,))
     ON_TYPE[_b["press"]] = ("press_changed", (_g,))
     for _list in ("plist", "elist", "hlist"):
         ON_PICK[_b[_list]] = ("press_changed", (_g,))
-
-# Evaluate reads the typed boxes and wants the derived ones above 0 (Text26 at least 0).
-TYPED = {0: ["Text1", "Text2", "Text3", "Text22", "Text23"], 2: ["Text8", "Text9", "Text10"],
-         3: ["Text21", "Text20", "Text19"]}
-POSITIVE = {0: ["Text5", "Text6", "Text7", "Text27", "Text28"], 2: ["Text12", "Text13", "Text14"],
-            3: ["Text15", "Text16", "Text17"]}
-SHOWN = ["Text4", "Text5", "Text6", "Text7", "Text11", "Text12", "Text13", "Text14", "Text15",
-         "Text16", "Text17", "Text18", "Text25", "Text26", "Text27", "Text28"]
+    ON_PICK[_b["flist"]] = ("flows_changed", ())
+    if _g != 4:
+        ON_TYPE[_b["flow"]] = ("flows_changed", ())
 ABORTED = "Recheck your values... Calculation aborted."
 
 class Message(Exception):
@@ -214,10 +205,15 @@ class Window:
         self.set_text("Text24", N(from_kpph(chk(f), self.combo[19])))
     # -- evaluation
     def evaluable(self):
-        groups = [0] + [2] * bool(self.inductionOn) + [3] * bool(self.extractionOn)
+        """The typed boxes of the groups on hold numbers, their derived ones are above 0
+        (the exhaust's flow is not typed, and its superheat Text26 at least 0)."""
+        groups = [GROUPS[g] for g in [1, 4] + [2] * bool(self.inductionOn)
+                  + [3] * bool(self.extractionOn)]
         try:
-            return (all(IsNumber(self.get(b)) for g in groups for b in TYPED[g])
-                    and all(self.num(b) > 0 for g in groups for b in POSITIVE[g])
+            return (all(IsNumber(self.get(b[k])) for b in groups for k in ("temp", "press", "flow")
+                        if b is not GROUPS[4] or k != "flow")
+                    and all(self.num(b[k]) > 0 for b in groups for k in ("sup", "ent", "enth")
+                            if b is not GROUPS[4] or k != "sup")
                     and self.num("Text26") >= 0)
         except RunError:
             return False
@@ -226,14 +222,9 @@ class Window:
         try:
             if not self.evaluable():
                 raise Message("Check your values")
-            if self.inductionOn and self.extractionOn:
-                self.induction_and_extraction()
-            elif self.inductionOn:
-                self.induction_only()
-            elif self.extractionOn:
-                self.extraction_only()
-            else:
-                self.no_extra_stream()
+            arrangement = [[self.no_extra_stream, self.extraction_only],
+                           [self.induction_only, self.induction_and_extraction]]
+            arrangement[bool(self.inductionOn)][bool(self.extractionOn)](*self.balance())
             return None
         except Message as m:
             message = str(m)
@@ -286,70 +277,62 @@ class Window:
     def possible(self, power, *efficiencies):
         if not (power > 0 and all(0 < e <= 100 for e in efficiencies)):
             raise Message("Check your values")
-    def no_extra_stream(self):
-        H1, S1 = self.streamEnthalpy[1], self.streamEntropy[1]
-        if self.combo[4] == self.combo[19]:
+    def balance(self):
+        """Writes the exhaust flow and reads it back through its text (with extraction it must
+        not be negative); returns the flows, the exhaust enthalpy and the power in hp."""
+        H, ind, ext = self.streamEnthalpy, self.inductionOn, self.extractionOn
+        f3 = self.flow("Text3")
+        f10 = self.flow("Text10") if ind else 0.0
+        f19 = self.flow("Text19") if ext else 0.0
+        if not ind and not ext and self.combo[4] == self.combo[19]:
             self.set_text("Text24", self.get("Text3"))
         else:
-            self.write_exhaust_flow(self.flow("Text3"))
-        f3, f24, h28 = self.flow("Text3"), self.flow("Text24"), self.exhaust_enthalpy()
-        power = R(chk((f3 * 1000 * H1 - f24 * 1000 * h28) / 2544.43), 2)
-        his, _, _ = self.stage_end(S1, 4)
+            f = f10 + f3 if ind else f3
+            self.write_exhaust_flow(f - f19 if ext else f)
+        f24 = self.flow("Text24")
+        if f24 < 0 and ext:
+            raise Message("Exhaust flow must be positive value")
+        h, pos = self.num("Text28"), self.combo[17]
+        h28 = h if pos == 0 else h / ENTHALPY_FACTOR[pos]
+        power = f10 * 1000 * H[2] + f3 * 1000 * H[1] if ind else f3 * 1000 * H[1]
+        power = (power - f19 * 1000 * H[3] if ext else power) - f24 * 1000 * h28
+        return f3, f10, f19, f24, h28, R(chk(power / 2544.43), 2)
+    def no_extra_stream(self, f3, f10, f19, f24, h28, power):
+        H1 = self.streamEnthalpy[1]
+        his, _, _ = self.stage_end(self.streamEntropy[1], 4)
         eff = R(chk((h28 - H1) / (his - H1) * 100), 2)
         self.possible(power, eff)
         self.written = "Power: " + N(power) + " hp\r\nEfficiency: " + N(eff) + " %"
-    def exhaust_enthalpy(self):
-        h, pos = self.num("Text28"), self.combo[17]
-        return h if pos == 0 else h / ENTHALPY_FACTOR[pos]
-    def exhaust_flow(self, f):
-        """Writes the exhaust flow and reads it back through its text; with extraction
-        it must not be negative."""
-        self.write_exhaust_flow(f)
-        if self.flow("Text24") < 0 and self.extractionOn:
-            raise Message("Exhaust flow must be positive value")
-        return self.flow("Text24")
-    def extraction_only(self):
+    def extraction_only(self, f3, f10, f19, f24, h28, power):
         H1, H3 = self.streamEnthalpy[1], self.streamEnthalpy[3]
-        S1, S3 = self.streamEntropy[1], self.streamEntropy[3]
-        f3, f19 = self.flow("Text3"), self.flow("Text19")
-        f24, h28 = self.exhaust_flow(f3 - f19), self.exhaust_enthalpy()
-        power = R(chk((f3 * 1000 * H1 - f19 * 1000 * H3 - f24 * 1000 * h28) / 2544.43), 2)
-        his1, _, _ = self.stage_end(S1, 3)
+        his1, _, _ = self.stage_end(self.streamEntropy[1], 3)
         e1 = R(chk((H3 - H1) / (his1 - H1) * 100), 2)
-        his2, _, _ = self.stage_end(S3, 4)
+        his2, _, _ = self.stage_end(self.streamEntropy[3], 4)
         e2 = R(chk((h28 - H3) / (his2 - H3) * 100), 2)
         eo = R(chk((f3 * (H1 - H3) + f24 * (H3 - h28))
                    / (f3 * (H1 - his1) + f24 * (H3 - his2)) * 100), 2)
         self.possible(power, e1, e2, eo)
         self.written = ("Power: " + N(power) + " hp\r\nEfficiency (1st/2nd Stage): " + N(e1)
-                           + " & " + N(e2) + " %\r\nOverall Efficiency: " + N(eo) + " %")
-    def induction_only(self):
-        H1, H2, S1 = self.streamEnthalpy[1], self.streamEnthalpy[2], self.streamEntropy[1]
-        f3, f10 = self.flow("Text3"), self.flow("Text10")
-        f24, h28 = self.exhaust_flow(f10 + f3), self.exhaust_enthalpy()
-        power = R(chk((f10 * 1000 * H2 + f3 * 1000 * H1 - f24 * 1000 * h28) / 2544.43), 2)
-        te, t, _ = self.induction_search(H1, self.stage_end(S1, 2), f24, h28, 4)
+                        + " & " + N(e2) + " %\r\nOverall Efficiency: " + N(eo) + " %")
+    def induction_only(self, f3, f10, f19, f24, h28, power):
+        H1 = self.streamEnthalpy[1]
+        te, t, _ = self.induction_search(H1, self.stage_end(self.streamEntropy[1], 2), f24, h28, 4)
         self.possible(power, R(te, 2))
         self.written = ("Power: " + N(power) + " hp\r\nOverall Efficiency: " + N(R(te, 2))
-                           + " % \r\nTemperature at Induction point: "
-                           + N(R(fahrenheit(t), 2)) + " \u00b0F")
-    def induction_and_extraction(self):
+                        + " % \r\nTemperature at Induction point: "
+                        + N(R(fahrenheit(t), 2)) + " \u00b0F")
+    def induction_and_extraction(self, f3, f10, f19, f24, h28, power):
         H1, H2, H3 = self.streamEnthalpy[1], self.streamEnthalpy[2], self.streamEnthalpy[3]
-        f3, f10, f19 = self.flow("Text3"), self.flow("Text10"), self.flow("Text19")
-        f24 = self.exhaust_flow(f10 + f3 - f19)
-        power = R(chk((f10 * 1000 * H2 + f3 * 1000 * H1 - f19 * 1000 * H3
-                       - f24 * 1000 * self.exhaust_enthalpy()) / 2544.43), 2)
         his1, t, p1 = self.stage_end(self.streamEntropy[1], 2)
         _, t, his2 = self.induction_search(H1, (his1, t, p1), f10 + f3, H3, 3)
         his3, _, _ = self.stage_end(self.streamEntropy[3], 4)
-        h28 = self.exhaust_enthalpy()
         n = (H3 - h28) * (f10 + f3 - f19) + (H2 - H3) * (f10 + f3) + (H1 - H2) * f3
         d = (H2 - his2) * (f10 + f3) + (H1 - his1) * f3 + (f10 + f3 - f19) * (H3 - his3)
         eo = R(chk(n / d * 100), 2)
         self.possible(power, eo)
         self.written = ("Power: " + N(power) + " hp\r\nEfficiency: " + N(eo)
-                           + " % \r\nTemperature at Induction point: "
-                           + N(R(fahrenheit(t), 2)) + " \u00b0F")
+                        + " % \r\nTemperature at Induction point: "
+                        + N(R(fahrenheit(t), 2)) + " \u00b0F")
     def induction_search(self, H1, stage1, mixed_flow, h_out, k):
         """Steps the stage-1 end temperature from stage1 = stage_end(S1, 2) until the
         efficiencies of stage 1 and of stage 2 (from the mixed induction point to h_out

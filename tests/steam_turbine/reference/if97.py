@@ -158,24 +158,21 @@ def tBound23(p):
 # ---------------------------------------------------------------- regions
 # Region 1 and 2 at (T K, p bar); region 3 at (T K, rho kg/m3).
 
-def volume1(t, p):
-    tau, pi = 1386 / t, 0.1 * p / 16.53
-    return R_SI * t * pi * gamma1_pi(tau, pi) / (100000 * p)
-def entropy1(t, p):
-    tau, pi = 1386 / t, 0.1 * p / 16.53
-    return R_KJ * (tau * gamma1_tau(tau, pi) - gamma1(tau, pi))
-def enthalpy1(t, p):
-    tau, pi = 1386 / t, 0.1 * p / 16.53
-    return R_KJ * t * tau * gamma1_tau(tau, pi)
-def volume2(t, p):
-    tau, pi = 540 / t, 0.1 * p
-    return R_SI * t * pi * gamma2_pi(tau, pi) / (100000 * p)
-def entropy2(t, p):
-    tau, pi = 540 / t, 0.1 * p
-    return R_KJ * (tau * gamma2_tau(tau, pi) - gamma2(tau, pi))
-def enthalpy2(t, p):
-    tau, pi = 540 / t, 0.1 * p
-    return R_KJ * t * tau * gamma2_tau(tau, pi)
+def _region12(t_star, p_star, g, g_pi, g_tau):
+    """Volume, entropy and enthalpy of region 1 or 2 from its reducing values (K, MPa)."""
+    def volume(t, p):
+        tau, pi = t_star / t, 0.1 * p / p_star
+        return R_SI * t * pi * g_pi(tau, pi) / (100000 * p)
+    def entropy(t, p):
+        tau, pi = t_star / t, 0.1 * p / p_star
+        return R_KJ * (tau * g_tau(tau, pi) - g(tau, pi))
+    def enthalpy(t, p):
+        tau, pi = t_star / t, 0.1 * p / p_star
+        return R_KJ * t * tau * g_tau(tau, pi)
+    return volume, entropy, enthalpy
+
+volume1, entropy1, enthalpy1 = _region12(1386, 16.53, gamma1, gamma1_pi, gamma1_tau)
+volume2, entropy2, enthalpy2 = _region12(540, 1, gamma2, gamma2_pi, gamma2_tau)
 def pressure3(t, rho):
     """Region-3 pressure in bar (for the verification only)."""
     delta = rho / 322

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <iterator>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -40,77 +40,40 @@ std::string fuzzText(FuzzedDataProvider& input) {
 
 ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
                            FuzzedDataProvider& input, StreamOptions options)
-    : app_(app),
-      services_(services),
-      input_(input),
-      options_(std::move(options)),
-      trace_(std::getenv("CORVASINE_FUZZ_TRACE") != nullptr) {}
+    : app_(app), services_(services), input_(input), options_(std::move(options)) {}
 
 void ActionStream::run() {
-  for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k) {
-    const auto action =
-        static_cast<Action>(input_.ConsumeIntegralInRange(0, static_cast<int>(Action::Count) - 1));
-    perform(action);
-  }
-  if (trace_) std::fprintf(stderr, "%s", snapshot(app_).c_str());
+  for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k)
+    perform(input_.ConsumeIntegralInRange(0, kActionCount - 1));
 }
 
-void ActionStream::perform(Action action) {
-  static constexpr std::array<const char*, static_cast<int>(Action::Count)> kNames = {
-      "type",   "pick",      "tick",       "press", "menu",       "focus",
-      "select", "clipboard", "write file", "close", "type a case"};
+void ActionStream::perform(int action) {
+  static constexpr std::pair<const char*, void (ActionStream::*)()> kActions[] = {
+      {"type", &ActionStream::type},
+      {"pick", &ActionStream::pick},
+      {"tick", &ActionStream::tick},
+      {"press", &ActionStream::press},
+      {"menu", &ActionStream::menu},
+      {"focus", &ActionStream::focus},
+      {"select", &ActionStream::select},
+      {"clipboard", &ActionStream::clipboard},
+      {"write file", &ActionStream::writeFile},
+      {"close", &ActionStream::close},
+      {"type a case", &ActionStream::typeCase}};
+  static_assert(std::size(kActions) == kActionCount);
+  const auto& [name, run] = kActions[action];
   const Clock::time_point start = Clock::now();
   {
     // One event, as the Qt layer runs it: a form unloaded inside it goes when it ends.
     runtime::Application::EventScope scope(app_);
     try {
-      switch (action) {
-        case Action::Type:
-          type();
-          break;
-        case Action::Pick:
-          pick();
-          break;
-        case Action::Tick:
-          tick();
-          break;
-        case Action::Press:
-          press();
-          break;
-        case Action::Menu:
-          menu();
-          break;
-        case Action::Focus:
-          focus();
-          break;
-        case Action::Select:
-          select();
-          break;
-        case Action::Clipboard:
-          clipboard();
-          break;
-        case Action::WriteFile:
-          writeFile();
-          break;
-        case Action::Close:
-          close();
-          break;
-        default:
-          typeCase();
-          break;
-      }
+      (this->*run)();
     } catch (const std::exception& error) {
-      finding("an error escaped a handler",
-              std::string(kNames[static_cast<int>(action)]) + ": " + error.what());
+      finding("an error escaped a handler", std::string(name) + ": " + error.what());
     }
   }
   if (app_.loadedForms().empty() && options_.reopen) options_.reopen(app_);
-  check(kNames[static_cast<int>(action)], Clock::now() - start);
-  if (trace_) {
-    std::fprintf(stderr, "%s\n", kNames[static_cast<int>(action)]);
-    for (; traced_ < services_.messages.size(); ++traced_)
-      std::fprintf(stderr, "  message: %s\n", services_.messages[traced_].text.c_str());
-  }
+  check(name, Clock::now() - start);
 }
 
 void ActionStream::check(const char* what, Clock::duration took) {
@@ -216,7 +179,6 @@ void ActionStream::menu() {
   if (name == "m_paste" && form->activeControl() != nullptr)
     userEdited_.insert(form->activeControl());
   services_.lastChosen.clear();
-  if (trace_) std::fprintf(stderr, "  %s.%s\n", form->name().c_str(), name.c_str());
   form->clickMenuItem(name);
   const bool quiet = services_.messages.size() == shown;
   const bool ownFile = services_.lastChosen == services_.fuzzFile;
@@ -304,15 +266,16 @@ void ActionStream::typeCase() {
       0, options_.workableCases.size() - 1)](app_);
 }
 
-void typeEntries(runtime::Application& app, const std::string& formName,
-                 const std::vector<std::pair<const char*, const char*>>& entries) {
+void typeEntries(runtime::Application& app, const std::string& formName, const std::string& line) {
   runtime::Form* form = nullptr;
   for (runtime::Form* f : app.loadedForms())
     if (f->name() == formName && !f->isUnloaded()) form = f;
-  if (form == nullptr) return;
-  for (const auto& [name, text] : entries) {
-    runtime::Control* c = form->findControl(name);
-    if (c == nullptr) finding("a workable case names no control", name);
+  std::istringstream words(line);
+  for (std::string word; form != nullptr && words >> word;) {
+    const std::size_t eq = word.find('=');
+    runtime::Control* c = form->findControl(word.substr(0, eq));
+    if (c == nullptr) finding("a workable case names no control", word);
+    const std::string text = word.substr(eq + 1);
     if (c->kind() == ControlKind::TextBox)
       static_cast<runtime::TextBox*>(c)->setText(text);
     else if (c->kind() == ControlKind::ComboBox)
@@ -328,6 +291,19 @@ std::string ActionStream::text() {
   userMaterial_ += typed;
   userMaterial_ += '\n';
   return typed;
+}
+
+void runStream(FuzzServices& services, FuzzedDataProvider& input,
+               void (*registerWindows)(runtime::Application&), const StreamOptions& options) {
+  services.answerFrom(&input);
+  {
+    runtime::Application app(services);
+    registerWindows(app);
+    options.reopen(app);
+    ActionStream(app, services, input, options).run();
+  }
+  services.answerFrom(nullptr);
+  services.reset();
 }
 
 }  // namespace corvasine::fuzz

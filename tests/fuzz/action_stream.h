@@ -56,10 +56,9 @@ struct StreamOptions {
 // Whether every named box of the form holds a number.
 bool holdNumbers(runtime::Form& form, std::initializer_list<const char*> names);
 
-// Types the entries into the named form: a text box gets the text, a list
-// the position and a check box the value that the text gives.
-void typeEntries(runtime::Application& app, const std::string& formName,
-                 const std::vector<std::pair<const char*, const char*>>& entries);
+// Types "Text1=59 Combo1=1 Check1=1 ..." into the named form, in order: a
+// text box gets the text, a list the position and a check box the value.
+void typeEntries(runtime::Application& app, const std::string& formName, const std::string& line);
 
 class ActionStream {
  public:
@@ -68,22 +67,9 @@ class ActionStream {
   void run();
 
  private:
-  enum class Action {
-    Type,
-    Pick,
-    Tick,
-    Press,
-    Menu,
-    Focus,
-    Select,
-    Clipboard,
-    WriteFile,
-    Close,
-    TypeCase,
-    Count
-  };
-
-  void perform(Action action);
+  // The actions, numbered in the order that the seed streams of window_seeds.py use.
+  static constexpr int kActionCount = 11;
+  void perform(int action);
   void type();
   void pick();
   void tick();
@@ -110,11 +96,13 @@ class ActionStream {
   std::set<const runtime::Control*> userEdited_;
   std::string userMaterial_;
   std::optional<std::vector<std::string>> savedCase_;  // what the fuzz file holds
-  // CORVASINE_FUZZ_TRACE set: each action, the messages it showed and the
-  // windows at the end go to stderr, to follow a finding.
-  bool trace_;
-  std::size_t traced_ = 0;
 };
+
+// Runs the input as a stream of actions on a fresh application with the
+// registered windows, from the window that options.reopen shows; then
+// forgets what the services recorded.
+void runStream(FuzzServices& services, FuzzedDataProvider& input,
+               void (*registerWindows)(runtime::Application&), const StreamOptions& options);
 
 // A text that a user might type: raw bytes, an odd entry, or a figure.
 std::string fuzzText(FuzzedDataProvider& input);

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
-#include "fuzz/gas_fixture.h"
+#include "fuzz/case_files.h"
 #include "fuzz/window_checks.h"
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_evaluation.h"
@@ -16,14 +16,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine;
-  static fuzz::FuzzServices& services = []() -> fuzz::FuzzServices& {
-    static fuzz::FuzzServices s;
-    std::set<std::string> allowed = fuzz::gasMessages();
-    allowed.insert(fuzz::printQuestion(s.printerName));
-    s.allowMessages(std::move(allowed));
-    s.fuzzFile = s.programFolder + "/fuzz.qvdg";
-    return s;
-  }();
+  static fuzz::FuzzServices services(fuzz::gasMessages(), "fuzz.qvdg", true);
   FuzzedDataProvider input(data, size);
   switch (input.ConsumeIntegralInRange(0, 3)) {
     case 0:
@@ -36,10 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::writeDefaultUnits(services.programFolder);
       break;
   }
-  services.answerFrom(&input);
-  {
-    runtime::Application app(services);
-    gas::registerGasTurbine(app);
+  static const fuzz::StreamOptions options = [] {
     fuzz::StreamOptions options;
     options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
     options.hiddenState = fuzz::gasHiddenState;
@@ -59,20 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           }};
     options.workableCases = {[](runtime::Application& a) {
       fuzz::typeEntries(a, "frmgas",
-                        {{"Text1", "59"},
-                         {"Text2", "150"},
-                         {"Text4", "60"},
-                         {"Text6", "4"},
-                         {"Text18", "80"},
-                         {"Text17", "300"},
-                         {"Text16", "1000"},
-                         {"Text26", "1.5"},
-                         {"Text25", "98.5"},
-                         {"Text10", "1050"},
-                         {"Text11", "5.5"},
-                         {"Text15", "15"},
-                         {"Text19", "720"},
-                         {"Text20", "220"}});
+                        "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 "
+                        "Text26=1.5 Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 "
+                        "Text20=220");
       // A natural gas that sums to 100 %, as the fuel dialog leaves it.
       auto& comp = gas::gasShared(a).fuelComp;
       comp.fill(0.0);
@@ -84,29 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       comp[15] = 0.5;
     }};
     // The composition is left out: opening a case has the fuel dialog take it
-    // over, which may normalize it. The case reopens with its units, balance
-    // mode and generator check box.
+    // over, which may normalize it.
     options.caseTexts = [](runtime::Application& a) {
-      std::vector<std::string> texts;
-      if (auto* f = a.find<gas::frmgas>()) {
-        for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{
-                 &f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
-                 &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19,
-                 &f->Text20})
-          texts.push_back(box->text());
-        for (const runtime::ComboBox* list :
-             {&f->cmbtemp, &f->cmdsite, &f->cmdpress1, &f->Combo1, &f->Combo2, &f->Combo3,
-              &f->Combo4, &f->Combo5, &f->Combo6, &f->Combo7, &f->Combo8, &f->Combo9, &f->Combo10,
-              &f->Combo11, &f->Combo12, &f->Combo13, &f->balancetype})
-          texts.push_back(list->name() + " " + std::to_string(list->listIndex()));
-        texts.push_back("Check1 " + std::to_string(f->Check1.value()));
-      }
-      return texts;
+      auto* f = a.find<gas::frmgas>();
+      return f != nullptr ? fuzz::gasCaseTexts(*f) : std::vector<std::string>{};
     };
-    options.reopen(app);
-    fuzz::ActionStream(app, services, input, options).run();
-  }
-  services.answerFrom(nullptr);
-  services.reset();
+    return options;
+  }();
+  fuzz::runStream(services, input, gas::registerGasTurbine, options);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 // What must hold of the windows after every action of a fuzz target.
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -14,6 +15,17 @@ namespace corvasine::fuzz {
 // visibility and each control's text, caption, value, list position,
 // enabled and visible flags. Two equal snapshots show the same windows.
 std::string snapshot(const runtime::Application& app);
+
+// The decimal syntax that ParseNumber reads, written out again: blanks, sign,
+// digits with an optional point, optional exponent, blanks; at least one
+// mantissa digit. Gives the text without its blanks and its count of
+// significant digits, or nothing when the text does not qualify, whether or
+// not its value fits a Double.
+struct DecimalText {
+  std::string core;
+  int significantDigits = 0;
+};
+std::optional<DecimalText> decimalText(std::string_view text);
 
 // Whether a text shows a number that is not finite ("inf", "NaN", "1.#INF",
 // or digits beyond the Double range), as a run-time library would print it.
@@ -31,7 +43,5 @@ std::string nonFiniteShown(const runtime::Application& app,
 std::set<std::string> shellMessages();
 std::set<std::string> steamMessages();
 std::set<std::string> gasMessages();
-// The question before a print, which names the default printer.
-std::string printQuestion(const std::string& printer);
 
 }  // namespace corvasine::fuzz

@@ -4,7 +4,7 @@
 The targets read their choices with FuzzedDataProvider, which takes whole
 numbers from the end of the input backwards, one byte for a range below 256:
 a stream of choices is therefore stored reversed. The actions are numbered
-as in action_stream.h (Type 0 ... Close 9, TypeCase 10); a case typed by
+as in the action table of action_stream.cpp (Type 0 ... Close 9, TypeCase 10); a case typed by
 TypeCase is one of the tests' workable cases. The random streams start from a
 workable case and run on seeded bytes, for the test that replays the corpus.
 """

@@ -18,6 +18,9 @@ namespace corvasine::fuzz {
 using runtime::ControlKind;
 using Clock = std::chrono::steady_clock;
 
+namespace {
+
+// A text that a user might type: raw bytes, an odd entry, or a figure.
 std::string fuzzText(FuzzedDataProvider& input) {
   static constexpr std::array<std::string_view, 20> kOdd = {
       "",  "abc", "1,5",   "1e308", "-1e308", "1e-320", "nan", "inf", " 7 ",   "^",
@@ -37,6 +40,26 @@ std::string fuzzText(FuzzedDataProvider& input) {
                                  input.ConsumeIntegralInRange(0, 3)));
   }
 }
+
+// Types "Text1=59 Combo1=1 Check1=1 ..." into the form.
+void typeEntries(runtime::Form& form, const std::string& line) {
+  std::istringstream words(line);
+  for (std::string word; words >> word;) {
+    const std::size_t eq = word.find('=');
+    runtime::Control* c = form.findControl(word.substr(0, eq));
+    if (c == nullptr) finding("a workable case names no control", word);
+    const std::string text = word.substr(eq + 1);
+    if (c->kind() == ControlKind::TextBox)
+      static_cast<runtime::TextBox*>(c)->setText(text);
+    else if (c->kind() == ControlKind::ComboBox)
+      static_cast<runtime::ComboBox*>(c)->setListIndex(
+          static_cast<int>(runtime::ParseNumber(text)));
+    else if (c->kind() == ControlKind::CheckBox)
+      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
+  }
+}
+
+}  // namespace
 
 ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
                            FuzzedDataProvider& input, StreamOptions options)
@@ -72,7 +95,7 @@ void ActionStream::perform(int action) {
       finding("an error escaped a handler", std::string(name) + ": " + error.what());
     }
   }
-  if (app_.loadedForms().empty() && options_.reopen) options_.reopen(app_);
+  if (app_.loadedForms().empty()) app_.showForm(options_.window);
   check(name, Clock::now() - start);
 }
 
@@ -137,7 +160,8 @@ void ActionStream::press() {
 // A click on any button; on the Evaluate button its promises are checked.
 void ActionStream::evaluate(runtime::CommandButton& button) {
   const auto& e = options_.evaluation;
-  if (!e || button.name() != e->button || button.form().name() != e->form) return button.click();
+  if (!e || button.name() != e->button || button.form().name() != options_.window)
+    return button.click();
   runtime::Form& form = button.form();
   const bool numbers = e->readsNumbers(form);
   const std::string caption = button.caption();
@@ -261,29 +285,12 @@ void ActionStream::close() {
 }
 
 void ActionStream::typeCase() {
-  if (options_.workableCases.empty()) return;
-  options_.workableCases[input_.ConsumeIntegralInRange<std::size_t>(
-      0, options_.workableCases.size() - 1)](app_);
-}
-
-void typeEntries(runtime::Application& app, const std::string& formName, const std::string& line) {
-  runtime::Form* form = nullptr;
-  for (runtime::Form* f : app.loadedForms())
-    if (f->name() == formName && !f->isUnloaded()) form = f;
-  std::istringstream words(line);
-  for (std::string word; form != nullptr && words >> word;) {
-    const std::size_t eq = word.find('=');
-    runtime::Control* c = form->findControl(word.substr(0, eq));
-    if (c == nullptr) finding("a workable case names no control", word);
-    const std::string text = word.substr(eq + 1);
-    if (c->kind() == ControlKind::TextBox)
-      static_cast<runtime::TextBox*>(c)->setText(text);
-    else if (c->kind() == ControlKind::ComboBox)
-      static_cast<runtime::ComboBox*>(c)->setListIndex(
-          static_cast<int>(runtime::ParseNumber(text)));
-    else if (c->kind() == ControlKind::CheckBox)
-      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
-  }
+  const auto& cases = options_.workableCases;
+  if (cases.empty()) return;
+  const std::string& line = cases[input_.ConsumeIntegralInRange<std::size_t>(0, cases.size() - 1)];
+  for (runtime::Form* form : app_.loadedForms())
+    if (form->name() == options_.window && !form->isUnloaded()) typeEntries(*form, line);
+  if (options_.caseState) options_.caseState(app_);
 }
 
 std::string ActionStream::text() {
@@ -299,7 +306,7 @@ void runStream(FuzzServices& services, FuzzedDataProvider& input,
   {
     runtime::Application app(services);
     registerWindows(app);
-    options.reopen(app);
+    app.showForm(options.window);
     ActionStream(app, services, input, options).run();
   }
   services.answerFrom(nullptr);

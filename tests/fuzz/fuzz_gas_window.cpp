@@ -18,41 +18,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace corvasine;
   static fuzz::FuzzServices services(fuzz::gasMessages(), "fuzz.qvdg", true);
   FuzzedDataProvider input(data, size);
-  switch (input.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-      break;  // none: the window writes one
-    case 1:
-      fuzz::writeBytes(gas::unitsFilePath(services.programFolder),
-                       input.ConsumeRandomLengthString(64));
-      break;
-    default:
-      fuzz::writeDefaultUnits(services.programFolder);
-      break;
-  }
+  // The units file: none (the window writes one), fuzz bytes or sound.
+  const int units = input.ConsumeIntegralInRange(0, 3);
+  if (units == 1)
+    fuzz::writeBytes(gas::unitsFilePath(services.programFolder),
+                     input.ConsumeRandomLengthString(64));
+  else if (units > 1)
+    fuzz::writeDefaultUnits(services.programFolder);
   static const fuzz::StreamOptions options = [] {
     fuzz::StreamOptions options;
-    options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
+    options.window = "frmgas";
     options.hiddenState = fuzz::gasHiddenState;
     // The boxes Evaluate reads, directly or through a stored value; the
     // generator efficiency only when ticked.
-    options.evaluation = {"frmgas",
-                          "Command2",
-                          "rich_result",
-                          std::string(gas::kCheckValuesMessage),
-                          "Fresh air flow: ",
-                          [](runtime::Form& f) {
+    options.evaluation = {"Command2", "rich_result", std::string(gas::kCheckValuesMessage),
+                          "Fresh air flow: ", [](runtime::Form& f) {
                             return fuzz::holdNumbers(
                                        f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
                                            "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
                                    (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
                                     fuzz::holdNumbers(f, {"Text25"}));
                           }};
-    options.workableCases = {[](runtime::Application& a) {
-      fuzz::typeEntries(a, "frmgas",
-                        "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 "
-                        "Text26=1.5 Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 "
-                        "Text20=220");
-      // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+    options.workableCases = {
+        "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 Text26=1.5 "
+        "Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 Text20=220"};
+    // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+    options.caseState = [](runtime::Application& a) {
       auto& comp = gas::gasShared(a).fuelComp;
       comp.fill(0.0);
       comp[1] = 85.25;
@@ -61,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       comp[13] = 2;
       comp[14] = 4.25;
       comp[15] = 0.5;
-    }};
+    };
     // The composition is left out: opening a case has the fuel dialog take it
     // over, which may normalize it.
     options.caseTexts = [](runtime::Application& a) {

@@ -1,6 +1,5 @@
 #include "fuzz/window_checks.h"
 
-#include <algorithm>
 #include <cctype>
 
 #include "gas_turbine/frmcomp.h"
@@ -39,20 +38,13 @@ bool isTokenChar(char c) {
          c == '#' || c == '(' || c == ')';
 }
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
 bool isNonFiniteToken(std::string_view token) {
-  std::string t = lower(token);
-  while (!t.empty() && (t.front() == '+' || t.front() == '-')) t.erase(0, 1);
+  std::string t(token);
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  t.erase(0, t.find_first_not_of("+-"));
   if (t == "inf" || t == "infinity" || t == "nan" || t.rfind("nan(", 0) == 0) return true;
-  if (t.find("#inf") != std::string::npos || t.find("#ind") != std::string::npos ||
-      t.find("#nan") != std::string::npos || t.find("#qnan") != std::string::npos)
-    return true;
+  for (const char* printed : {"#inf", "#ind", "#nan", "#qnan"})  // as run-time libraries print them
+    if (t.find(printed) != std::string::npos) return true;
   return decimalText(token) && !runtime::IsNumber(token);
 }
 
@@ -109,8 +101,6 @@ std::string snapshot(const runtime::Application& app) {
   }
   return out;
 }
-
-bool showsNonFinite(std::string_view text) { return !systemNonFiniteToken(text, {}).empty(); }
 
 std::string nonFiniteShown(const runtime::Application& app,
                            const std::set<const runtime::Control*>& userEdited,

@@ -27,12 +27,9 @@ struct DecimalText {
 };
 std::optional<DecimalText> decimalText(std::string_view text);
 
-// Whether a text shows a number that is not finite ("inf", "NaN", "1.#INF",
-// or digits beyond the Double range), as a run-time library would print it.
-bool showsNonFinite(std::string_view text);
-
-// The first box or label of the loaded windows that shows a non-finite number
-// the system made, as "form.control: text"; empty when there is none. Boxes
+// The first box or label of the loaded windows that shows a number that is
+// not finite ("inf", "NaN", "1.#INF", or digits beyond the Double range) and
+// that the system made, as "form.control: text"; empty when there is none. Boxes
 // in userEdited are the user's own text; a token found in userMaterial
 // (texts typed, pasted or read from a file) came from the user too.
 std::string nonFiniteShown(const runtime::Application& app,

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <iterator>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +18,9 @@ namespace corvasine::fuzz {
 using runtime::ControlKind;
 using Clock = std::chrono::steady_clock;
 
+namespace {
+
+// A text that a user might type: raw bytes, an odd entry, or a figure.
 std::string fuzzText(FuzzedDataProvider& input) {
   static constexpr std::array<std::string_view, 20> kOdd = {
       "",  "abc", "1,5",   "1e308", "-1e308", "1e-320", "nan", "inf", " 7 ",   "^",
@@ -38,79 +41,62 @@ std::string fuzzText(FuzzedDataProvider& input) {
   }
 }
 
-ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
-                           FuzzedDataProvider& input, StreamOptions options)
-    : app_(app),
-      services_(services),
-      input_(input),
-      options_(std::move(options)),
-      trace_(std::getenv("CORVASINE_FUZZ_TRACE") != nullptr) {}
-
-void ActionStream::run() {
-  for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k) {
-    const auto action =
-        static_cast<Action>(input_.ConsumeIntegralInRange(0, static_cast<int>(Action::Count) - 1));
-    perform(action);
+// Types "Text1=59 Combo1=1 Check1=1 ..." into the form.
+void typeEntries(runtime::Form& form, const std::string& line) {
+  std::istringstream words(line);
+  for (std::string word; words >> word;) {
+    const std::size_t eq = word.find('=');
+    runtime::Control* c = form.findControl(word.substr(0, eq));
+    if (c == nullptr) finding("a workable case names no control", word);
+    const std::string text = word.substr(eq + 1);
+    if (c->kind() == ControlKind::TextBox)
+      static_cast<runtime::TextBox*>(c)->setText(text);
+    else if (c->kind() == ControlKind::ComboBox)
+      static_cast<runtime::ComboBox*>(c)->setListIndex(
+          static_cast<int>(runtime::ParseNumber(text)));
+    else if (c->kind() == ControlKind::CheckBox)
+      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
   }
-  if (trace_) std::fprintf(stderr, "%s", snapshot(app_).c_str());
 }
 
-void ActionStream::perform(Action action) {
-  static constexpr std::array<const char*, static_cast<int>(Action::Count)> kNames = {
-      "type",   "pick",      "tick",       "press", "menu",       "focus",
-      "select", "clipboard", "write file", "close", "type a case"};
+}  // namespace
+
+ActionStream::ActionStream(runtime::Application& app, FuzzServices& services,
+                           FuzzedDataProvider& input, StreamOptions options)
+    : app_(app), services_(services), input_(input), options_(std::move(options)) {}
+
+void ActionStream::run() {
+  for (int k = 0; k < options_.maxActions && input_.remaining_bytes() > 0; ++k)
+    perform(input_.ConsumeIntegralInRange(0, kActionCount - 1));
+}
+
+void ActionStream::perform(int action) {
+  static constexpr std::pair<const char*, void (ActionStream::*)()> kActions[] = {
+      {"type", &ActionStream::type},
+      {"pick", &ActionStream::pick},
+      {"tick", &ActionStream::tick},
+      {"press", &ActionStream::press},
+      {"menu", &ActionStream::menu},
+      {"focus", &ActionStream::focus},
+      {"select", &ActionStream::select},
+      {"clipboard", &ActionStream::clipboard},
+      {"write file", &ActionStream::writeFile},
+      {"close", &ActionStream::close},
+      {"type a case", &ActionStream::typeCase}};
+  static_assert(std::size(kActions) == kActionCount);
+  const auto& [name, run] = kActions[action];
   const Clock::time_point start = Clock::now();
   {
     // One event, as the Qt layer runs it: a form unloaded inside it goes when it ends.
     runtime::Application::EventScope scope(app_);
     try {
-      switch (action) {
-        case Action::Type:
-          type();
-          break;
-        case Action::Pick:
-          pick();
-          break;
-        case Action::Tick:
-          tick();
-          break;
-        case Action::Press:
-          press();
-          break;
-        case Action::Menu:
-          menu();
-          break;
-        case Action::Focus:
-          focus();
-          break;
-        case Action::Select:
-          select();
-          break;
-        case Action::Clipboard:
-          clipboard();
-          break;
-        case Action::WriteFile:
-          writeFile();
-          break;
-        case Action::Close:
-          close();
-          break;
-        default:
-          typeCase();
-          break;
-      }
+      (this->*run)();
     } catch (const std::exception& error) {
-      finding("an error escaped a handler",
-              std::string(kNames[static_cast<int>(action)]) + ": " + error.what());
+      finding("an error escaped a handler", std::string(name) + ": " + error.what());
     }
   }
-  if (app_.loadedForms().empty() && options_.reopen) options_.reopen(app_);
-  check(kNames[static_cast<int>(action)], Clock::now() - start);
-  if (trace_) {
-    std::fprintf(stderr, "%s\n", kNames[static_cast<int>(action)]);
-    for (; traced_ < services_.messages.size(); ++traced_)
-      std::fprintf(stderr, "  message: %s\n", services_.messages[traced_].text.c_str());
-  }
+  if (app_.loadedForms().empty()) app_.showForm(options_.window);
+  check(name, Clock::now() - start);
 }
 
 void ActionStream::check(const char* what, Clock::duration took) {
@@ -174,7 +160,8 @@ void ActionStream::press() {
 // A click on any button; on the Evaluate button its promises are checked.
 void ActionStream::evaluate(runtime::CommandButton& button) {
   const auto& e = options_.evaluation;
-  if (!e || button.name() != e->button || button.form().name() != e->form) return button.click();
+  if (!e || button.name() != e->button || button.form().name() != options_.window)
+    return button.click();
   runtime::Form& form = button.form();
   const bool numbers = e->readsNumbers(form);
   const std::string caption = button.caption();
@@ -216,7 +203,6 @@ void ActionStream::menu() {
   if (name == "m_paste" && form->activeControl() != nullptr)
     userEdited_.insert(form->activeControl());
   services_.lastChosen.clear();
-  if (trace_) std::fprintf(stderr, "  %s.%s\n", form->name().c_str(), name.c_str());
   form->clickMenuItem(name);
   const bool quiet = services_.messages.size() == shown;
   const bool ownFile = services_.lastChosen == services_.fuzzFile;
@@ -299,28 +285,12 @@ void ActionStream::close() {
 }
 
 void ActionStream::typeCase() {
-  if (options_.workableCases.empty()) return;
-  options_.workableCases[input_.ConsumeIntegralInRange<std::size_t>(
-      0, options_.workableCases.size() - 1)](app_);
-}
-
-void typeEntries(runtime::Application& app, const std::string& formName,
-                 const std::vector<std::pair<const char*, const char*>>& entries) {
-  runtime::Form* form = nullptr;
-  for (runtime::Form* f : app.loadedForms())
-    if (f->name() == formName && !f->isUnloaded()) form = f;
-  if (form == nullptr) return;
-  for (const auto& [name, text] : entries) {
-    runtime::Control* c = form->findControl(name);
-    if (c == nullptr) finding("a workable case names no control", name);
-    if (c->kind() == ControlKind::TextBox)
-      static_cast<runtime::TextBox*>(c)->setText(text);
-    else if (c->kind() == ControlKind::ComboBox)
-      static_cast<runtime::ComboBox*>(c)->setListIndex(
-          static_cast<int>(runtime::ParseNumber(text)));
-    else if (c->kind() == ControlKind::CheckBox)
-      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
-  }
+  const auto& cases = options_.workableCases;
+  if (cases.empty()) return;
+  const std::string& line = cases[input_.ConsumeIntegralInRange<std::size_t>(0, cases.size() - 1)];
+  for (runtime::Form* form : app_.loadedForms())
+    if (form->name() == options_.window && !form->isUnloaded()) typeEntries(*form, line);
+  if (options_.caseState) options_.caseState(app_);
 }
 
 std::string ActionStream::text() {
@@ -328,6 +298,19 @@ std::string ActionStream::text() {
   userMaterial_ += typed;
   userMaterial_ += '\n';
   return typed;
+}
+
+void runStream(FuzzServices& services, FuzzedDataProvider& input,
+               void (*registerWindows)(runtime::Application&), const StreamOptions& options) {
+  services.answerFrom(&input);
+  {
+    runtime::Application app(services);
+    registerWindows(app);
+    app.showForm(options.window);
+    ActionStream(app, services, input, options).run();
+  }
+  services.answerFrom(nullptr);
+  services.reset();
 }
 
 }  // namespace corvasine::fuzz

@@ -1,14 +1,11 @@
 #pragma once
 
 // Runs the fuzz input as a stream of user actions on the loaded windows, as
-// the Qt layer delivers them: type into a box, pick a list entry, tick a
-// check box or option, press a button, click a label or menu item, move the
-// focus, select and use the clipboard, close a window, and write fuzz bytes
-// or a line of fields into the file that the file dialogs may pick, or type
-// a workable case of the tests. Questions and dialogs are
-// answered from the input too. After every action the promises are checked: it returned within its
-// bound, no box shows a non-finite number the system made, a refused case file left the windows
-// as they were, and Evaluate computed nothing from a box without a number.
+// the Qt layer delivers them, with questions and file dialogs answered from
+// the input too. After every action the promises are checked: it returned
+// within its bound, no box shows a non-finite number the system made, a
+// refused case file left the windows as they were, a saved case opens as it
+// was saved, and Evaluate computed nothing from a box without a number.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -29,25 +26,28 @@
 namespace corvasine::fuzz {
 
 struct StreamOptions {
+  // The window under test, shown at the start and again after the user closed it.
+  std::string window;
   int maxActions = 40;
   std::chrono::milliseconds actionBound{3000};
-  // Shows the window under test again after the user closed it.
-  std::function<void(runtime::Application&)> reopen;
   // State of the window under test that no control shows (the fuel
   // composition); a refused file must leave it as it was too.
   std::function<std::string(runtime::Application&)> hiddenState;
   // The texts and values that the window's case file holds, in file order: a
   // case saved to the fuzz file must open as it was saved.
   std::function<std::vector<std::string>(runtime::Application&)> caseTexts;
-  // Workable cases from the tests, typed in one action, so that a short
-  // stream gets past the evaluations' first checks.
-  std::vector<std::function<void(runtime::Application&)>> workableCases;
+  // Workable cases from the tests, each typed into the window in one action
+  // as "Text1=59 Combo1=1 Check1=1 ..." (a box gets the text, a list the
+  // position, a check box the value), so that a short stream gets past the
+  // evaluations' first checks; caseState then sets what no box holds.
+  std::vector<std::string> workableCases;
+  std::function<void(runtime::Application&)> caseState;
   // The window's Evaluate button: while a box that it reads (named by
   // readsNumbers) holds no number it refuses with refusal and leaves the
   // result box as it was; a quiet evaluation shows a result that starts with
   // resultStart; either way the button comes back as it was.
   struct Evaluation {
-    std::string form, button, result, refusal, resultStart;
+    std::string button, result, refusal, resultStart;
     std::function<bool(runtime::Form&)> readsNumbers;
   };
   std::optional<Evaluation> evaluation;
@@ -56,11 +56,6 @@ struct StreamOptions {
 // Whether every named box of the form holds a number.
 bool holdNumbers(runtime::Form& form, std::initializer_list<const char*> names);
 
-// Types the entries into the named form: a text box gets the text, a list
-// the position and a check box the value that the text gives.
-void typeEntries(runtime::Application& app, const std::string& formName,
-                 const std::vector<std::pair<const char*, const char*>>& entries);
-
 class ActionStream {
  public:
   ActionStream(runtime::Application& app, FuzzServices& services, FuzzedDataProvider& input,
@@ -68,22 +63,9 @@ class ActionStream {
   void run();
 
  private:
-  enum class Action {
-    Type,
-    Pick,
-    Tick,
-    Press,
-    Menu,
-    Focus,
-    Select,
-    Clipboard,
-    WriteFile,
-    Close,
-    TypeCase,
-    Count
-  };
-
-  void perform(Action action);
+  // The actions, numbered in the order that the seed streams of window_seeds.py use.
+  static constexpr int kActionCount = 11;
+  void perform(int action);
   void type();
   void pick();
   void tick();
@@ -110,13 +92,11 @@ class ActionStream {
   std::set<const runtime::Control*> userEdited_;
   std::string userMaterial_;
   std::optional<std::vector<std::string>> savedCase_;  // what the fuzz file holds
-  // CORVASINE_FUZZ_TRACE set: each action, the messages it showed and the
-  // windows at the end go to stderr, to follow a finding.
-  bool trace_;
-  std::size_t traced_ = 0;
 };
 
-// A text that a user might type: raw bytes, an odd entry, or a figure.
-std::string fuzzText(FuzzedDataProvider& input);
+// Runs the input as a stream of actions on a fresh application with the
+// registered windows; then forgets what the services recorded.
+void runStream(FuzzServices& services, FuzzedDataProvider& input,
+               void (*registerWindows)(runtime::Application&), const StreamOptions& options);
 
 }  // namespace corvasine::fuzz

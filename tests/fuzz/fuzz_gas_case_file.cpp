@@ -6,36 +6,18 @@
 // leaves the windows and the composition as they were.
 
 #include <cstdint>
-#include <iterator>
 #include <string>
 
-#include "fuzz/case_file_oracle.h"
-#include "fuzz/fuzz_services.h"
-#include "fuzz/gas_fixture.h"
+#include "fuzz/case_files.h"
 #include "fuzz/window_checks.h"
-#include "gas_turbine/frmgas.h"
 #include "runtime/number.h"
-#include "shell/case_file.h"
 
 namespace corvasine::fuzz {
 namespace {
 
-using gas::frmgas;
-
 constexpr std::size_t kBoxFields = 14;
 constexpr std::size_t kFields = 35;
-
-// The settings after the composition, in file order; the generator check box
-// follows them.
-constexpr const char* kSettingLists[] = {"cmbtemp", "cmdsite",    "cmdpress1", "Combo1",  "Combo2",
-                                         "Combo3",  "Combo6",     "Combo7",    "Combo8",  "Combo4",
-                                         "Combo5",  "Combo11",    "Combo12",   "Combo13", "Combo9",
-                                         "Combo10", "balancetype"};
-constexpr std::size_t kSettings = std::size(kSettingLists) + 1;
-
-runtime::ComboBox& settingList(frmgas& f, std::size_t k) {
-  return *static_cast<runtime::ComboBox*>(f.findControl(kSettingLists[k]));
-}
+constexpr std::size_t kSettings = 18;
 
 // A whole number from 0 to below the count of choices.
 bool isChoice(const std::string& piece, std::size_t choices) {
@@ -44,7 +26,7 @@ bool isChoice(const std::string& piece, std::size_t choices) {
          *whole < static_cast<double>(choices);
 }
 
-bool acceptable(const std::optional<std::vector<std::string>>& pieces, frmgas& f) {
+bool acceptable(const std::optional<std::vector<std::string>>& pieces, gas::frmgas& f) {
   if (!pieces || (pieces->size() != kFields && pieces->size() != kFields + kSettings)) return false;
   for (std::size_t k = kBoxFields; k < kFields; ++k) {
     const std::string& piece = (*pieces)[k];
@@ -53,70 +35,32 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces, frmgas& f
     if (share < 0 || share > 100) return false;
   }
   if (pieces->size() == kFields) return true;
-  for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
-    if (!isChoice((*pieces)[kFields + k], settingList(f, k).items().size())) return false;
+  const auto lists = gasSettingLists(f);
+  for (std::size_t k = 0; k < lists.size(); ++k)
+    if (!isChoice((*pieces)[kFields + k], lists[k]->items().size())) return false;
   return isChoice(pieces->back(), 2);
 }
 
-// One window for the process: each file is opened over what the last one left.
-struct Fixture {
-  FuzzServices services;
-  runtime::Application app{services};
-  frmgas* window = nullptr;
-  std::string shown;  // the snapshot and hidden state after the last file
-
-  Fixture() {
-    services.allowMessages(gasMessages());
-    services.fuzzFile = services.programFolder + "/fuzz.qvdg";
-    writeDefaultUnits(services.programFolder);
-    window = &app.form<frmgas>();
-    shown = snapshot(app) + gasHiddenState(app);
-  }
-};
-
-void openCase(Fixture& fixture, std::string_view bytes) {
-  frmgas& f = *fixture.window;
-  writeBytes(fixture.services.fuzzFile, bytes);
-  {
-    runtime::Application::EventScope scope(fixture.app);
-    f.clickMenuItem("m_open");
-  }
+void openCase(std::string_view bytes) {
+  static CaseFileFixture fixture(gasMessages(), "fuzz.qvdg", gasHiddenState);
+  if (fixture.app.find<gas::frmgas>() == nullptr) writeDefaultUnits(fixture.services.programFolder);
+  gas::frmgas& f = fixture.app.form<gas::frmgas>();
   const auto pieces = casePieces(bytes, '^');
-  bool refused = false;
-  for (const auto& m : fixture.services.messages) refused |= m.text == shell::kOpenFailedMessage;
-  if (refused != !acceptable(pieces, f))
-    finding(refused ? "a sound case file was refused" : "a bad case file was accepted");
-  if (refused) {
-    if (fixture.services.messages.size() != 1) finding("a refused file showed another message");
-    if (snapshot(fixture.app) + gasHiddenState(fixture.app) != fixture.shown)
-      finding("a refused case file changed the window");
-    return;
-  }
-  const runtime::TextBox* boxes[] = {&f.Text1,  &f.Text2,  &f.Text4,  &f.Text6,  &f.Text18,
-                                     &f.Text17, &f.Text16, &f.Text26, &f.Text25, &f.Text10,
-                                     &f.Text11, &f.Text15, &f.Text19, &f.Text20};
+  if (fixture.open(f, bytes, acceptable(pieces, f))) return;
+  // The boxes, then the settings when the file holds them.
+  const std::vector<std::string> texts = gasCaseTexts(f);
   for (std::size_t k = 0; k < kBoxFields; ++k)
-    if (boxes[k]->text() != (*pieces)[k])
-      finding("a box does not hold its field", boxes[k]->name());
-  if (pieces->size() == kFields + kSettings) {
-    for (std::size_t k = 0; k < std::size(kSettingLists); ++k)
-      if (settingList(f, k).listIndex() != runtime::ParseNumber((*pieces)[kFields + k]))
-        finding("a list is not on its setting", settingList(f, k).name());
-    if (f.Check1.value() != runtime::ParseNumber(pieces->back()))
-      finding("the generator check box is not on its setting");
-  }
-  const std::string nonFinite = nonFiniteShown(fixture.app, {}, bytes);
-  if (!nonFinite.empty()) finding("a box shows a number that is not finite", nonFinite);
-  fixture.shown = snapshot(fixture.app) + gasHiddenState(fixture.app);
+    if (texts[k] != (*pieces)[k]) finding("a box does not hold its field", std::to_string(k));
+  for (std::size_t k = 0; k < kSettings && pieces->size() == kFields + kSettings; ++k)
+    if (texts[kBoxFields + k] !=
+        std::to_string(static_cast<int>(*wholeNumber((*pieces)[kFields + k]))))
+      finding("a setting does not hold its field", std::to_string(k));
 }
 
 }  // namespace
 }  // namespace corvasine::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static corvasine::fuzz::Fixture fixture;
-  corvasine::fuzz::openCase(fixture, std::string_view(reinterpret_cast<const char*>(data), size));
-  fixture.services.messages = {};
-  fixture.services.fileDialogs = {};
+  corvasine::fuzz::openCase(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
-#include "fuzz/gas_fixture.h"
+#include "fuzz/case_files.h"
 #include "fuzz/window_checks.h"
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_evaluation.h"
@@ -16,64 +16,34 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine;
-  static fuzz::FuzzServices& services = []() -> fuzz::FuzzServices& {
-    static fuzz::FuzzServices s;
-    std::set<std::string> allowed = fuzz::gasMessages();
-    allowed.insert(fuzz::printQuestion(s.printerName));
-    s.allowMessages(std::move(allowed));
-    s.fuzzFile = s.programFolder + "/fuzz.qvdg";
-    return s;
-  }();
+  static fuzz::FuzzServices services(fuzz::gasMessages(), "fuzz.qvdg", true);
   FuzzedDataProvider input(data, size);
-  switch (input.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-      break;  // none: the window writes one
-    case 1:
-      fuzz::writeBytes(gas::unitsFilePath(services.programFolder),
-                       input.ConsumeRandomLengthString(64));
-      break;
-    default:
-      fuzz::writeDefaultUnits(services.programFolder);
-      break;
-  }
-  services.answerFrom(&input);
-  {
-    runtime::Application app(services);
-    gas::registerGasTurbine(app);
+  // The units file: none (the window writes one), fuzz bytes or sound.
+  const int units = input.ConsumeIntegralInRange(0, 3);
+  if (units == 1)
+    fuzz::writeBytes(gas::unitsFilePath(services.programFolder),
+                     input.ConsumeRandomLengthString(64));
+  else if (units > 1)
+    fuzz::writeDefaultUnits(services.programFolder);
+  static const fuzz::StreamOptions options = [] {
     fuzz::StreamOptions options;
-    options.reopen = [](runtime::Application& a) { a.showForm("frmgas"); };
+    options.window = "frmgas";
     options.hiddenState = fuzz::gasHiddenState;
     // The boxes Evaluate reads, directly or through a stored value; the
     // generator efficiency only when ticked.
-    options.evaluation = {"frmgas",
-                          "Command2",
-                          "rich_result",
-                          std::string(gas::kCheckValuesMessage),
-                          "Fresh air flow: ",
-                          [](runtime::Form& f) {
+    options.evaluation = {"Command2", "rich_result", std::string(gas::kCheckValuesMessage),
+                          "Fresh air flow: ", [](runtime::Form& f) {
                             return fuzz::holdNumbers(
                                        f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
                                            "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
                                    (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
                                     fuzz::holdNumbers(f, {"Text25"}));
                           }};
-    options.workableCases = {[](runtime::Application& a) {
-      fuzz::typeEntries(a, "frmgas",
-                        {{"Text1", "59"},
-                         {"Text2", "150"},
-                         {"Text4", "60"},
-                         {"Text6", "4"},
-                         {"Text18", "80"},
-                         {"Text17", "300"},
-                         {"Text16", "1000"},
-                         {"Text26", "1.5"},
-                         {"Text25", "98.5"},
-                         {"Text10", "1050"},
-                         {"Text11", "5.5"},
-                         {"Text15", "15"},
-                         {"Text19", "720"},
-                         {"Text20", "220"}});
-      // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+    options.workableCases = {
+        "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 Text26=1.5 "
+        "Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 Text20=220"};
+    // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+    options.caseState = [](runtime::Application& a) {
       auto& comp = gas::gasShared(a).fuelComp;
       comp.fill(0.0);
       comp[1] = 85.25;
@@ -82,31 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       comp[13] = 2;
       comp[14] = 4.25;
       comp[15] = 0.5;
-    }};
-    // The composition is left out: opening a case has the fuel dialog take it
-    // over, which may normalize it. The case reopens with its units, balance
-    // mode and generator check box.
-    options.caseTexts = [](runtime::Application& a) {
-      std::vector<std::string> texts;
-      if (auto* f = a.find<gas::frmgas>()) {
-        for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{
-                 &f->Text1, &f->Text2, &f->Text4, &f->Text6, &f->Text18, &f->Text17, &f->Text16,
-                 &f->Text26, &f->Text25, &f->Text10, &f->Text11, &f->Text15, &f->Text19,
-                 &f->Text20})
-          texts.push_back(box->text());
-        for (const runtime::ComboBox* list :
-             {&f->cmbtemp, &f->cmdsite, &f->cmdpress1, &f->Combo1, &f->Combo2, &f->Combo3,
-              &f->Combo4, &f->Combo5, &f->Combo6, &f->Combo7, &f->Combo8, &f->Combo9, &f->Combo10,
-              &f->Combo11, &f->Combo12, &f->Combo13, &f->balancetype})
-          texts.push_back(list->name() + " " + std::to_string(list->listIndex()));
-        texts.push_back("Check1 " + std::to_string(f->Check1.value()));
-      }
-      return texts;
     };
-    options.reopen(app);
-    fuzz::ActionStream(app, services, input, options).run();
-  }
-  services.answerFrom(nullptr);
-  services.reset();
+    // The composition is left out: opening a case has the fuel dialog take it
+    // over, which may normalize it.
+    options.caseTexts = [](runtime::Application& a) {
+      auto* f = a.find<gas::frmgas>();
+      return f != nullptr ? fuzz::gasCaseTexts(*f) : std::vector<std::string>{};
+    };
+    return options;
+  }();
+  fuzz::runStream(services, input, gas::registerGasTurbine, options);
   return 0;
 }

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "fuzz/fuzz_services.h"
+#include "fuzz/window_checks.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
 
@@ -24,45 +25,13 @@ namespace {
 // Values from here up show 15 digits that round beyond the Double range.
 constexpr double kLargestReadable = 1.797693134862315e308;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The documented syntax, written out again: blanks, sign, digits with an
-// optional point, optional exponent, blanks; at least one mantissa digit.
-// Returns the text without its blanks, or nothing when it does not qualify.
-bool decimalText(const std::string& text, std::string& core, int& significantDigits) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
-  core = text.substr(b, e - b);
-  std::size_t i = 0, digits = 0;
-  std::string mantissa;
-  if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
-  for (; i < core.size() && isDigit(core[i]); ++i, ++digits) mantissa += core[i];
-  if (i < core.size() && core[i] == '.')
-    for (++i; i < core.size() && isDigit(core[i]); ++i, ++digits) mantissa += core[i];
-  if (digits == 0) return false;
-  if (i < core.size() && (core[i] == 'e' || core[i] == 'E')) {
-    ++i;
-    if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
-    std::size_t exponentDigits = 0;
-    for (; i < core.size() && isDigit(core[i]); ++i) ++exponentDigits;
-    if (exponentDigits == 0) return false;
-  }
-  const std::size_t first = mantissa.find_first_not_of('0');
-  const std::size_t last = mantissa.find_last_not_of('0');
-  significantDigits = first == std::string::npos ? 0 : static_cast<int>(last - first + 1);
-  return i == core.size();
-}
-
 // The text keeps to its form: no trailing zero after a point, at most 15
 // significant digits, and it reads back to the same text.
 void checkNumberText(double x) {
   const std::string text = runtime::NumberText(x);
-  std::string core;
-  int significant = 0;
-  if (!decimalText(text, core, significant) || core != text)
-    finding("NumberText is not a decimal text", text);
-  if (significant > 15) finding("NumberText shows more than 15 digits", text);
+  const auto decimal = decimalText(text);
+  if (!decimal || decimal->core != text) finding("NumberText is not a decimal text", text);
+  if (decimal->significantDigits > 15) finding("NumberText shows more than 15 digits", text);
   const std::size_t point = text.find('.');
   const std::size_t mantissaEnd = std::min(text.find('E'), text.size());
   if (point != std::string::npos && text[mantissaEnd - 1] == '0')
@@ -117,9 +86,7 @@ void checkDecimalRounding(std::int64_t digits, int scale, int n) {
 }
 
 void checkText(const std::string& text) {
-  std::string core;
-  int significant = 0;
-  const bool syntax = decimalText(text, core, significant);
+  const auto decimal = decimalText(text);
   double parsed = 0.0;
   bool number = true;
   try {
@@ -128,12 +95,12 @@ void checkText(const std::string& text) {
     number = false;
   }
   if (number != runtime::IsNumber(text)) finding("IsNumber disagrees with ParseNumber", text);
-  if (!syntax) {
+  if (!decimal) {
     if (number) finding("ParseNumber read a text that is not a decimal number", text);
     return;
   }
   errno = 0;
-  const double c = std::strtod(core.c_str(), nullptr);  // the C locale of this process
+  const double c = std::strtod(decimal->core.c_str(), nullptr);  // the C locale of this process
   if (std::isinf(c)) {
     if (number) finding("ParseNumber read a value beyond the Double range", text);
     return;
@@ -143,7 +110,7 @@ void checkText(const std::string& text) {
   if (parsed != c && !(std::fabs(c) < DBL_MIN && parsed == 0.0))
     finding("ParseNumber differs from the C library", text);
   checkNumberText(parsed);
-  if (significant <= 15 && std::fabs(parsed) >= DBL_MIN &&
+  if (decimal->significantDigits <= 15 && std::fabs(parsed) >= DBL_MIN &&
       runtime::ParseNumber(runtime::NumberText(parsed)) != parsed)
     finding("a number of 15 digits does not read back", text);
 }

@@ -17,6 +17,13 @@ void finding(std::string_view what, std::string_view detail) {
   std::abort();
 }
 
+FuzzServices::FuzzServices(std::set<std::string> allowed, const std::string& fileName, bool prints)
+    : fuzzFile(programFolder + "/" + fileName), allowed_(std::move(allowed)) {
+  if (prints)
+    allowed_.insert("Print will be sent to your default printer;\r\nDefault printer: " +
+                    printerName + "\r\nDo you want to continue?");
+}
+
 void FuzzServices::reset() {
   // Memory goes back too: libFuzzer suspects a leak in an input that
   // allocates more than it frees.
@@ -49,18 +56,13 @@ std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& optio
 
 std::string FuzzServices::pickFile() {
   if (input_ == nullptr) return fuzzFile;
-  switch (input_->ConsumeIntegralInRange(0, 4)) {
-    case 1:
-      return fuzzFile;
-    case 2:
-      return programFolder + "/missing.file";
-    case 3:
-      return programFolder + "/no such folder/case.file";
-    case 4:
-      return programFolder;  // a folder, not a file
-    default:
-      return {};  // cancel
-  }
+  // Cancel, the fuzz file, a missing file or folder, or a folder, not a file.
+  const std::string choices[] = {{},
+                                 fuzzFile,
+                                 programFolder + "/missing.file",
+                                 programFolder + "/no such folder/case.file",
+                                 programFolder};
+  return choices[input_->ConsumeIntegralInRange(0, 4)];
 }
 
 std::string FuzzServices::saveFileDialog(const runtime::FileDialogOptions& options) {

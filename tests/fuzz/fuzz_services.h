@@ -20,6 +20,11 @@ namespace corvasine::fuzz {
 
 class FuzzServices : public corvasine::testing::FakeServices {
  public:
+  // A message that is not among the allowed texts is a finding; a window
+  // that prints asks the question that names the default printer too. The
+  // fuzz file is fileName in the program folder.
+  FuzzServices(std::set<std::string> allowed, const std::string& fileName, bool prints = false);
+
   // The file a dialog can pick besides a missing one, the folder itself or cancel.
   std::string fuzzFile;
   // What the last file dialog answered.
@@ -35,9 +40,6 @@ class FuzzServices : public corvasine::testing::FakeServices {
                                      const std::string& title) override;
   std::string openFileDialog(const runtime::FileDialogOptions& options) override;
   std::string saveFileDialog(const runtime::FileDialogOptions& options) override;
-
-  // A message that is not among the allowed texts is a finding.
-  void allowMessages(std::set<std::string> texts) { allowed_ = std::move(texts); }
 
  private:
   std::string pickFile();

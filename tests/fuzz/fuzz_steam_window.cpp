@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
+#include "fuzz/case_files.h"
 #include "fuzz/window_checks.h"
 #include "steam_turbine/frmstm.h"
 #include "steam_turbine/register.h"
@@ -11,80 +12,33 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine;
-  static fuzz::FuzzServices& services = []() -> fuzz::FuzzServices& {
-    static fuzz::FuzzServices s;
-    s.allowMessages(fuzz::steamMessages());
-    s.fuzzFile = s.programFolder + "/fuzz.qvds";
-    return s;
-  }();
+  static fuzz::FuzzServices services(fuzz::steamMessages(), "fuzz.qvds");
   FuzzedDataProvider input(data, size);
-  services.answerFrom(&input);
-  {
-    runtime::Application app(services);
-    steam_turbine::registerSteamTurbine(app);
+  static const fuzz::StreamOptions options = [] {
     fuzz::StreamOptions options;
-    options.reopen = [](runtime::Application& a) { a.showForm("frmstm"); };
+    options.window = "frmstm";
     // The typed boxes of the inlet, the exhaust and a ticked extra stream.
     options.evaluation = {
-        "frmstm",
-        "cmdresult",
-        "results",
-        steam_turbine::kCheckValuesMessage,
-        "Power: ",
-        [](runtime::Form& form) {
+        "cmdresult", "results", steam_turbine::kCheckValuesMessage,
+        "Power: ", [](runtime::Form& form) {
           auto& f = static_cast<steam_turbine::frmstm&>(form);
           return fuzz::holdNumbers(f, {"Text1", "Text2", "Text3", "Text22", "Text23"}) &&
                  (f.Check1.value() != 1 || fuzz::holdNumbers(f, {"Text8", "Text9", "Text10"})) &&
                  (f.Check2.value() != 1 || fuzz::holdNumbers(f, {"Text21", "Text20", "Text19"}));
         }};
     options.workableCases = {
-        [](runtime::Application& a) {  // back pressure, inlet and exhaust only
-          fuzz::typeEntries(a, "frmstm",
-                            {{"Text1", "900"},
-                             {"Text2", "900"},
-                             {"Text3", "250"},
-                             {"Text22", "500"},
-                             {"Text23", "150"}});
-        },
-        [](runtime::Application& a) {  // condensing with induction and extraction
-          fuzz::typeEntries(a, "frmstm",
-                            {{"Check1", "1"},
-                             {"Check2", "1"},
-                             {"Text1", "900"},
-                             {"Text2", "600"},
-                             {"Text3", "200"},
-                             {"Text8", "500"},
-                             {"Text9", "150"},
-                             {"Text10", "30"},
-                             {"Text21", "450"},
-                             {"Text20", "100"},
-                             {"Text19", "50"},
-                             {"Combo1", "1"},
-                             {"Text22", "92"},
-                             {"Text23", "1.5"},
-                             {"Text24", "180"}});
-        }};
+        // back pressure, inlet and exhaust only
+        "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150",
+        // condensing with induction and extraction
+        "Check1=1 Check2=1 Text1=900 Text2=600 Text3=200 Text8=500 Text9=150 Text10=30 Text21=450 "
+        "Text20=100 Text19=50 Combo1=1 Text22=92 Text23=1.5 Text24=180"};
+    // A case reopens in the units it was saved in.
     options.caseTexts = [](runtime::Application& a) {
-      std::vector<std::string> texts;
-      if (auto* f = a.find<steam_turbine::frmstm>()) {
-        const runtime::TextBox* saved[] = {
-            &f->inlet.temperature,      &f->inlet.pressure,      &f->inlet.flow,
-            &f->induction.temperature,  &f->induction.pressure,  &f->induction.flow,
-            &f->extraction.temperature, &f->extraction.pressure, &f->extraction.flow,
-            &f->exhaust.temperature,    &f->exhaust.pressure,    &f->exhaust.flow};
-        for (const runtime::TextBox* box : saved) texts.push_back(box->text());
-        for (int value : {f->Check1.value(), f->Check2.value(), f->Combo1.listIndex()})
-          texts.push_back(std::to_string(value));
-        // A case reopens in the units it was saved in.
-        for (const runtime::ComboBox* list : f->unitLists())
-          texts.push_back(std::to_string(list->listIndex()));
-      }
-      return texts;
+      auto* f = a.find<steam_turbine::frmstm>();
+      return f != nullptr ? fuzz::steamCaseTexts(*f) : std::vector<std::string>{};
     };
-    options.reopen(app);
-    fuzz::ActionStream(app, services, input, options).run();
-  }
-  services.answerFrom(nullptr);
-  services.reset();
+    return options;
+  }();
+  fuzz::runStream(services, input, steam_turbine::registerSteamTurbine, options);
   return 0;
 }

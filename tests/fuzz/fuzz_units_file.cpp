@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "fuzz/case_file_oracle.h"
+#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "fuzz/window_checks.h"
 #include "gas_turbine/gas_shared.h"
@@ -43,11 +43,7 @@ std::string readAll(const std::string& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvasine::fuzz;
-  static FuzzServices& services = []() -> FuzzServices& {
-    static FuzzServices s;
-    s.allowMessages(gasMessages());
-    return s;
-  }();
+  static FuzzServices services(gasMessages(), "");
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string path = corvasine::gas::unitsFilePath(services.programFolder);
   writeBytes(path, bytes);

@@ -1,6 +1,5 @@
 #include "fuzz/window_checks.h"
 
-#include <algorithm>
 #include <cctype>
 
 #include "gas_turbine/frmcomp.h"
@@ -15,37 +14,22 @@
 #include "steam_turbine/steam_evaluation.h"
 
 namespace corvasine::fuzz {
-
 namespace {
-
-using runtime::ControlKind;
 
 void describe(std::string& out, const runtime::Control& c) {
   out += c.name();
   out += c.enabled() ? '+' : '-';
   out += c.visible() ? '+' : '-';
-  switch (c.kind()) {
-    case ControlKind::TextBox:
-      out += static_cast<const runtime::TextBox&>(c).text();
-      break;
-    case ControlKind::ComboBox:
-      out += static_cast<char>('0' + 1 + static_cast<const runtime::ComboBox&>(c).listIndex());
-      break;
-    case ControlKind::CheckBox:
-      out += static_cast<char>('0' + static_cast<const runtime::CheckBox&>(c).value());
-      break;
-    case ControlKind::OptionButton:
-      out += static_cast<const runtime::OptionButton&>(c).value() ? '1' : '0';
-      break;
-    case ControlKind::Label:
-      out += static_cast<const runtime::Label&>(c).caption();
-      break;
-    case ControlKind::CommandButton:
-      out += static_cast<const runtime::CommandButton&>(c).caption();
-      break;
-    default:
-      break;
-  }
+  if (const auto* box = dynamic_cast<const runtime::TextBox*>(&c))
+    out += box->text();
+  else if (const auto* list = dynamic_cast<const runtime::ComboBox*>(&c))
+    out += std::to_string(list->listIndex());
+  else if (const auto* check = dynamic_cast<const runtime::CheckBox*>(&c))
+    out += std::to_string(check->value());
+  else if (const auto* option = dynamic_cast<const runtime::OptionButton*>(&c))
+    out += option->value() ? '1' : '0';
+  else if (const auto* captioned = dynamic_cast<const runtime::CaptionedControl*>(&c))
+    out += captioned->caption();  // a label or a button
   out += '\n';
 }
 
@@ -54,39 +38,14 @@ bool isTokenChar(char c) {
          c == '#' || c == '(' || c == ')';
 }
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
-// Decimal syntax as ParseNumber reads it, whether or not the value fits.
-bool hasDecimalSyntax(std::string_view s) {
-  std::size_t i = 0, digits = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') ++i;
-  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t exponentDigits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++exponentDigits;
-    if (exponentDigits == 0) return false;
-  }
-  return i == s.size();
-}
-
 bool isNonFiniteToken(std::string_view token) {
-  std::string t = lower(token);
-  while (!t.empty() && (t.front() == '+' || t.front() == '-')) t.erase(0, 1);
+  std::string t(token);
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  t.erase(0, t.find_first_not_of("+-"));
   if (t == "inf" || t == "infinity" || t == "nan" || t.rfind("nan(", 0) == 0) return true;
-  if (t.find("#inf") != std::string::npos || t.find("#ind") != std::string::npos ||
-      t.find("#nan") != std::string::npos || t.find("#qnan") != std::string::npos)
-    return true;
-  return hasDecimalSyntax(token) && !runtime::IsNumber(token);
+  for (const char* printed : {"#inf", "#ind", "#nan", "#qnan"})  // as run-time libraries print them
+    if (t.find(printed) != std::string::npos) return true;
+  return decimalText(token) && !runtime::IsNumber(token);
 }
 
 // The first non-finite token of the text that userMaterial does not hold.
@@ -107,6 +66,32 @@ std::string systemNonFiniteToken(std::string_view text, std::string_view userMat
 
 }  // namespace
 
+std::optional<DecimalText> decimalText(std::string_view text) {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  std::size_t b = 0, e = text.size();
+  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  const std::string_view core = text.substr(b, e - b);
+  std::size_t i = 0;
+  std::string mantissa;
+  if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+  for (; i < core.size() && isDigit(core[i]); ++i) mantissa += core[i];
+  if (i < core.size() && core[i] == '.')
+    for (++i; i < core.size() && isDigit(core[i]); ++i) mantissa += core[i];
+  if (mantissa.empty()) return std::nullopt;
+  if (i < core.size() && (core[i] == 'e' || core[i] == 'E')) {
+    ++i;
+    if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+    if (i == core.size() || !isDigit(core[i])) return std::nullopt;
+    while (i < core.size() && isDigit(core[i])) ++i;
+  }
+  if (i != core.size()) return std::nullopt;
+  const std::size_t first = mantissa.find_first_not_of('0');
+  const std::size_t last = mantissa.find_last_not_of('0');
+  return DecimalText{std::string(core),
+                     first == std::string::npos ? 0 : static_cast<int>(last - first + 1)};
+}
+
 std::string snapshot(const runtime::Application& app) {
   std::string out;
   out.reserve(8192);
@@ -117,8 +102,6 @@ std::string snapshot(const runtime::Application& app) {
   return out;
 }
 
-bool showsNonFinite(std::string_view text) { return !systemNonFiniteToken(text, {}).empty(); }
-
 std::string nonFiniteShown(const runtime::Application& app,
                            const std::set<const runtime::Control*>& userEdited,
                            std::string_view userMaterial) {
@@ -126,12 +109,10 @@ std::string nonFiniteShown(const runtime::Application& app,
     for (const runtime::Control* c : form->controls()) {
       if (userEdited.count(c) != 0) continue;
       std::string_view text;
-      if (c->kind() == ControlKind::TextBox)
-        text = static_cast<const runtime::TextBox*>(c)->text();
-      else if (c->kind() == ControlKind::Label)
-        text = static_cast<const runtime::Label*>(c)->caption();
-      else
-        continue;
+      if (const auto* box = dynamic_cast<const runtime::TextBox*>(c))
+        text = box->text();
+      else if (const auto* label = dynamic_cast<const runtime::Label*>(c))
+        text = label->caption();
       if (!systemNonFiniteToken(text, userMaterial).empty())
         return form->name() + "." + c->name() + ": " + std::string(text);
     }
@@ -155,11 +136,6 @@ std::set<std::string> steamMessages() {
   texts.insert({steam_turbine::kCheckValuesMessage, steam_turbine::kNegativeExhaustMessage,
                 steam_turbine::kSearchAbortedMessage, steam_turbine::kWrongValuesMessage});
   return texts;
-}
-
-std::string printQuestion(const std::string& printer) {
-  return "Print will be sent to your default printer;\r\nDefault printer: " + printer +
-         "\r\nDo you want to continue?";
 }
 
 std::set<std::string> gasMessages() {

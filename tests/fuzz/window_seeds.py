@@ -4,30 +4,26 @@
 The targets read their choices with FuzzedDataProvider, which takes whole
 numbers from the end of the input backwards, one byte for a range below 256:
 a stream of choices is therefore stored reversed. The actions are numbered
-as in action_stream.h (Type 0 ... Close 9, TypeCase 10); a case typed by
-TypeCase is one of the tests' workable cases. The random streams start from a
-workable case and run on seeded bytes, for the test that replays the corpus.
+in the action table of action_stream.cpp (Type 0 ... TypeCase 10); TypeCase
+types one of the workable cases. The random streams start from a workable case
+and run on seeded bytes, for the test that replays the corpus.
 """
-import os
+import pathlib
 import random
 
 TYPE_CASE, PRESS, MENU = 10, 3, 4
 BUTTON = 1  # Press: a command button rather than a label
 FUZZ_FILE = 1  # a file dialog's answer: the file the stream wrote
+SAVE, OPEN = 1, 2  # menu items in the order the calculator windows list them
 
 def stream(*choices):
     return bytes(reversed(choices))
 
-# Menu items in the order the calculator windows list them.
-SAVE, OPEN = 1, 2
-
-# A choice among n items takes no byte when n is 1.
-def evaluate(button=None):
+def evaluate(button=None):  # a choice among n items takes no byte when n is 1
     return (PRESS, BUTTON) + (() if button is None else (button,))
 
 def random_streams(*first):
-    return {'random_%d' % k: random.Random(k).randbytes(600) + stream(*first)
-            for k in range(12)}
+    return {'random_%d' % k: random.Random(k).randbytes(600) + stream(*first) for k in range(12)}
 
 seeds = {
     'fuzz_steam_window': {
@@ -47,10 +43,8 @@ seeds = {
     },
 }
 
-here = os.path.dirname(os.path.abspath(__file__))
+here = pathlib.Path(__file__).resolve().parent
 for target, files in seeds.items():
-    folder = os.path.join(here, 'corpus', target)
-    os.makedirs(folder, exist_ok=True)
+    (here / 'corpus' / target).mkdir(parents=True, exist_ok=True)
     for name, data in files.items():
-        with open(os.path.join(folder, name), 'wb') as out:
-            out.write(data)
+        (here / 'corpus' / target / name).write_bytes(data)

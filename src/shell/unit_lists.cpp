@@ -72,17 +72,20 @@ constexpr UnitEntry kHeatingValue[] = {
 
 // Mass flow units in lb/h. lb/h scales by exactly 1; kg/s has always been
 // 7936.64 lb/h, not kPoundsPerKilogram × 3600.
+constexpr double kLbPerHourPerLbPerHour = 1.0;
 constexpr double kLbPerHourPerLbPerSecond = 3600.0;
 constexpr double kLbPerHourPerKgPerSecond = 7936.64;
 constexpr double kLbPerHourPerLongTonPerHour = 2240.0;
-template <double LbPerHour>
+// The factor is a reference: a floating-point value is no template argument
+// in every compiler we build with.
+template <const double& LbPerHour>
 constexpr UnitEntry massFlow(std::string_view text) {
   return {text, 0.0, [](double v) { return v / kPoundsPerKilopound * LbPerHour; },
           [](double kpph) { return kpph * kPoundsPerKilopound / LbPerHour; }};
 }
 constexpr UnitEntry kMassFlow[] = {
     {"kpph"},
-    massFlow<1.0>("lb/h"),
+    massFlow<kLbPerHourPerLbPerHour>("lb/h"),
     massFlow<kLbPerHourPerLbPerSecond>("lb/s"),
     massFlow<kPoundsPerKilogram>("kg/h"),
     massFlow<kLbPerHourPerKgPerSecond>("kg/s"),

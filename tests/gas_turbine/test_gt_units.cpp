@@ -129,40 +129,23 @@ TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
   EXPECT_EQ(firstTen(), (Units{1, 2, 0, 0, 0, 0, 0, 0, 0, 7}));
 }
 
-// Cancel does nothing; a failed write warns and keeps the dialog for another try.
-TEST_F(DefaultUnits, FailedWriteWarnsAndKeepsTheDialogForAnotherTry) {
-  blockFile();
-  auto& dialog = app.form<frm_gtunits>();
-  dialog.cmbtemp.setListIndex(1);
-  dialog.cmd_cancel.click();
-  EXPECT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(gasState().gtUnits[0], 0);
-  dialog.cmbtemp.setListIndex(0);
-  dialog.Combo5.setListIndex(2);
-  dialog.cmd_ok.click();
-  EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotWritable});
-  ASSERT_NE(app.find<frm_gtunits>(), nullptr);
-  EXPECT_EQ(gasState().gtUnits[8], 2);  // the new positions stay
-
-  std::filesystem::remove(path("gtunits.qvd"));
-  dialog.cmd_ok.click();
-  EXPECT_EQ(fileBytes(), "0*0*0*0*0*0*0*0*2*0\r\n");
-  EXPECT_EQ(app.find<frm_gtunits>(), nullptr);
-}
-
-// A units file marked read-only is not replaced: OK warns and stays open. A
-// folder that refuses the temporary file (here a folder holds its name) still
-// gets the units file written in place.
+// Cancel does nothing. A units file marked read-only is not replaced: OK warns
+// and stays open with the new positions. A folder that refuses the temporary
+// file (here a folder holds its name) still gets the units file written in place.
 TEST_F(DefaultUnits, ReadOnlyFileWarnsAndARefusingFolderIsWrittenInPlace) {
   namespace fs = std::filesystem;
   const std::string file = path("gtunits.qvd");
   writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n");
   auto& dialog = app.form<frm_gtunits>();
   dialog.cmbtemp.setListIndex(1);
+  dialog.cmd_cancel.click();
+  ASSERT_NE(app.find<frm_gtunits>(), nullptr);
+  EXPECT_EQ(gasState().gtUnits[0], 0);
   fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   dialog.cmd_ok.click();
   EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotWritable});
   EXPECT_EQ(fileBytes(), "0*0*0*0*0*0*0*0*0*0\r\n");
+  EXPECT_EQ(gasState().gtUnits[0], 1);
   ASSERT_NE(app.find<frm_gtunits>(), nullptr);
 
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);

@@ -8,15 +8,39 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_shared.h"
 #include "runtime/application.h"
+#include "runtime/number.h"
 #include "support/fake_services.h"
 
 namespace corvasine::gas {
+
+using Composition = std::map<std::size_t, double>;  // component index -> mole %
+
+// Types "Text1=59 cmbtemp=1 Check1=1 ..." into a window, in order: a box
+// takes the text, a list the position, a check box the value.
+inline void typeInto(runtime::Form& f, const std::string& line) {
+  std::istringstream words(line);
+  std::string word;
+  while (words >> word) {
+    const std::size_t eq = word.find('=');
+    runtime::Control* c = f.findControl(word.substr(0, eq));
+    ASSERT_NE(c, nullptr) << word;
+    const std::string text = word.substr(eq + 1);
+    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
+      box->setText(text);
+    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
+      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
+    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
+      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
+  }
+}
 
 class FrmgasTest : public ::testing::Test {
  protected:
@@ -33,23 +57,18 @@ class FrmgasTest : public ::testing::Test {
 
   frmgas& window() { return app.form<frmgas>(); }
   GasShared& gasState() { return gasShared(app); }
+  // The fuel composition: these shares, every other component 0.
+  void setComposition(const Composition& shares) {
+    gasState().fuelComp.fill(0.0);
+    for (const auto& [index, share] : shares) gasState().fuelComp[index] = share;
+  }
 
   // The 14 boxes of a case file and a natural gas that sums to 100 %.
   void typeCase(frmgas& f) {
-    const std::pair<runtime::TextBox*, const char*> texts[] = {
-        {&f.Text1, "59"},    {&f.Text2, "150"},   {&f.Text4, "60"},    {&f.Text6, "4"},
-        {&f.Text18, "80"},   {&f.Text17, "300"},  {&f.Text16, "1000"}, {&f.Text26, "1.5"},
-        {&f.Text25, "98.5"}, {&f.Text10, "1050"}, {&f.Text11, "5.5"},  {&f.Text15, "15"},
-        {&f.Text19, "720"},  {&f.Text20, "220"}};
-    for (auto [box, text] : texts) box->setText(text);
-    auto& comp = gasState().fuelComp;
-    comp.fill(0.0);
-    comp[1] = 85.25;
-    comp[2] = 6;
-    comp[4] = 2;
-    comp[13] = 2;
-    comp[14] = 4.25;
-    comp[15] = 0.5;
+    typeInto(f,
+             "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 "
+             "Text26=1.5 Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 Text20=220");
+    setComposition({{1, 85.25}, {2, 6}, {4, 2}, {13, 2}, {14, 4.25}, {15, 0.5}});
   }
 
   corvasine::testing::FakeServices services;
@@ -80,12 +99,17 @@ inline std::vector<std::string> referenceLines(const std::string& file,
   return lines;
 }
 
-// The figure after `key` in a printed line of figures, up to the next ", ".
-inline std::string figure(const std::string& line, const std::string& key) {
-  const std::size_t start = line.find(key);
-  if (start == std::string::npos) return "(" + key + " missing)";
-  const std::size_t from = start + key.size();
-  return line.substr(from, line.find(", ", from) - from);
+// The figure printed right after `key` in the first of the lines that holds
+// it, up to the next blank, comma or semicolon.
+inline std::string figure(const std::vector<std::string>& lines, const std::string& key) {
+  for (const std::string& line : lines) {
+    const std::size_t at = line.find(key);
+    if (at == std::string::npos) continue;
+    const std::string rest = line.substr(at + key.size());
+    return rest.substr(0, rest.find_first_of(" ;,"));
+  }
+  ADD_FAILURE() << "no reference line " << key;
+  return "";
 }
 
 }  // namespace corvasine::gas

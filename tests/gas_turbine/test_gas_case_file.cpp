@@ -35,41 +35,6 @@ class GasCaseFile : public FrmgasTest {
 const std::string kCaseFields =
     "59^150^60^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
     "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0";
-// Then the 16 unit lists, the balance mode and the generator check box, all
-// on their first entry and unticked.
-const std::string kCaseLine = kCaseFields + "^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n";
-
-TEST_F(GasCaseFile, RoundTripThroughOneLineOfFields) {
-  frmgas& f = window();
-  typeCase(f);
-  const auto savedComp = gasState().fuelComp;
-  save("case.qvdg");
-  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseLine);
-  services.answers = {MessageAnswer::Yes};
-  f.clickMenuItem("m_new");
-  typeCase(f);
-  f.Command2.click();
-  ASSERT_NE(f.rich_result.text(), kRightsNotice);
-  gasState().fuelComp[20] = 3.5;
-
-  open("case.qvdg");
-  EXPECT_EQ(services.messages.size(), 1u);         // the New question only
-  EXPECT_EQ(f.rich_result.text(), kRightsNotice);  // the result of another case goes
-  EXPECT_EQ(f.Text1.text(), "59");
-  EXPECT_EQ(f.Text20.text(), "220");
-  for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(gasState().fuelComp[i], savedComp[i]) << i;
-  EXPECT_EQ(gasState().fuelComp[20], 3.5);  // not read back
-  // The handlers ran and the fuel dialog transferred the mixture, unseen.
-  EXPECT_EQ(f.inputState().siteAltitude, 150);
-  EXPECT_EQ(f.inputState().compDischPress, 220);
-  EXPECT_FALSE(f.Text12.text().empty());
-  EXPECT_FALSE(f.Text8.text().empty());
-  EXPECT_EQ(app.find<frmcomp>(), nullptr);  // the transfer unloads it
-
-  ASSERT_EQ(services.fileDialogs.size(), 2u);
-  for (const auto& dialog : services.fileDialogs)
-    EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
-}
 
 // A file without the settings carries numbers only: they are read in the
 // unit the list shows at open, the lists, mode and check box stay, and an
@@ -77,10 +42,7 @@ TEST_F(GasCaseFile, RoundTripThroughOneLineOfFields) {
 TEST_F(GasCaseFile, AFileWithoutSettingsReadsTheTextsAsTheyStand) {
   frmgas& f = window();
   typeCase(f);
-  f.cmbtemp.setListIndex(1);
-  f.balancetype.setListIndex(1);
-  f.Check1.setValue(1);
-  f.Text19.setText("800");
+  typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text19=800");
   std::string fields = kCaseFields;
   fields.replace(fields.find("^720^"), 5, "^^");
   writeProgramFile("old.qvdg", "20" + fields.substr(2) + "\r\n");
@@ -142,7 +104,6 @@ struct BadCase {
   const char* name;
   std::string content;
 };
-void PrintTo(const BadCase& c, std::ostream* out) { *out << c.name; }
 
 // Good box texts, composition 100 % methane; each case spoils one thing.
 const std::string kBoxes = "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220";
@@ -158,10 +119,7 @@ TEST_P(BadCaseFile, LeavesTheWindowUnchanged) {
   frmgas& f = window();
   typeCase(f);
   f.Command2.click();  // a result on screen
-  f.cmbtemp.setListIndex(1);
-  f.balancetype.setListIndex(1);
-  f.Check1.setValue(1);
-  f.Text1.setText("15");
+  typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text1=15");
   writeProgramFile("bad.qvdg", GetParam().content);
   const auto before = windowSnapshot(f, gasState(), app);
   open("bad.qvdg");
@@ -177,18 +135,14 @@ std::string binaryText() {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadCaseFile,
+    // The fuzz corpus of the case file reader holds more: carets, a cut or
+    // overlong line, a comma, a word or a share above 100, a unit beyond its list.
     ::testing::Values(
         BadCase{"TextFile", "Dear operator, please find the readings below.\r\n"},
-        BadCase{"TextWithCarets", "a^b^c^d\r\n"}, BadCase{"BinaryFile", binaryText()},
-        BadCase{"Empty", ""}, BadCase{"CutShort", kBoxes + "^0^100^0^0^0\r\n"},
+        BadCase{"BinaryFile", binaryText()},
         BadCase{"LastFieldMissing", kBoxes + kComposition.substr(0, kComposition.size() - 2)},
-        BadCase{"OneFieldTooMany", kBoxes + "^7" + kComposition + "\r\n"},
-        BadCase{"CommaInABox",
-                "61^200^5,5^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220" + kComposition + "\r\n"},
-        BadCase{"WordInComposition", kBoxes + "^0^90^ten^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
         BadCase{"EmptyComposition", kBoxes + "^0^100^^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
         BadCase{"NegativeShare", kBoxes + "^0^100^-5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
-        BadCase{"ShareAbove100", kBoxes + "^0^100.5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
         BadCase{"UnreadLastEntryNoNumber",
                 kBoxes + "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^x\r\n"},
         // Settings: 16 lists, the mode, the check box; each spoils one.
@@ -196,8 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"SettingsOneTooMany", kBoxes + kComposition + kSettings + "^0\r\n"},
         BadCase{"TemperatureBeyondItsList",
                 kBoxes + kComposition + "^2" + kSettings.substr(2) + "\r\n"},
-        BadCase{"PressureDropBeyondItsList",
-                kBoxes + kComposition + "^0^0^0^0^5" + kSettings.substr(10) + "\r\n"},
         BadCase{"NegativePosition", kBoxes + kComposition + "^-1" + kSettings.substr(2) + "\r\n"},
         BadCase{"HalfAPosition", kBoxes + kComposition + "^0.5" + kSettings.substr(2) + "\r\n"},
         BadCase{"EmptyPosition", kBoxes + kComposition + "^" + kSettings.substr(2) + "\r\n"},
@@ -207,17 +159,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
 
 // A case saved in other units, in Exhaust Flow mode with the generator
-// efficiency ticked, reopens in a fresh window as it was saved: the settings
-// go after the composition in a fixed order, and are set before the texts.
+// efficiency ticked, reopens in a fresh window as it was saved, over a result
+// that goes: the settings go after the composition in a fixed order, and are
+// set before the texts.
 TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
   frmgas* f = &window();
-  const std::pair<runtime::ComboBox*, int> settings[] = {
-      {&f->cmbtemp, 1}, {&f->cmdsite, 1},    {&f->cmdpress1, 2}, {&f->Combo1, 2},  {&f->Combo2, 2},
-      {&f->Combo3, 3},  {&f->Combo6, 1},     {&f->Combo7, 3},    {&f->Combo8, 3},  {&f->Combo4, 2},
-      {&f->Combo5, 3},  {&f->Combo11, 1},    {&f->Combo12, 4},   {&f->Combo13, 2}, {&f->Combo9, 1},
-      {&f->Combo10, 2}, {&f->balancetype, 1}};
-  for (auto [list, position] : settings) list->setListIndex(position);
-  f->Check1.setValue(1);
+  typeInto(*f,
+           "cmbtemp=1 cmdsite=1 cmdpress1=2 Combo1=2 Combo2=2 Combo3=3 Combo6=1 Combo7=3 "
+           "Combo8=3 Combo4=2 Combo5=3 Combo11=1 Combo12=4 Combo13=2 Combo9=1 Combo10=2 "
+           "balancetype=1 Check1=1");
   typeCase(*f);
   app.form<frmcomp>().Command1.click();  // as opening does
   save("case.qvdg");
@@ -227,9 +177,14 @@ TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
   services.answers = {MessageAnswer::Yes};
   ASSERT_TRUE(app.unload(*f));
   f = &window();
+  typeCase(*f);
+  f->Command2.click();
+  ASSERT_NE(f->rich_result.text(), kRightsNotice);
   open("case.qvdg");
   EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Are you sure to quit?"});
   EXPECT_EQ(windowSnapshot(*f, gasState(), app), saved);
+  for (const auto& dialog : services.fileDialogs)
+    EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
 }
 
 // The boundaries of the composition range are good: 0 and 100 open.

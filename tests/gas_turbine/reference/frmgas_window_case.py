@@ -7,7 +7,7 @@ formulas of gas_reference.py.
 Run: python3 frmgas_window_case.py > frmgas_window_case.txt
 """
 
-from gas_reference import N, R, composition, evaluate, humid_ratio, interp
+from gas_reference import N, R, composition, evaluate, f_from_c, typed_inlet
 
 # Fuel composition dialog tables: molar mass g/mol and lower heating value Btu/scf.
 MW = {1: 16.042, 2: 30.068, 4: 44.094, 7: 58.12, 13: 44.01, 14: 28.016, 15: 34.076}
@@ -17,25 +17,15 @@ SHARES = {1: 90.0, 2: 5.0, 4: 1.5, 7: 0.5, 13: 1.0, 14: 1.8, 15: 0.2}
 
 def main():
     # Air inlet: Text1 "18.5" °C, Text2 "0.45" km, Text4 "55" %, Text6 "2.5" inHg.
-    ambient = 18.5 * 1.8 + 32
-    altitude = 0.45 * 3280.84
-    inlet_press = R(interp(altitude), 2)
+    ambient = f_from_c(18.5)
+    inlet_press, final_press, text5 = typed_inlet(ambient, 0.45 * 3280.84, 55, 2.5 * 13.5951)
     text3_bar = N(R(inlet_press / 14.5038, 4))          # cmdpress1 at "bar"
-    text5 = N(R(humid_ratio(ambient, inlet_press, 55 / 100), 4))
-    drop = 2.5 * 13.5951
-    assert drop >= 0 and inlet_press * 27.6799 > drop
-    final_press = R(inlet_press - drop / 27.6799, 2)
     text7_atm = N(R(final_press / 14.6959, 4))          # Combo3 at "atm"
 
     # Fuel: Text18 "40" °C, Text16 "26.4" mmscfd; the dialog's transfer.
     fuel_flow = R(26.4 / 24 * 1000, 4)
-    mix_mw = 0.0
-    mix_lhv = 0.0
-    for i in sorted(SHARES):
-        mix_mw = mix_mw + MW[i] * SHARES[i] / 100
-        mix_lhv = mix_lhv + LHV_DIALOG[i] * SHARES[i] / 100
-    text12 = R(mix_mw, 2)
-    text8 = R(mix_lhv, 2)
+    text12 = R(sum(MW[i] * SHARES[i] / 100 for i in sorted(SHARES)), 2)
+    text8 = R(sum(LHV_DIALOG[i] * SHARES[i] / 100 for i in sorted(SHARES)), 2)
     text14_kj = N(R(text8 * 379.4884 / text12 * 2.326, 2))  # Combo4 at "kJ/kg"
 
     # Exhaust: Text10 "540" °C; Exhaust Flow mode, Text15 "43000" kgmol/h.
@@ -44,23 +34,17 @@ def main():
     case = {
         "fuel": composition(methane=90, ethane=5, propane=1.5, nbutane=0.5, co2=1, n2=1.8,
                             h2s=0.2),
-        "Text1": "18.5", "cmbtempAtFirst": False,
-        "finalInletPress": final_press,
-        "compDischTemp": 410 * 1.8 + 32,
-        "compDischPress": 16.5 * 14.2233,
-        "fuelTemp": 40 * 1.8 + 32,
-        "fuelFlow": fuel_flow,
-        "exhaustTemp": 540 * 1.8 + 32,
-        "exhaustFlow": exhaust_flow, "balanceMode": -1, "Text15": "43000", "Text5": text5,
-        "Text26": "1.8", "Text25": "97.5", "Text25Enabled": True,
+        "ambient": ambient, "finalInletPress": final_press, "compDischTemp": f_from_c(410),
+        "compDischPress": 16.5 * 14.2233, "fuelTemp": f_from_c(40), "fuelFlow": fuel_flow,
+        "exhaustTemp": f_from_c(540), "exhaustFlow": exhaust_flow, "Text5": text5,
+        "losses": 1.8, "generator": 97.5,
     }
     print("Text3 (bar) %s, Text5 %s, Text7 (atm) %s" % (text3_bar, text5, text7_atm))
     print("Text12 %s, Text8 %s, Text14 (kJ/kg) %s" % (N(text12), N(text8), text14_kj))
     print("fuelFlow %r, exhaustFlow %r" % (fuel_flow, exhaust_flow))
     lines, figures = evaluate(case)
     print("steps %d" % figures["steps"])
-    for line in lines:
-        print(line)
+    print("\n".join(lines))
 
 if __name__ == "__main__":
     main()

@@ -50,25 +50,19 @@ std::vector<std::string> csvRecord(const std::string& line) {
   bool quoted = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-        fields.back().push_back('"');
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        fields.back().push_back(c);
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
+    if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
+      fields.back().push_back(line[++i]);  // a doubled quote inside quotes
+    else if (c == '"')
+      quoted = !quoted;
+    else if (c == ',' && !quoted)
       fields.emplace_back();
-    } else if (c != '\r') {
+    else if (c != '\r')
       fields.back().push_back(c);
-    }
   }
   return fields;
 }
+
+std::string pipeMark(int owner) { return "corvasine_" + std::to_string(owner) + "_"; }
 
 }  // namespace
 
@@ -103,12 +97,6 @@ std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row
   if (r >= sheet.size() || c >= sheet[r].size()) return "";
   return sheet[r][c];
 }
-
-namespace {
-
-std::string pipeMark(int owner) { return "corvasine_" + std::to_string(owner) + "_"; }
-
-}  // namespace
 
 std::vector<int> sofficeProcessIds(int owner) {
   const std::string mark = pipeMark(owner);

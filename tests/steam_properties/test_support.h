@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 
 #include "steam_properties/if97_basic.h"
 #include "steam_properties/literal_if97.h"
@@ -52,8 +51,6 @@ struct Property {
   double (*reg2)(double, double);
   double (*reg3)(double, double);
 };
-
-inline void PrintTo(const Property& q, std::ostream* os) { *os << q.name; }
 
 inline constexpr Property kProperties[] = {
     {"density", densW, densSatLiqTW, densSatVapTW, densSatLiqPW, densSatVapPW, dens1, dens2, dens3},

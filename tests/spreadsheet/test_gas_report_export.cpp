@@ -33,7 +33,7 @@ class GasReportOnLibreOffice : public FrmgasTest {
   }
   ~GasReportOnLibreOffice() override {
     EXPECT_EQ(readProgramFile("gasturb.qvd"), templateBytes_) << "the template changed";
-    EXPECT_EQ(testing::sofficeProcessesOfThisProcess(), 0) << "soffice left behind";
+    EXPECT_EQ(testing::sofficeProcessIds(), std::vector<int>{}) << "soffice left behind";
     EXPECT_EQ(testing::pipeSockets(), std::vector<std::string>{}) << "pipe socket left behind";
   }
   frmgas& evaluated() {

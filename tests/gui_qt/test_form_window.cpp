@@ -30,12 +30,6 @@ class FormWindowTest : public testing::ViewTest {
     form.show();
     return form;
   }
-  void focusInActiveWindow(ViewTestForm& form, const char* name) {
-    FormWindow* window = view.windowOf(form);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    widget(form, name)->setFocus();
-  }
 };
 
 // The window is made when the form first shows; model writes show at once.
@@ -103,7 +97,8 @@ TEST_F(FormWindowTest, CancelledCloseKeepsTheWindowAndEscClosesIt) {
 // in an edit.
 TEST_F(FormWindowTest, TypingRunsTheChangeHandlerAndShortcutsTheMenu) {
   ViewTestForm& form = showForm();
-  focusInActiveWindow(form, "Text1");
+  activate(form);
+  widget(form, "Text1")->setFocus();
   EXPECT_EQ(form.activeControl(), &form.Text1);
   QLineEdit* edit = widget<QLineEdit>(form, "Text1");
   ASSERT_NE(edit, nullptr);
@@ -126,7 +121,8 @@ TEST_F(FormWindowTest, TypingRunsTheChangeHandlerAndShortcutsTheMenu) {
 
 TEST_F(FormWindowTest, ListThatRefusesToLetGoKeepsTheFocus) {
   ViewTestForm& form = showForm();
-  focusInActiveWindow(form, "Combo1");
+  activate(form);
+  widget(form, "Combo1")->setFocus();
   ASSERT_EQ(form.activeControl(), &form.Combo1);
 
   form.refuseLeavingList = true;

@@ -13,18 +13,6 @@
 
 namespace corvasine::testing {
 
-TempFolder::TempFolder() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "corvasine-lo-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -1,11 +1,10 @@
 // The calculators as a desktop user meets them: cases typed into the real
-// windows and evaluated, and what the windows draw (frames, captions,
-// read-only boxes, the picture, access keys, menus from the keyboard, links).
+// windows and evaluated, and what the windows draw (read-only boxes,
+// captions, the picture, access keys, menus from the keyboard, links).
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>

@@ -27,7 +27,7 @@ struct TransportCheck {
   Printed mu, lambda, publishedMu, publishedLambda;
 };
 
-TEST(TransportReference, Regions1And2) {
+TEST(TransportReference, ReproducesTheReferenceValues) {
   const TransportCheck rows[] = {
       {273.15, 0.1, 999.843633, {1791.531, 3}, {561.0759, 4}, {1792, 0}, {561.1, 1}},
       {298.15, 0.1, 997.047435, {890.0825, 4}, {607.1948, 4}, {890.1, 1}, {607.2, 1}},
@@ -47,16 +47,13 @@ TEST(TransportReference, Regions1And2) {
     EXPECT_NEAR(viscW(t, p) * 1e6, c.publishedMu.value, 2.0 * c.publishedMu.halfUnit());
     EXPECT_NEAR(thconW(t, p) * 1e3, c.publishedLambda.value, 2.0 * c.publishedLambda.halfUnit());
   }
-}
-
-// Region 3 at the states of IF97 Table 33, from (T, rho) and the IF97 pressure (section 5b).
-TEST(TransportReference, Region3States) {
-  const TransportCheck rows[] = {
+  // Region 3 at the states of IF97 Table 33, from (T, rho) and the IF97 pressure (section 5b).
+  const TransportCheck region3[] = {
       {650, 25.5837018, 500, {57.68883, 5}, {407.8711, 4}, {}, {}},
       {650, 22.2930643, 200, {29.94305, 5}, {257.4213, 4}, {}, {}},
       {750, 78.3095639, 500, {61.84107, 5}, {378.8203, 4}, {}, {}},
   };
-  for (const TransportCheck& c : rows) {
+  for (const TransportCheck& c : region3) {
     const double theta = 647.226 / c.temperature, rhoR = c.density / 317.763;
     EXPECT_NEAR(5.5071e-05 * viscReduced(theta, rhoR) * 1e6, c.mu.value, c.mu.halfUnit());
     EXPECT_NEAR(0.4945 * thconReduced(c.temperature, 10.0 * c.pressureMpa, theta, rhoR) * 1e3,

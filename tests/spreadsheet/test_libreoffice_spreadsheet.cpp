@@ -66,10 +66,9 @@ class LibreOfficeTest : public ::testing::Test {
   std::string templateBytes_;
 };
 
-// The three formats saved at once, each by its own run (the runs must not
-// meet): each with its signature, texts literal and numbers exact; the
-// template stays as it was (the fixture checks it).
-TEST_F(LibreOfficeTest, ConcurrentSavesWriteEachFormatAndLeaveTheTemplate) {
+// Each format with its signature, texts literal and numbers exact; two runs
+// at once do not meet; the template stays as it was (the fixture checks it).
+TEST_F(LibreOfficeTest, SavesWriteEachFormatAlsoTwoAtOnce) {
   const struct {
     const char* file;
     WorkbookFormat format;
@@ -78,22 +77,23 @@ TEST_F(LibreOfficeTest, ConcurrentSavesWriteEachFormatAndLeaveTheTemplate) {
                  {"book.xlsx", WorkbookFormat::ExcelXml, "PK\x03\x04"},
                  {"book.ods", WorkbookFormat::OpenDocument, "PK\x03\x04"}};
   const char* texts[] = {"=1+1", "1e3", "0,5", "°C"};
-  std::vector<std::thread> runs;
-  for (const auto& f : formats)
-    runs.emplace_back([&, this] {
-      LibreOfficeSpreadsheet sheet;
-      EXPECT_NO_THROW({
-        sheet.openTemplate(templateCopy());
-        sheet.useFirstSheet();
-        for (int row = 8; row < 12; ++row) sheet.setCellText(row, 6, texts[row - 8]);
-        sheet.setCellNumber(8, 5, 0.1 + 0.2);
-        sheet.setCellNumber(9, 5, -1234567.875);
-        sheet.saveAs(folder.file(f.file), f.format);
-        sheet.closeWithoutSaving();
-      }) << f.file;
-      sheet.quit();
-    });
-  for (std::thread& run : runs) run.join();
+  auto save = [&, this](const auto& f) {
+    LibreOfficeSpreadsheet sheet;
+    EXPECT_NO_THROW({
+      sheet.openTemplate(templateCopy());
+      sheet.useFirstSheet();
+      for (int row = 8; row < 12; ++row) sheet.setCellText(row, 6, texts[row - 8]);
+      sheet.setCellNumber(8, 5, 0.1 + 0.2);
+      sheet.setCellNumber(9, 5, -1234567.875);
+      sheet.saveAs(folder.file(f.file), f.format);
+      sheet.closeWithoutSaving();
+    }) << f.file;
+    sheet.quit();
+  };
+  save(formats[0]);  // alone; then the two XML formats at once
+  std::thread other([&] { save(formats[1]); });
+  save(formats[2]);
+  other.join();
   for (const auto& f : formats) {
     SCOPED_TRACE(f.file);
     const std::string book = folder.file(f.file);

@@ -10,15 +10,15 @@ namespace {
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    static int argc = 1;
-    static char name[] = "test_gui_qt";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
     QApplication::setQuitOnLastWindowClosed(false);
   }
   void TearDown() override { app_.reset(); }
 
  private:
+  int argc_ = 1;
+  char name_[12] = "test_gui_qt";
+  char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
 

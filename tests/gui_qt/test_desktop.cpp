@@ -9,11 +9,11 @@
 #include <QStringList>
 #include <QTextBrowser>
 #include <QtTest/QTest>
-#include <array>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "gui_qt/desktop_registry.h"
 #include "gui_qt/qt_services.h"
@@ -26,58 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint32_t kHklm = 0x80000002u;
-constexpr std::uint32_t kAllAccess = 0x2003Fu;
-
-// Two folders of a search path, with the tools that the test puts there.
-class DesktopRegistryTest : public ::testing::Test {
- protected:
-  DesktopRegistryTest() {
-    root_ = fs::path(services_.ProgramFolder()) / "path";
-    fs::create_directories(root_ / "first");
-    fs::create_directories(root_ / "second");
-  }
-  std::string searchPath() const {
-    return (root_ / "first").string() + ":" + (root_ / "second").string();
-  }
-  std::string addTool(const char* folder, const char* name, bool executable = true) {
-    const fs::path path = root_ / folder / name;
-    std::ofstream(path) << "#!/bin/sh\n";
-    ::chmod(path.c_str(), executable ? 0755 : 0644);
-    return path.string();
-  }
-
-  corvasine::testing::FakeServices services_;  // for its temporary folder
-  fs::path root_;
-};
-
-TEST_F(DesktopRegistryTest, PathValueIsTextWithItsNul) {
-  const std::string tool = addTool("second", "hardinfo");
-  DesktopRegistry registry(searchPath());
-  std::uint32_t key = 0;
-  ASSERT_EQ(
-      registry.RegOpenKeyExA(kHklm, "software\\microsoft\\shared tools\\msinfo", kAllAccess, key),
-      runtime::kRegSuccess);
-  std::array<std::uint8_t, 1024> buffer{};
-  std::uint32_t type = 0;
-  std::uint32_t size = buffer.size();
-  ASSERT_EQ(registry.RegQueryValueExA(key, "PATH", type, buffer.data(), size),
-            runtime::kRegSuccess);
-  EXPECT_EQ(type, runtime::kRegSz);
-  ASSERT_EQ(size, tool.size() + 1);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(buffer.data()), tool.size()), tool);
-  EXPECT_EQ(buffer[tool.size()], 0);
-
-  size = 4;  // too small for the value
-  EXPECT_EQ(registry.RegQueryValueExA(key, "PATH", type, buffer.data(), size),
-            runtime::kRegMoreData);
-  EXPECT_EQ(size, tool.size() + 1);
-  EXPECT_EQ(registry.RegQueryValueExA(key, "MSINFO", type, buffer.data(), size),
-            runtime::kRegFileNotFound);
-  EXPECT_EQ(registry.RegCloseKey(key), runtime::kRegSuccess);
-}
-
-// Services whose registry is the desktop's, over the test's search path.
+// Services whose registry is the desktop's, over a given search path.
 class DesktopRegistryServices : public corvasine::testing::FakeServices {
  public:
   explicit DesktopRegistryServices(std::string searchPath) : desktop(std::move(searchPath)) {}
@@ -85,24 +34,30 @@ class DesktopRegistryServices : public corvasine::testing::FakeServices {
   DesktopRegistry desktop;
 };
 
-TEST_F(DesktopRegistryTest, AboutBoxStartsTheFirstToolOrSaysItIsUnavailable) {
-  {
-    DesktopRegistryServices services(searchPath());
+// The about box over the desktop's registry and a search path of two folders:
+// it starts the first tool in the desktop's order that can run, wherever it
+// lies, and says that there is none when there is none.
+TEST(DesktopRegistry, AboutBoxStartsTheFirstToolOrSaysItIsUnavailable) {
+  corvasine::testing::FakeServices scratch;  // for its temporary folder
+  const fs::path first = fs::path(scratch.ProgramFolder()) / "first";
+  const fs::path second = fs::path(scratch.ProgramFolder()) / "second";
+  fs::create_directories(first);
+  fs::create_directories(second);
+  using Texts = std::vector<std::string>;
+  auto sysInfo = [&] {  // the programs started and the messages shown
+    DesktopRegistryServices services(first.string() + ":" + second.string());
     runtime::Application app(services);
     app.form<shell::frmboota>().cmdSysInfo.click();
-    EXPECT_TRUE(services.programsStarted.empty());
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "System Information Is Unavailable At This Time");
+    return std::pair{services.programsStarted, services.messageTexts()};
+  };
+  EXPECT_EQ(sysInfo(), std::pair(Texts{}, Texts{"System Information Is Unavailable At This Time"}));
+  for (auto [path, mode] : {std::pair{first / "gnome-system-monitor", 0755},
+                            {first / "hardinfo", 0644},  // not executable
+                            {second / "kinfocenter", 0755}}) {
+    std::ofstream(path) << "#!/bin/sh\n";
+    ::chmod(path.c_str(), mode);
   }
-  // The first tool in the desktop's order that can run, wherever it lies.
-  addTool("first", "gnome-system-monitor");
-  addTool("first", "hardinfo", false);
-  const std::string tool = addTool("second", "kinfocenter");
-  DesktopRegistryServices services(searchPath());
-  runtime::Application app(services);
-  app.form<shell::frmboota>().cmdSysInfo.click();
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(services.programsStarted, std::vector<std::string>{tool});
+  EXPECT_EQ(sysInfo(), std::pair(Texts{(second / "kinfocenter").string()}, Texts{}));
 }
 
 TEST(FileDialogFilters, PairsBecomeQtNameFilters) {

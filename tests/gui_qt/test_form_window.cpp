@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QtTest/QTest>
 #include <string>
 
@@ -31,15 +30,10 @@ class FormWindowTest : public testing::ViewTest {
     form.show();
     return form;
   }
-  void focusInActiveWindow(ViewTestForm& form, const char* name) {
-    FormWindow* window = view.windowOf(form);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    widget(form, name)->setFocus();
-  }
 };
 
-TEST_F(FormWindowTest, WindowIsMadeWhenTheFormFirstShows) {
+// The window is made when the form first shows; model writes show at once.
+TEST_F(FormWindowTest, WindowIsMadeAtFirstShowAndFollowsTheModel) {
   ViewTestForm& form = app.form<ViewTestForm>();
   EXPECT_EQ(view.windowOf(form), nullptr);
   form.show();
@@ -53,12 +47,6 @@ TEST_F(FormWindowTest, WindowIsMadeWhenTheFormFirstShows) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->parentWidget()->objectName(), QStringLiteral("Frame1"));
   EXPECT_EQ(edit->x(), window->pixels(120));
-}
-
-TEST_F(FormWindowTest, ModelWritesShowInTheWidgetsAtOnce) {
-  ViewTestForm& form = showForm();
-  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  ASSERT_NE(edit, nullptr);
 
   form.Text1.setText("12.5");
   EXPECT_EQ(edit->text(), QStringLiteral("12.5"));
@@ -84,23 +72,9 @@ TEST_F(FormWindowTest, ModelWritesShowInTheWidgetsAtOnce) {
   EXPECT_EQ(edit->selectedText(), QStringLiteral("°"));
 }
 
-TEST_F(FormWindowTest, TypingRunsTheChangeHandler) {
-  ViewTestForm& form = showForm();
-  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  ASSERT_NE(edit, nullptr);
-
-  QTest::keyClicks(edit, QStringLiteral("4°"));
-  EXPECT_EQ(form.Text1.text(), "4°");
-  EXPECT_EQ(form.changes, 2);
-  EXPECT_EQ(widget<QLabel>(form, "Label1")->text(), QStringLiteral("Typed: 4°"));
-  EXPECT_EQ(form.Text1.selStart(), 3);  // after "4" and the two bytes of "°"
-
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  EXPECT_EQ(form.Text1.text(), "4");
-  EXPECT_EQ(form.changes, 3);
-}
-
-TEST_F(FormWindowTest, CancelledCloseKeepsTheWindow) {
+// A close that Form_Unload cancels keeps the window; Esc presses the cancel
+// button, whose unload closes it.
+TEST_F(FormWindowTest, CancelledCloseKeepsTheWindowAndEscClosesIt) {
   ViewTestForm& form = showForm();
   QPointer<FormWindow> window = view.windowOf(form);
   form.keepOpen = true;
@@ -111,7 +85,7 @@ TEST_F(FormWindowTest, CancelledCloseKeepsTheWindow) {
   EXPECT_EQ(lastWindowClosed, 0);
 
   form.keepOpen = false;
-  window->close();
+  QTest::keyClick(widget(form, "Text1"), Qt::Key_Escape);
   EXPECT_EQ(app.find<ViewTestForm>(), nullptr);
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(lastWindowClosed, 1);
@@ -119,21 +93,36 @@ TEST_F(FormWindowTest, CancelledCloseKeepsTheWindow) {
   EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(FormWindowTest, MenuShortcutRunsTheItemEvenInAnEdit) {
+// Each key typed runs the change handler; a menu shortcut runs its item even
+// in an edit.
+TEST_F(FormWindowTest, TypingRunsTheChangeHandlerAndShortcutsTheMenu) {
   ViewTestForm& form = showForm();
-  focusInActiveWindow(form, "Text1");
+  activate(form);
+  widget(form, "Text1")->setFocus();
   EXPECT_EQ(form.activeControl(), &form.Text1);
+  QLineEdit* edit = widget<QLineEdit>(form, "Text1");
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClicks(edit, QStringLiteral("4°"));
+  EXPECT_EQ(form.Text1.text(), "4°");
+  EXPECT_EQ(form.changes, 2);
+  EXPECT_EQ(widget<QLabel>(form, "Label1")->text(), QStringLiteral("Typed: 4°"));
+  EXPECT_EQ(form.Text1.selStart(), 3);  // after "4" and the two bytes of "°"
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(form.Text1.text(), "4");
+  EXPECT_EQ(form.changes, 3);
 
-  QTest::keyClick(widget(form, "Text1"), Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(form.newClicks, 1);
   // Ctrl+A belongs to the menu, not to the edit's select-all.
-  QTest::keyClick(widget(form, "Text1"), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(form.aboutClicks, 1);
+  EXPECT_EQ(form.Text1.text(), "4");
 }
 
 TEST_F(FormWindowTest, ListThatRefusesToLetGoKeepsTheFocus) {
   ViewTestForm& form = showForm();
-  focusInActiveWindow(form, "Combo1");
+  activate(form);
+  widget(form, "Combo1")->setFocus();
   ASSERT_EQ(form.activeControl(), &form.Combo1);
 
   form.refuseLeavingList = true;
@@ -158,38 +147,15 @@ TEST_F(FormWindowTest, ExceptionOfAHandlerDoesNotEscape) {
   EXPECT_EQ(widget<QLineEdit>(form, "Text1")->text(), QStringLiteral("still working"));
 }
 
-TEST_F(FormWindowTest, EscapePressesTheCancelButton) {
-  ViewTestForm& form = showForm();
-  QTest::keyClick(widget(form, "Text1"), Qt::Key_Escape);
-  EXPECT_EQ(app.find<ViewTestForm>(), nullptr);
-  EXPECT_EQ(lastWindowClosed, 1);
-}
-
-// The user types into the temperature converter's real edit and presses
-// Enter: the value arrives, in °F, in the field of the window that opened it.
-TEST_F(FormWindowTest, ConverterTransfersTheTypedTemperature) {
-  ViewTestForm& target = showForm();
-  shell::vari(app).tempTarget = target.Text1;
-  shell::frmtemp1& dialog = app.form<shell::frmtemp1>();
-  dialog.show();
-  QTest::keyClicks(widget(dialog, "Text1"), QStringLiteral("37"));
-  QTest::keyClick(widget(dialog, "Text1"), Qt::Key_Return);
-
-  EXPECT_EQ(target.Text1.text(), "98.6");  // 37 °C = 98.6 °F
-  EXPECT_EQ(target.changes, 1);
-  EXPECT_EQ(widget<QLineEdit>(target, "Text1")->text(), QStringLiteral("98.6"));
-  EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
-  EXPECT_TRUE(services.messages.empty());
-}
-
 // Esc closes a converter and the fuel dialog as their title bars do, with
-// nothing written; neither offers to minimise or maximise.
-TEST_F(FormWindowTest, EscClosesTheDialogsWritingNothing) {
+// nothing written; neither offers to minimise or maximise. Typed into the
+// converter's real edit with Enter, the value arrives, in °F, in the field of
+// the window that opened it.
+TEST_F(FormWindowTest, DialogsCloseOnEscAndTransferOnEnter) {
   ViewTestForm& target = showForm();
   shell::vari(app).tempTarget = target.Text1;
-  shell::frmtemp1& converter = app.form<shell::frmtemp1>();
-  converter.Text1.setText("37");
-  for (runtime::Form* dialog : {static_cast<runtime::Form*>(&converter),
+  app.form<shell::frmtemp1>().Text1.setText("37");
+  for (runtime::Form* dialog : {static_cast<runtime::Form*>(&app.form<shell::frmtemp1>()),
                                 static_cast<runtime::Form*>(&app.form<gas::frmcomp>())}) {
     SCOPED_TRACE(dialog->name());
     dialog->show();
@@ -203,13 +169,22 @@ TEST_F(FormWindowTest, EscClosesTheDialogsWritingNothing) {
   EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
   EXPECT_EQ(app.find<gas::frmcomp>(), nullptr);
   EXPECT_EQ(target.changes, 0);
+
+  shell::frmtemp1& converter = app.form<shell::frmtemp1>();
+  converter.show();
+  QTest::keyClicks(widget(converter, "Text1"), QStringLiteral("37"));
+  QTest::keyClick(widget(converter, "Text1"), Qt::Key_Return);
+  EXPECT_EQ(target.Text1.text(), "98.6");  // 37 °C = 98.6 °F
+  EXPECT_EQ(target.changes, 1);
+  EXPECT_EQ(widget<QLineEdit>(target, "Text1")->text(), QStringLiteral("98.6"));
+  EXPECT_EQ(app.find<shell::frmtemp1>(), nullptr);
   EXPECT_TRUE(services.messages.empty());
 }
 
 // Byte offsets of the model against UTF-16 indexes of the edit, counted by
-// hand from the encodings: "°" is C2 B0, "€" is E2 82 AC, U+1F600 is
-// F0 9F 98 80 in UTF-8 and a surrogate pair in UTF-16. Inside a character
-// counts from its start; beyond the end stops at the end.
+// hand from the encodings: "°" is C2 B0, U+1F600 is F0 9F 98 80 in UTF-8 and
+// a surrogate pair in UTF-16. Inside a character counts from its start;
+// beyond the end stops at the end.
 TEST(TextOffsets, MapBothWays) {
   struct OffsetCase {
     const char* name;
@@ -219,12 +194,9 @@ TEST(TextOffsets, MapBothWays) {
     int widgetIndex;
     int backOffset;  // of the widget index
   };
-  const OffsetCase cases[] = {{"ascii", "abc", false, 2, 2, 2},
-                              {"degree", "°C", false, 2, 1, 2},
-                              {"euro", "a€b", false, 4, 2, 4},
+  const OffsetCase cases[] = {{"degree", "°C", false, 2, 1, 2},
                               {"surrogate pair", "x😀y", false, 5, 3, 5},
                               {"CR LF, multi-line", "a\r\nb", true, 3, 2, 3},
-                              {"CR LF, single line", "a\r\nb", false, 3, 3, 3},
                               {"empty", "", false, 0, 0, 0},
                               {"inside °", "°C", false, 1, 0, 0},
                               {"between CR and LF", "a\r\nb", true, 2, 1, 1},

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QtTest/QTest>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -84,6 +85,7 @@ class ViewTest : public ::testing::Test {
     ASSERT_NE(window, nullptr);
     QApplication::setActiveWindow(window);
     window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
   corvasine::testing::FakeServices services;

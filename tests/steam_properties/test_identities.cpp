@@ -60,21 +60,18 @@ void expectConsistent(double t, double p, double vA, double hA, double sA, doubl
   EXPECT_NEAR(cpA / cpReg3(t, rhoB), 1.0, 0.01) << t << " K, " << p << " bar";
 }
 
-TEST(Identities, Regions1And3AgreeAt623K) {
+// Regions 1 and 3 at 623.15 K; regions 2 and 3 along their boundary, from just above the corner
+// with the saturation line at 623.15 K to 863.15 K.
+TEST(Identities, RegionsAgreeOnTheirCommonBoundaries) {
   const double t = 623.15;
   for (double p = pSatW(t); p <= 1000.0; p += 25.0) {
     expectConsistent(t, p, volumeReg1(t, p), enthalpyReg1(t, p), entropyReg1(t, p), cpReg1(t, p),
                      densReg3(t, p));
   }
-}
-
-// Along the boundary of regions 2 and 3, from just above the corner with the saturation line
-// at 623.15 K to 863.15 K.
-TEST(Identities, Regions2And3AgreeOnTheirBoundary) {
-  for (double t = 623.2; t <= 863.15; t += 5.0) {
-    const double p = pBound23(t);
-    expectConsistent(t, p, volumeReg2(t, p), enthalpyReg2(t, p), entropyReg2(t, p), cpReg2(t, p),
-                     densReg3(t, p));
+  for (double t2 = 623.2; t2 <= 863.15; t2 += 5.0) {
+    const double p = pBound23(t2);
+    expectConsistent(t2, p, volumeReg2(t2, p), enthalpyReg2(t2, p), entropyReg2(t2, p),
+                     cpReg2(t2, p), densReg3(t2, p));
   }
 }
 

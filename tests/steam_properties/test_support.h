@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 
 #include "steam_properties/if97_basic.h"
 #include "steam_properties/literal_if97.h"
@@ -15,15 +14,11 @@ namespace corvasine::steam::testing {
 
 inline constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
-// Half a unit in the ninth significant digit of a printed value.
-inline double halfUnitOfNinthDigit(double printed) {
-  return 0.5 * std::pow(10.0, std::floor(std::log10(std::abs(printed))) - 8.0);
-}
-
-// A value printed to nine significant digits: the computed value must round to it (with a few
-// units of rounding for unit conversions of the printed value).
+// A value printed to nine significant digits: the computed value must round to it, within half
+// a unit of the ninth digit (and a few units of rounding for unit conversions of the value).
 inline ::testing::AssertionResult roundsTo(double computed, double printed) {
-  const double tolerance = halfUnitOfNinthDigit(printed) + 4.0 * kEpsilon * std::abs(printed);
+  const double tolerance = 0.5 * std::pow(10.0, std::floor(std::log10(std::abs(printed))) - 8.0) +
+                           4.0 * kEpsilon * std::abs(printed);
   if (std::abs(computed - printed) <= tolerance) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << computed << " does not round to " << printed << " in nine significant digits";
@@ -52,8 +47,6 @@ struct Property {
   double (*reg2)(double, double);
   double (*reg3)(double, double);
 };
-
-inline void PrintTo(const Property& q, std::ostream* os) { *os << q.name; }
 
 inline constexpr Property kProperties[] = {
     {"density", densW, densSatLiqTW, densSatVapTW, densSatLiqPW, densSatVapPW, dens1, dens2, dens3},

@@ -112,7 +112,7 @@ Reference<css::uno::XComponentContext> localContext() {
   std::call_once(once, [] {
     const std::string ureBootstrap =
         std::string("vnd.sun.star.pathname:") + kProgramFolder + "/fundamentalrc";
-    setenv("URE_BOOTSTRAP", ureBootstrap.c_str(), 0);
+    setEnvironmentDefault("URE_BOOTSTRAP", ureBootstrap);
     context = cppu::defaultBootstrap_InitialComponentContext();
     describeTypes();
   });

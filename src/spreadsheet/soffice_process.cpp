@@ -74,8 +74,12 @@ std::string pipeSocketPath(const std::string& pipe) {
   return path;
 }
 
+// Guards the environment between a copy for a child and a change.
+std::mutex environmentMutex;
+
 // The environment of this process with TMPDIR set to the run's own folder.
 std::vector<std::string> childEnvironment(const std::string& tmpFolder) {
+  std::lock_guard lock(environmentMutex);
   std::vector<std::string> entries;
   for (char** entry = environ; *entry != nullptr; ++entry)
     if (!std::string_view(*entry).starts_with("TMPDIR=")) entries.emplace_back(*entry);
@@ -245,6 +249,11 @@ void SofficeProcess::kill() noexcept {
     // Without the list only our own pipe's socket is removed.
   }
   ::kill(-pid_, SIGKILL);
+}
+
+void setEnvironmentDefault(const char* name, const std::string& value) {
+  std::lock_guard lock(environmentMutex);
+  setenv(name, value.c_str(), 0);
 }
 
 void SofficeProcess::removeFiles() noexcept {

@@ -15,6 +15,10 @@
 
 namespace corvasine::spreadsheet {
 
+// Sets a variable of this process's environment unless it is set, never
+// while another thread copies the environment for a new soffice.
+void setEnvironmentDefault(const char* name, const std::string& value);
+
 class SofficeProcess {
  public:
   // Starts soffice (its full path); RuntimeError at once when it cannot be

@@ -44,7 +44,6 @@ TEST_F(FormWindowTest, WindowIsMadeAtFirstShowAndFollowsTheModel) {
   EXPECT_EQ(window->centralWidget()->width(), window->pixels(4800));
   // Controls of a frame sit in its group box, at positions relative to it.
   QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->parentWidget()->objectName(), QStringLiteral("Frame1"));
   EXPECT_EQ(edit->x(), window->pixels(120));
 
@@ -101,7 +100,6 @@ TEST_F(FormWindowTest, TypingRunsTheChangeHandlerAndShortcutsTheMenu) {
   widget(form, "Text1")->setFocus();
   EXPECT_EQ(form.activeControl(), &form.Text1);
   QLineEdit* edit = widget<QLineEdit>(form, "Text1");
-  ASSERT_NE(edit, nullptr);
   QTest::keyClicks(edit, QStringLiteral("4°"));
   EXPECT_EQ(form.Text1.text(), "4°");
   EXPECT_EQ(form.changes, 2);

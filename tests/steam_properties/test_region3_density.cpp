@@ -58,13 +58,11 @@ TEST(Region3Density, FindsThePhysicalDensity) {
 TEST(Region3DensitySaturation, BothPhasesUpToTheCriticalPoint) {
   for (double t = 623.16; t <= kCriticalTemperature; t += 0.02) {
     const double p = pSatW(t);
-    const double liquid = densReg3(t, p);
-    const double vapour = densReg3(t, p - 0.00001);
-    EXPECT_TRUE(isPhysicalDensity(t, p, liquid));
-    EXPECT_TRUE(isPhysicalDensity(t, p - 0.00001, vapour));
+    EXPECT_TRUE(isPhysicalDensity(t, p, densReg3(t, p)));
+    EXPECT_TRUE(isPhysicalDensity(t, p - 0.00001, densReg3(t, p - 0.00001)));
   }
-  EXPECT_TRUE(isPhysicalDensity(kCriticalTemperature, pSatW(kCriticalTemperature),
-                                densReg3(kCriticalTemperature, pSatW(kCriticalTemperature))));
+  const double tc = kCriticalTemperature;
+  EXPECT_TRUE(isPhysicalDensity(tc, pSatW(tc), densReg3(tc, pSatW(tc))));
 }
 
 TEST(Region3DensityFailure, ArgumentsWithoutAStateGiveMinusTwo) {

@@ -23,6 +23,11 @@ constexpr double kRelative = 1e-13;
 constexpr double kRoundoffUnits = 16.0;
 constexpr int kSamples = 2000;
 
+// The top pressure of region 2 at T [bar].
+double region2Top(double t) {
+  return t <= 623.15 ? pSatW(t) : (t <= 863.15 ? pBound23(t) : 1000.0);
+}
+
 // Random states of the equation's range of validity, reduced as the equation takes them.
 class StateSampler {
  public:
@@ -36,8 +41,7 @@ class StateSampler {
       return {647.096 / t, densReg3(t, uniform(pBound23(t), 1000.0)) / 322.0};
     }
     const double t = uniform(273.15, 1073.15);
-    const double top = t <= 623.15 ? pSatW(t) : (t <= 863.15 ? pBound23(t) : 1000.0);
-    return {540.0 / t, 0.1 * top * std::pow(1e-6, uniform(0.0, 1.0))};
+    return {540.0 / t, 0.1 * region2Top(t) * std::pow(1e-6, uniform(0.0, 1.0))};
   }
   double uniform(double lo, double hi) {
     return std::uniform_real_distribution<double>(lo, hi)(random_);
@@ -71,8 +75,7 @@ TEST(PublicResultsYardstick, SteamEnthalpyAndEntropyAgreeWithTermByTermEvaluatio
   StateSampler sampler;
   for (int k = 0; k < kSamples; ++k) {
     const double t = sampler.uniform(273.15, 1073.15);
-    const double top = t <= 623.15 ? pSatW(t) : (t <= 863.15 ? pBound23(t) : 1000.0);
-    const double p = top * std::pow(1e-6, sampler.uniform(1e-9, 1.0));  // below top
+    const double p = region2Top(t) * std::pow(1e-6, sampler.uniform(1e-9, 1.0));  // below top
     const double h = literal::enthalpyReg2(t, p), s = literal::entropyReg2(t, p);
     EXPECT_NEAR(enthalpyW(t, p), h, kRelative * std::abs(h)) << t << " K, " << p << " bar";
     EXPECT_NEAR(entropyW(t, p), s, kRelative * std::abs(s)) << t << " K, " << p << " bar";

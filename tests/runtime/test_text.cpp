@@ -11,6 +11,8 @@
 namespace corvasine::runtime {
 namespace {
 
+namespace fs = std::filesystem;
+
 class TextFileTest : public ::testing::Test {
  protected:
   std::string readAll(const std::string& file) {
@@ -39,7 +41,6 @@ TEST_F(TextFileTest, WritesLinesWithCrLfAndReadsFieldsClosedByCommaOrLineEnd) {
 // (although the tests may run as a user whom the system lets write any file)
 // leaves what was there.
 TEST_F(TextFileTest, UnfinishedOrImpossibleWritesLeaveTheOldFile) {
-  namespace fs = std::filesystem;
   std::ofstream(path, std::ios::binary) << "saved case\r\n";
   {
     TextFile file;
@@ -59,7 +60,6 @@ TEST_F(TextFileTest, UnfinishedOrImpossibleWritesLeaveTheOldFile) {
 // Where no temporary file can be made beside the target (here a folder holds
 // its name), the target is written in place.
 TEST_F(TextFileTest, FolderRefusingTheTemporaryFileWritesInPlace) {
-  namespace fs = std::filesystem;
   std::ofstream(path, std::ios::binary) << "old\r\n";
   fs::create_directory(path + ".tmp~");
   TextFile file;

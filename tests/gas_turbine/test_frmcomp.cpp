@@ -215,19 +215,6 @@ std::array<double, 21> shares(const Composition& composition) {
   return comp;
 }
 
-TEST(Normalise, PassesAndRestartsOfTheExamples) {
-  auto overshoot = shares({{1, 50}, {2, 50.002}});
-  const auto first = normalizeFuelComp(overshoot, 100.002, kMaxNormalizePasses);
-  EXPECT_TRUE(first.inBand);
-  EXPECT_EQ(first.passes, 20);
-  EXPECT_EQ(first.restarts, 0);
-
-  auto onePercent = shares({{1, 1}});
-  const auto bounded = normalizeFuelComp(onePercent, 1, 100);
-  EXPECT_FALSE(bounded.inBand);
-  EXPECT_EQ(bounded.passes, 100);
-}
-
 // Whatever the start, the scaling ends inside the band with the shares in
 // their proportions, within the drift of the 4-decimal rounding of each pass.
 TEST(Normalise, EndsInTheBandInProportion) {

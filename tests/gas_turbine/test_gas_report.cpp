@@ -161,46 +161,42 @@ TEST_F(GasReportWindow, PrintAsksNamingTheDefaultPrinterAndPrintsThereOnYes) {
   EXPECT_TRUE(leftFiles().empty());
 }
 
-// A failure at any call of the spreadsheet ends in the message once, leaves
-// the file under the chosen name as it was and still ends the application.
-TEST_F(GasReportWindow, ExportFailingAtAnyCallKeepsTheChosenFileAndEndsTheApplication) {
+// A failure at any call of the spreadsheet, exporting or printing, ends in
+// the message and still ends the application; an export shows it alone and
+// leaves the file under the chosen name as it was.
+TEST_F(GasReportWindow, FailingAtAnyCallEndsInTheMessageAndTheApplication) {
   frmgas& f = evaluated();
-  services.fileDialogAnswers = {chosen()};
-  f.exporty_Click();
-  const int callCount = static_cast<int>(sheet().calls.size());
-  const int saveIndex = sheet().indexOf("saveAs");
-  for (int failing = 0; failing < callCount; ++failing) {
-    SCOPED_TRACE("failing call " + std::to_string(failing));
-    writeProgramFile("case.xls", "old");
-    services.messages.clear();
+  for (const std::string item : {"exporty", "printoo"}) {
+    const bool exporting = item == "exporty";
+    const std::string message =
+        exporting ? "Error while exporting file." : "Error while printing data.";
+    sheet().failAtCall = -1;
     sheet().calls.clear();
-    sheet().failAtCall = failing;
     services.fileDialogAnswers = {chosen()};
-    f.exporty_Click();
-    const std::string failed = sheet().calls.at(failing).operation;
-    const bool saved = failed == "closeWithoutSaving" || failed == "quit";
-    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."});
-    EXPECT_EQ(readProgramFile("case.xls"), saved ? testing::FakeSpreadsheet::kSavedContent : "old");
-    EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});
-    EXPECT_EQ(sheet().calls.back().operation, "quit");
-    EXPECT_EQ(sheet().indexOf("saveAs") != -1, failing >= saveIndex);
-  }
-}
-
-TEST_F(GasReportWindow, PrintFailingAtAnyCallEndsInItsMessage) {
-  frmgas& f = evaluated();
-  services.answers = {MessageAnswer::Yes};
-  f.printoo_Click();
-  const int callCount = static_cast<int>(sheet().calls.size());
-  for (int failing = 0; failing < callCount; ++failing) {
-    SCOPED_TRACE("failing call " + std::to_string(failing));
-    services.messages.clear();
-    sheet().calls.clear();
-    sheet().failAtCall = failing;
     services.answers = {MessageAnswer::Yes};
-    f.printoo_Click();
-    EXPECT_EQ(services.messageTexts().back(), "Error while printing data.");
-    EXPECT_EQ(sheet().calls.back().operation, "quit");
+    f.clickMenuItem(item);
+    const int callCount = static_cast<int>(sheet().calls.size());
+    const int saveIndex = sheet().indexOf("saveAs");
+    for (int failing = 0; failing < callCount; ++failing) {
+      SCOPED_TRACE(item + " failing at call " + std::to_string(failing));
+      writeProgramFile("case.xls", "old");
+      services.messages.clear();
+      sheet().calls.clear();
+      sheet().failAtCall = failing;
+      services.fileDialogAnswers = {chosen()};
+      services.answers = {MessageAnswer::Yes};
+      f.clickMenuItem(item);
+      EXPECT_EQ(services.messageTexts().back(), message);
+      EXPECT_EQ(sheet().calls.back().operation, "quit");
+      if (!exporting) continue;
+      const std::string failed = sheet().calls.at(failing).operation;
+      const bool saved = failed == "closeWithoutSaving" || failed == "quit";
+      EXPECT_EQ(services.messages.size(), 1u);
+      EXPECT_EQ(readProgramFile("case.xls"),
+                saved ? testing::FakeSpreadsheet::kSavedContent : "old");
+      EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});
+      EXPECT_EQ(sheet().indexOf("saveAs") != -1, failing >= saveIndex);
+    }
   }
 }
 

@@ -68,7 +68,9 @@ TEST_F(GasWindow, RowListsStartOnTheirDefaultUnitsAndPicksMoveTheFocus) {
   }
 }
 
-TEST_F(GasWindow, NewAndQuitAnsweredNoChangeNothing) {
+// New and quit answered No change nothing; New answered Yes empties the
+// inputs and the composition.
+TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
   frmgas& f = window();
   typeCase(f);
   services.answers = {MessageAnswer::No, MessageAnswer::No};
@@ -81,11 +83,6 @@ TEST_F(GasWindow, NewAndQuitAnsweredNoChangeNothing) {
   ASSERT_EQ(app.find<frmgas>(), &f);
   EXPECT_EQ(f.Text20.text(), "220");
   EXPECT_EQ(gasState().fuelComp[1], 85.25);
-}
-
-TEST_F(GasWindow, NewAnsweredYesEmptiesTheInputsAndTheComposition) {
-  frmgas& f = window();
-  typeCase(f);
   f.Command2.click();
   ASSERT_NE(f.rich_result.text(), kRightsNotice);
   typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text8=900");

@@ -162,15 +162,5 @@ TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
     EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
 }
 
-// The boundaries of the composition range are good: 0 and 100 open.
-TEST_F(GasCaseFile, SharesOfZeroAndHundredOpen) {
-  frmgas& f = window();
-  writeProgramFile("good.qvdg", kBoxes + kComposition + "\r\n");
-  open("good.qvdg");
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(f.Text1.text(), "61");
-  EXPECT_EQ(f.Text12.text(), "16.04");  // methane's molar mass, transferred
-}
-
 }  // namespace
 }  // namespace corvasine::gas

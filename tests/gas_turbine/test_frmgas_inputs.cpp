@@ -14,10 +14,9 @@
 namespace corvasine::gas {
 namespace {
 
+// The window shows the other pressure units and heating values per unit
+// mass (see the derived boxes below); these are the entries it does not reach.
 TEST(DisplayRules, PressureToFourDecimalsAndHeatingValueOverTheMolecularWeight) {
-  EXPECT_EQ(psiaDisplayText(14.34, 0), "14.34");
-  EXPECT_EQ(psiaDisplayText(14.7, 1), "1.0003");
-  EXPECT_EQ(psiaDisplayText(14.34, 2), "0.9887");
   EXPECT_EQ(psiaDisplayText(14.7, 3), "1.0335");
   // 1000 Btu/scf × 379.4884 scf/lbmol / 20 lb/lbmol × 0.555556 = 10541.35 kCal/kg.
   EXPECT_EQ(heatingValueDisplayText("1000", "20", 3), "10541.35");
@@ -90,33 +89,43 @@ TEST_F(GasInputs, AltitudeGivesTheInletPressureBelow16400Feet) {
   EXPECT_EQ(f.Text3.text(), "1.0003");
 }
 
-// Text5 from the humidity ratio at 14.7 psia (site altitude 0); the computed
-// figures are the ASHRAE correlation evaluated by hand (Python). The ambient
-// temperature is stored whatever the humidity.
-TEST_F(GasInputs, HumidityBlockShowsTheWaterContentOrLeavesIt) {
-  struct HumidityCase {
-    const char* ambient;  // °F
-    const char* humidity;
-    const char* text5;
-  };
-  const HumidityCase cases[] = {
-      {"86", "40", "0.0106"},     {"60", "100.0009", "0.011"}, {"32.01", "50", "0.0019"},
-      {"124.99", "50", "0.044"},  {"60", "0", "unchanged"},    {"60", "100.001", "unchanged"},
-      {"60", "wet", "unchanged"}, {"32", "50", "Temp OOR"},    {"125", "50", "Temp OOR"}};
+// Typed in order into one window, each line leaves a derived box showing the
+// text: Text5 from the humidity ratio at 14.7 psia (site altitude 0), the
+// ASHRAE correlation evaluated by hand (Python), or left as it was; the
+// heating values in their units.
+TEST_F(GasInputs, DerivedBoxesShowTheWaterContentAndHeatingValues) {
+  const char* const shown[][3] = {
+      {"Text1=86 Text4=40", "Text5", "0.0106"},
+      {"Text1=60 Text4=100.0009", "Text5", "0.011"},
+      {"Text1=32.01 Text4=50", "Text5", "0.0019"},
+      {"Text1=124.99 Text4=50", "Text5", "0.044"},
+      {"Text1=60 Text4=0", "Text5", "unchanged"},
+      {"Text1=60 Text4=100.001", "Text5", "unchanged"},
+      {"Text1=60 Text4=wet", "Text5", "unchanged"},
+      {"Text1=32 Text4=50", "Text5", "Temp OOR"},
+      {"Text1=125 Text4=50", "Text5", "Temp OOR"},
+      {"Text8=909.36", "Text14", "909.36"},
+      {"Combo4=1", "Text14", "909.36"},  // Text12 empty: the display keeps its text
+      {"Text12=20 Text9=1000 Combo5=2", "Text13", "44134.5"},  // 1000 × 379.4884 / 20 × 2.326
+      {"Text8=1000", "Text14", "18974.42"}};
   frmgas& f = window();
   f.Text2.setText("0");
-  for (const HumidityCase& c : cases) {
-    f.Text4.setText("");
-    f.Text5.setText("unchanged");
-    f.Text1.setText(c.ambient);
-    f.Text4.setText(c.humidity);
-    EXPECT_EQ(f.Text5.text(), c.text5) << c.ambient << " °F, " << c.humidity << " %";
-    EXPECT_EQ(f.inputState().ambientTemp, runtime::ParseNumber(c.ambient));
+  for (const auto& [typed, box, text] : shown) {
+    typeInto(f, "Text4= Text5=unchanged");
+    typeInto(f, typed);
+    EXPECT_EQ(static_cast<runtime::TextBox*>(f.findControl(box))->text(), text) << typed;
   }
+  EXPECT_EQ(f.inputState().ambientTemp, 125);  // stored whatever the humidity
 }
 
+// Typed before any drop, the altitude leaves the final inlet pressure alone.
 TEST_F(GasInputs, FinalInletPressureFromThePressureDrop) {
   frmgas& f = window();
+  f.Text2.setText("1000");
+  EXPECT_EQ(f.Text7.text(), "");
+  f.Text6.setText("abc");
+  f.Text2.setText("0");
+  EXPECT_EQ(f.Text7.text(), "");
   f.Text6.setText("-1");  // outside: the final pressure of a new window, 0, shown again
   EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 0);
   EXPECT_EQ(f.Text7.text(), "0");
@@ -140,17 +149,6 @@ TEST_F(GasInputs, FinalInletPressureFromThePressureDrop) {
   EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 13.17);
 }
 
-// Typed before any drop, the altitude leaves the final inlet pressure alone.
-TEST_F(GasInputs, AltitudeBeforeTheDropWritesNoFinalPressure) {
-  frmgas& f = window();
-  f.Text2.setText("1000");
-  EXPECT_EQ(f.Text7.text(), "");
-  EXPECT_DOUBLE_EQ(f.inputState().finalInletPress, 0);
-  f.Text6.setText("abc");
-  f.Text2.setText("0");
-  EXPECT_EQ(f.Text7.text(), "");
-}
-
 TEST_F(GasInputs, ExhaustFlowIsStoredInExhaustFlowModeOnly) {
   frmgas& f = window();
   EXPECT_FALSE(f.Combo13.visible());
@@ -167,20 +165,6 @@ TEST_F(GasInputs, ExhaustFlowIsStoredInExhaustFlowModeOnly) {
   EXPECT_FALSE(f.Combo13.visible());
   f.Text15.setText("15");
   EXPECT_DOUBLE_EQ(f.inputState().exhaustFlow, 0.3795);
-}
-
-TEST_F(GasInputs, HeatingValuesShowInTheirUnits) {
-  frmgas& f = window();
-  f.Text8.setText("909.36");
-  EXPECT_EQ(f.Text14.text(), "909.36");
-  f.Combo4.setListIndex(1);  // Text12 empty: the display keeps its text
-  EXPECT_EQ(f.Text14.text(), "909.36");
-  f.Text12.setText("20");
-  f.Text9.setText("1000");
-  f.Combo5.setListIndex(2);
-  EXPECT_EQ(f.Text13.text(), "44134.5");
-  f.Text8.setText("1000");
-  EXPECT_EQ(f.Text14.text(), "18974.42");
 }
 
 TEST_F(GasInputs, LeavingAListReadsItsBoxAgain) {

@@ -100,63 +100,38 @@ std::vector<std::string> windowSnapshot(frmgas& f, const GasShared& shared,
   return shot;
 }
 
-struct BadCase {
-  const char* name;
-  std::string content;
-};
-
-// Good box texts, composition 100 % methane; each case spoils one thing.
+// Good box texts, composition 100 % methane; a bad file spoils one thing.
 const std::string kBoxes = "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220";
 const std::string kComposition = "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
 // Every list on its first entry, the check box unticked: 18 settings.
 const std::string kSettings = "^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
 
-class BadCaseFile : public GasCaseFile, public ::testing::WithParamInterface<BadCase> {};
-
-// A file that is not a whole, good case leaves every box, list, check box and
-// stored value exactly as it was.
-TEST_P(BadCaseFile, LeavesTheWindowUnchanged) {
+// A file that is missing or not a whole, good case leaves every box, list,
+// check box and stored value exactly as it was, over a result on screen. The
+// fuzz corpus of the case file reader holds more kinds of bad file.
+TEST_F(GasCaseFile, ABadFileLeavesTheWindowUnchanged) {
   frmgas& f = window();
   typeCase(f);
-  f.Command2.click();  // a result on screen
+  f.Command2.click();
   typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text1=15");
-  writeProgramFile("bad.qvdg", GetParam().content);
   const auto before = windowSnapshot(f, gasState(), app);
-  open("bad.qvdg");
+  const std::string bad[] = {
+      "Dear operator, please find the readings below.\r\n",
+      kBoxes + kComposition.substr(0, kComposition.size() - 2),  // the last field cut
+      kBoxes + "^0^100^-5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n",
+      kBoxes + kComposition + kSettings.substr(2) + "\r\n",  // a setting short
+      kBoxes + kComposition + kSettings.substr(0, 34) + "^on\r\n"};
+  for (const std::string& content : bad) {
+    writeProgramFile("bad.qvdg", content);
+    open("bad.qvdg");
+    expectOneError("Error importing data.");
+    EXPECT_EQ(windowSnapshot(f, gasState(), app), before) << content;
+    services.messages.clear();
+  }
+  open("nowhere.qvdg");
   expectOneError("Error importing data.");
   EXPECT_EQ(windowSnapshot(f, gasState(), app), before);
 }
-
-std::string binaryText() {
-  std::string bytes;
-  for (int k = 0; k < 600; ++k) bytes.push_back(static_cast<char>((k * 37 + 11) % 256));
-  return bytes;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadCaseFile,
-    // The fuzz corpus of the case file reader holds more: carets, a cut or
-    // overlong line, a comma, a word or a share above 100, a unit beyond its list.
-    ::testing::Values(
-        BadCase{"TextFile", "Dear operator, please find the readings below.\r\n"},
-        BadCase{"BinaryFile", binaryText()},
-        BadCase{"LastFieldMissing", kBoxes + kComposition.substr(0, kComposition.size() - 2)},
-        BadCase{"EmptyComposition", kBoxes + "^0^100^^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
-        BadCase{"NegativeShare", kBoxes + "^0^100^-5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n"},
-        BadCase{"UnreadLastEntryNoNumber",
-                kBoxes + "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^x\r\n"},
-        // Settings: 16 lists, the mode, the check box; each spoils one.
-        BadCase{"SettingsOneShort", kBoxes + kComposition + kSettings.substr(2) + "\r\n"},
-        BadCase{"SettingsOneTooMany", kBoxes + kComposition + kSettings + "^0\r\n"},
-        BadCase{"TemperatureBeyondItsList",
-                kBoxes + kComposition + "^2" + kSettings.substr(2) + "\r\n"},
-        BadCase{"NegativePosition", kBoxes + kComposition + "^-1" + kSettings.substr(2) + "\r\n"},
-        BadCase{"HalfAPosition", kBoxes + kComposition + "^0.5" + kSettings.substr(2) + "\r\n"},
-        BadCase{"EmptyPosition", kBoxes + kComposition + "^" + kSettings.substr(2) + "\r\n"},
-        BadCase{"ModeBeyondItsList", kBoxes + kComposition + kSettings.substr(0, 32) + "^2^0\r\n"},
-        BadCase{"CheckBoxGrey", kBoxes + kComposition + kSettings.substr(0, 34) + "^2\r\n"},
-        BadCase{"CheckBoxWord", kBoxes + kComposition + kSettings.substr(0, 34) + "^on\r\n"}),
-    [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
 
 // A case saved in other units, in Exhaust Flow mode with the generator
 // efficiency ticked, reopens in a fresh window as it was saved, over a result
@@ -185,22 +160,6 @@ TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
   EXPECT_EQ(windowSnapshot(*f, gasState(), app), saved);
   for (const auto& dialog : services.fileDialogs)
     EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
-}
-
-// The boundaries of the composition range are good: 0 and 100 open.
-TEST_F(GasCaseFile, SharesOfZeroAndHundredOpen) {
-  frmgas& f = window();
-  writeProgramFile("good.qvdg", kBoxes + kComposition + "\r\n");
-  open("good.qvdg");
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(f.Text1.text(), "61");
-  EXPECT_EQ(f.Text12.text(), "16.04");  // methane's molar mass, transferred
-}
-
-TEST_F(GasCaseFile, MissingFileFailsWithTheOpenMessage) {
-  window();
-  open("nowhere.qvdg");
-  expectOneError("Error importing data.");
 }
 
 }  // namespace

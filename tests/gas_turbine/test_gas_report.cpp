@@ -59,8 +59,16 @@ class GasReportWindow : public FrmgasTest {
   }
 };
 
+// A cancelled file dialog saves nothing and asks again next time; a chosen
+// name gets the filled template.
 TEST_F(GasReportWindow, ExportFillsTheTemplateThenSavesUnderTheChosenName) {
   frmgas& f = evaluated();
+  services.fileDialogAnswers = {""};
+  f.clickMenuItem("exporty");
+  EXPECT_EQ(sheet().indexOf("saveAs"), -1);
+  EXPECT_EQ(framing().back(), "quit");
+  EXPECT_TRUE(leftFiles().empty());
+  sheet().calls.clear();
   services.fileDialogAnswers = {chosen()};
   f.clickMenuItem("exporty");
 
@@ -73,8 +81,8 @@ TEST_F(GasReportWindow, ExportFillsTheTemplateThenSavesUnderTheChosenName) {
   EXPECT_EQ(readProgramFile("case.xls"), testing::FakeSpreadsheet::kSavedContent);
   EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});  // nothing beside it
 
-  ASSERT_EQ(services.fileDialogs.size(), 1u);
-  const runtime::FileDialogOptions& dialog = services.fileDialogs[0];
+  ASSERT_EQ(services.fileDialogs.size(), 2u);
+  const runtime::FileDialogOptions& dialog = services.fileDialogs[1];
   EXPECT_EQ(dialog.title, "Corvasine - Save file");
   EXPECT_EQ(dialog.initialFolder, services.programFolder);
   EXPECT_EQ(dialog.filter, "Microsoft Excel files (*.xls)|*.xls|All Files (*.*)|*.*");
@@ -105,18 +113,6 @@ TEST_F(GasReportWindow, CellsCarryTheReferenceEvaluationAndTheTypedTexts) {
   }
 }
 
-TEST_F(GasReportWindow, CancelledExportSavesNothingAndAsksAgainNextTime) {
-  frmgas& f = evaluated();
-  services.fileDialogAnswers = {"", ""};
-  f.exporty_Click();
-  f.exporty_Click();
-  EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(sheet().indexOf("saveAs"), -1);
-  EXPECT_EQ(services.fileDialogs.size(), 2u);
-  EXPECT_EQ(framing().back(), "quit");
-  EXPECT_TRUE(leftFiles().empty());
-}
-
 // Under its own name, another spelling or a link, the template is refused
 // before anything is saved.
 TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
@@ -138,77 +134,69 @@ TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
   }
 }
 
+// The question names the default printer: No prints nothing, Yes prints
+// there; without a default printer nothing is opened.
 TEST_F(GasReportWindow, PrintAsksNamingTheDefaultPrinterAndPrintsThereOnYes) {
   frmgas& f = evaluated();
+  services.printerName = "";
+  f.printoo_Click();
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while printing data."});
+  EXPECT_TRUE(sheet().calls.empty());
+  services.messages.clear();
   services.printerName = "Office Laser";
+  services.answers = {MessageAnswer::No};
+  f.Command3_Click();
+  EXPECT_EQ(sheet().indexOf("printOut"), -1);
+  EXPECT_EQ(framing().back(), "quit");
+  sheet().calls.clear();
   services.answers = {MessageAnswer::Yes};
   f.clickMenuItem("printoo");
-  EXPECT_EQ(shownMessages(services),
-            std::vector<std::string>{"question|Corvasine|Print will be sent to your default "
-                                     "printer;\r\nDefault printer: Office Laser\r\nDo you want "
-                                     "to continue?"});
+  const std::string question =
+      "question|Corvasine|Print will be sent to your default printer;\r\nDefault printer: Office "
+      "Laser\r\nDo you want to continue?";
+  EXPECT_EQ(shownMessages(services), (std::vector<std::string>{question, question}));
   EXPECT_EQ(framing(), (std::vector<std::string>{"openTemplate", "useFirstSheet", "printOut",
                                                  "closeWithoutSaving", "quit"}));
   EXPECT_EQ(sheet().calls[sheet().indexOf("printOut")].text, "Office Laser");
   EXPECT_TRUE(leftFiles().empty());
 }
 
-// No to the question, or no default printer, prints nothing.
-TEST_F(GasReportWindow, PrintAnsweredNoOrWithoutAPrinterPrintsNothing) {
+// A failure at any call of the spreadsheet, exporting or printing, ends in
+// the message and still ends the application; an export shows it alone and
+// leaves the file under the chosen name as it was.
+TEST_F(GasReportWindow, FailingAtAnyCallEndsInTheMessageAndTheApplication) {
   frmgas& f = evaluated();
-  services.answers = {MessageAnswer::No};
-  f.Command3_Click();
-  EXPECT_EQ(services.messages.size(), 1u);
-  EXPECT_EQ(sheet().indexOf("printOut"), -1);
-  EXPECT_EQ(framing().back(), "quit");
-  services.messages.clear();
-  sheet().calls.clear();
-  services.printerName = "";
-  f.printoo_Click();
-  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while printing data."});
-  EXPECT_TRUE(sheet().calls.empty());
-}
-
-// A failure at any call of the spreadsheet ends in the message once, leaves
-// the file under the chosen name as it was and still ends the application.
-TEST_F(GasReportWindow, ExportFailingAtAnyCallKeepsTheChosenFileAndEndsTheApplication) {
-  frmgas& f = evaluated();
-  services.fileDialogAnswers = {chosen()};
-  f.exporty_Click();
-  const int callCount = static_cast<int>(sheet().calls.size());
-  const int saveIndex = sheet().indexOf("saveAs");
-  for (int failing = 0; failing < callCount; ++failing) {
-    SCOPED_TRACE("failing call " + std::to_string(failing));
-    writeProgramFile("case.xls", "old");
-    services.messages.clear();
+  for (const std::string item : {"exporty", "printoo"}) {
+    const bool exporting = item == "exporty";
+    const std::string message =
+        exporting ? "Error while exporting file." : "Error while printing data.";
+    sheet().failAtCall = -1;
     sheet().calls.clear();
-    sheet().failAtCall = failing;
     services.fileDialogAnswers = {chosen()};
-    f.exporty_Click();
-    const std::string failed = sheet().calls.at(failing).operation;
-    const bool saved = failed == "closeWithoutSaving" || failed == "quit";
-    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."});
-    EXPECT_EQ(readProgramFile("case.xls"), saved ? testing::FakeSpreadsheet::kSavedContent : "old");
-    EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});
-    EXPECT_EQ(sheet().calls.back().operation, "quit");
-    EXPECT_EQ(sheet().indexOf("saveAs") != -1, failing >= saveIndex);
-  }
-}
-
-TEST_F(GasReportWindow, PrintFailingAtAnyCallEndsInItsMessage) {
-  frmgas& f = evaluated();
-  services.answers = {MessageAnswer::Yes};
-  f.printoo_Click();
-  const int callCount = static_cast<int>(sheet().calls.size());
-  for (int failing = 0; failing < callCount; ++failing) {
-    SCOPED_TRACE("failing call " + std::to_string(failing));
-    services.messages.clear();
-    sheet().calls.clear();
-    sheet().failAtCall = failing;
     services.answers = {MessageAnswer::Yes};
-    f.printoo_Click();
-    EXPECT_EQ(services.messageTexts().back(), "Error while printing data.");
-    EXPECT_EQ(sheet().calls.back().operation, "quit");
+    f.clickMenuItem(item);
+    const int callCount = static_cast<int>(sheet().calls.size());
+    const int saveIndex = sheet().indexOf("saveAs");
+    for (int failing = 0; failing < callCount; ++failing) {
+      SCOPED_TRACE(item + " failing at call " + std::to_string(failing));
+      writeProgramFile("case.xls", "old");
+      services.messages.clear();
+      sheet().calls.clear();
+      sheet().failAtCall = failing;
+      services.fileDialogAnswers = {chosen()};
+      services.answers = {MessageAnswer::Yes};
+      f.clickMenuItem(item);
+      EXPECT_EQ(services.messageTexts().back(), message);
+      EXPECT_EQ(sheet().calls.back().operation, "quit");
+      if (!exporting) continue;
+      const std::string failed = sheet().calls.at(failing).operation;
+      const bool saved = failed == "closeWithoutSaving" || failed == "quit";
+      EXPECT_EQ(services.messages.size(), 1u);
+      EXPECT_EQ(readProgramFile("case.xls"),
+                saved ? testing::FakeSpreadsheet::kSavedContent : "old");
+      EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});
+      EXPECT_EQ(sheet().indexOf("saveAs") != -1, failing >= saveIndex);
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/number.h"
 #include "shell/case_file.h"
+#include "steam_turbine/frmstm.h"
 
 namespace corvasine::fuzz {
 
@@ -29,13 +30,32 @@ std::optional<double> wholeNumber(const std::string& piece) {
   return runtime::RoundHalfEven(runtime::ParseNumber(piece), 0);
 }
 
+bool isWhole(const std::string& piece, double low, double high) {
+  const auto whole = wholeNumber(piece);
+  return whole && *whole >= low && *whole <= high;
+}
+
+bool isChoice(const std::string& piece, std::size_t choices) {
+  return isWhole(piece, 0, static_cast<double>(choices) - 1) &&
+         runtime::ParseNumber(piece) == *wholeNumber(piece);
+}
+
+std::vector<std::string> openedTexts(const std::vector<std::string>& pieces, std::size_t boxes,
+                                     std::size_t settings) {
+  std::vector<std::string> texts(pieces.begin(), pieces.begin() + static_cast<long>(boxes));
+  for (std::size_t k = settings; k < pieces.size(); ++k)
+    texts.push_back(std::to_string(static_cast<int>(*wholeNumber(pieces[k]))));
+  return texts;
+}
+
 std::vector<runtime::ComboBox*> gasSettingLists(gas::frmgas& f) {
   return {&f.cmbtemp, &f.cmdsite, &f.cmdpress1, &f.Combo1,  &f.Combo2,     &f.Combo3,
           &f.Combo6,  &f.Combo7,  &f.Combo8,    &f.Combo4,  &f.Combo5,     &f.Combo11,
           &f.Combo12, &f.Combo13, &f.Combo9,    &f.Combo10, &f.balancetype};
 }
 
-std::vector<std::string> gasCaseTexts(gas::frmgas& f) {
+std::vector<std::string> gasCaseTexts(runtime::Form& window) {
+  auto& f = static_cast<gas::frmgas&>(window);
   std::vector<std::string> texts;
   for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{
            &f.Text1, &f.Text2, &f.Text4, &f.Text6, &f.Text18, &f.Text17, &f.Text16, &f.Text26,
@@ -47,7 +67,8 @@ std::vector<std::string> gasCaseTexts(gas::frmgas& f) {
   return texts;
 }
 
-std::vector<std::string> steamCaseTexts(steam_turbine::frmstm& f) {
+std::vector<std::string> steamCaseTexts(runtime::Form& window) {
+  auto& f = static_cast<steam_turbine::frmstm&>(window);
   std::vector<std::string> texts;
   for (const auto* stream : {&f.inlet, &f.induction, &f.extraction, &f.exhaust})
     for (const runtime::TextBox* box : std::initializer_list<const runtime::TextBox*>{

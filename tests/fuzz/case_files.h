@@ -14,7 +14,6 @@
 #include "fuzz/fuzz_services.h"
 #include "gas_turbine/frmgas.h"
 #include "runtime/application.h"
-#include "steam_turbine/frmstm.h"
 
 namespace corvasine::fuzz {
 
@@ -25,15 +24,23 @@ std::optional<std::vector<std::string>> casePieces(std::string_view bytes, char 
 
 // The piece as a whole number rounded half to even, when it is a number.
 std::optional<double> wholeNumber(const std::string& piece);
+// Whether the piece is a number that rounds to a whole number from low to high.
+bool isWhole(const std::string& piece, double low, double high);
+// Whether the piece is written as a whole number from 0 to below the count of choices.
+bool isChoice(const std::string& piece, std::size_t choices);
+// What a window's case holds after opening an accepted file: the first boxes
+// pieces as they stand, then the pieces from settings on as whole numbers.
+std::vector<std::string> openedTexts(const std::vector<std::string>& pieces, std::size_t boxes,
+                                     std::size_t settings);
 
 // The unit lists and the balance mode of a gas case, in file order.
 std::vector<runtime::ComboBox*> gasSettingLists(gas::frmgas& f);
 // A gas case as its file holds it but for the composition: the 14 boxes, the
 // settings' list positions and the generator check box.
-std::vector<std::string> gasCaseTexts(gas::frmgas& f);
+std::vector<std::string> gasCaseTexts(runtime::Form& window);
 // A steam case as its file holds it: the 12 boxes, the check boxes, the
 // turbine type and the unit lists' positions.
-std::vector<std::string> steamCaseTexts(steam_turbine::frmstm& f);
+std::vector<std::string> steamCaseTexts(runtime::Form& window);
 
 // The state of the gas calculator that no box shows: the fuel composition
 // and the default units, byte for byte.

@@ -55,10 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     // The composition is left out: opening a case has the fuel dialog take it
     // over, which may normalize it.
-    options.caseTexts = [](runtime::Application& a) {
-      auto* f = a.find<gas::frmgas>();
-      return f != nullptr ? fuzz::gasCaseTexts(*f) : std::vector<std::string>{};
-    };
+    options.caseTexts = fuzz::gasCaseTexts;
     return options;
   }();
   fuzz::runStream(services, input, gas::registerGasTurbine, options);

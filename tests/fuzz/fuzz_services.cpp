@@ -50,23 +50,14 @@ MessageAnswer FuzzServices::showMessage(const std::string& text, MessageKind kin
 
 std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& options) {
   fileDialogs.push_back(options);
-  lastChosen = pickFile();
-  return lastChosen;
-}
-
-std::string FuzzServices::pickFile() {
-  if (input_ == nullptr) return fuzzFile;
   // Cancel, the fuzz file, a missing file or folder, or a folder, not a file.
   const std::string choices[] = {{},
                                  fuzzFile,
                                  programFolder + "/missing.file",
                                  programFolder + "/no such folder/case.file",
                                  programFolder};
-  return choices[input_->ConsumeIntegralInRange(0, 4)];
-}
-
-std::string FuzzServices::saveFileDialog(const runtime::FileDialogOptions& options) {
-  return openFileDialog(options);
+  lastChosen = input_ == nullptr ? fuzzFile : choices[input_->ConsumeIntegralInRange(0, 4)];
+  return lastChosen;
 }
 
 void writeBytes(const std::string& path, std::string_view bytes) {

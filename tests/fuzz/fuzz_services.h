@@ -38,12 +38,10 @@ class FuzzServices : public corvasine::testing::FakeServices {
 
   runtime::MessageAnswer showMessage(const std::string& text, runtime::MessageKind kind,
                                      const std::string& title) override;
+  // Save dialogs answer the same way.
   std::string openFileDialog(const runtime::FileDialogOptions& options) override;
-  std::string saveFileDialog(const runtime::FileDialogOptions& options) override;
 
  private:
-  std::string pickFile();
-
   FuzzedDataProvider* input_ = nullptr;
   std::set<std::string> allowed_;
 };

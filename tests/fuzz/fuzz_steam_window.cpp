@@ -33,10 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "Check1=1 Check2=1 Text1=900 Text2=600 Text3=200 Text8=500 Text9=150 Text10=30 Text21=450 "
         "Text20=100 Text19=50 Combo1=1 Text22=92 Text23=1.5 Text24=180"};
     // A case reopens in the units it was saved in.
-    options.caseTexts = [](runtime::Application& a) {
-      auto* f = a.find<steam_turbine::frmstm>();
-      return f != nullptr ? fuzz::steamCaseTexts(*f) : std::vector<std::string>{};
-    };
+    options.caseTexts = fuzz::steamCaseTexts;
     return options;
   }();
   fuzz::runStream(services, input, steam_turbine::registerSteamTurbine, options);

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
 #include "runtime/number.h"
@@ -169,20 +169,19 @@ class ActionStream {
   // A click on any button; on the Evaluate button its promises are checked.
   void evaluate(runtime::CommandButton& button) {
     const auto& e = options_.evaluation;
-    if (!e || button.name() != e->button || button.form().name() != options_.window)
-      return button.click();
+    if (button.name() != e.button || button.form().name() != options_.window) return button.click();
     runtime::Form& form = button.form();
-    const bool numbers = e->readsNumbers(form);
+    const bool numbers = e.readsNumbers(form);
     const std::string caption = button.caption();
-    const auto& result = static_cast<const runtime::TextBox&>(*form.findControl(e->result));
+    const auto& result = static_cast<const runtime::TextBox&>(*form.findControl(e.result));
     const std::string before = result.text();
     const std::size_t shown = services_.messages.size();
     button.click();
     const bool quiet = services_.messages.size() == shown;
     if (!numbers &&
-        (quiet || services_.messages[shown].text != e->refusal || result.text() != before))
+        (quiet || services_.messages[shown].text != e.refusal || result.text() != before))
       finding("Evaluate used a box that holds no number", result.text());
-    if (quiet && result.text().rfind(e->resultStart, 0) != 0)
+    if (quiet && result.text().rfind(e.resultStart, 0) != 0)
       finding("a quiet evaluation showed no result", result.text());
     if (button.caption() != caption || !button.enabled())
       finding("Evaluate did not give its button back", button.caption());

@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +43,7 @@ struct StreamOptions {
     std::string button, result, refusal, resultStart;
     std::function<bool(runtime::Form&)> readsNumbers;
   };
-  std::optional<Evaluation> evaluation;
+  Evaluation evaluation;
 };
 
 // Whether every named box of the form holds a number.

@@ -1,6 +1,6 @@
 #include "fuzz/case_files.h"
 
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 #include "runtime/number.h"

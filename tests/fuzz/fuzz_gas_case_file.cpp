@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz/case_files.h"
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "runtime/number.h"
 
 namespace corvasine::fuzz {

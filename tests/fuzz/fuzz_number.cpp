@@ -15,7 +15,6 @@
 #include <string>
 
 #include "fuzz/fuzz_services.h"
-#include "fuzz/window_checks.h"
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
 

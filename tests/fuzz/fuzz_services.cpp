@@ -1,9 +1,21 @@
 #include "fuzz/fuzz_services.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include "gas_turbine/frmcomp.h"
+#include "gas_turbine/gas_evaluation.h"
+#include "gas_turbine/gas_report.h"
+#include "gas_turbine/gt_units_file.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/number.h"
+#include "shell/case_file.h"
+#include "shell/converter_tables.h"
+#include "steam_turbine/steam_evaluation.h"
 
 namespace corvasine::fuzz {
 
@@ -63,6 +75,141 @@ std::string FuzzServices::openFileDialog(const runtime::FileDialogOptions& optio
 void writeBytes(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+namespace {
+
+void describe(std::string& out, const runtime::Control& c) {
+  out += c.name();
+  out += c.enabled() ? '+' : '-';
+  out += c.visible() ? '+' : '-';
+  if (const auto* box = dynamic_cast<const runtime::TextBox*>(&c))
+    out += box->text();
+  else if (const auto* list = dynamic_cast<const runtime::ComboBox*>(&c))
+    out += std::to_string(list->listIndex());
+  else if (const auto* check = dynamic_cast<const runtime::CheckBox*>(&c))
+    out += std::to_string(check->value());
+  else if (const auto* option = dynamic_cast<const runtime::OptionButton*>(&c))
+    out += option->value() ? '1' : '0';
+  else if (const auto* captioned = dynamic_cast<const runtime::CaptionedControl*>(&c))
+    out += captioned->caption();  // a label or a button
+  out += '\n';
+}
+
+bool isTokenChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '+' || c == '-' ||
+         c == '#' || c == '(' || c == ')';
+}
+
+bool isNonFiniteToken(std::string_view token) {
+  std::string t(token);
+  for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  t.erase(0, t.find_first_not_of("+-"));
+  if (t == "inf" || t == "infinity" || t == "nan" || t.rfind("nan(", 0) == 0) return true;
+  for (const char* printed : {"#inf", "#ind", "#nan", "#qnan"})  // as run-time libraries print them
+    if (t.find(printed) != std::string::npos) return true;
+  return decimalText(token) && !runtime::IsNumber(token);
+}
+
+// The first non-finite token of the text that userMaterial does not hold.
+std::string systemNonFiniteToken(std::string_view text, std::string_view userMaterial) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && !isTokenChar(text[i])) ++i;
+    std::size_t end = i;
+    while (end < text.size() && isTokenChar(text[end])) ++end;
+    const std::string_view token = text.substr(i, end - i);
+    if (!token.empty() && isNonFiniteToken(token) &&
+        userMaterial.find(token) == std::string_view::npos)
+      return std::string(token);
+    i = end;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::optional<DecimalText> decimalText(std::string_view text) {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  std::size_t b = 0, e = text.size();
+  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+  const std::string_view core = text.substr(b, e - b);
+  std::size_t i = 0;
+  std::string mantissa;
+  if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+  for (; i < core.size() && isDigit(core[i]); ++i) mantissa += core[i];
+  if (i < core.size() && core[i] == '.')
+    for (++i; i < core.size() && isDigit(core[i]); ++i) mantissa += core[i];
+  if (mantissa.empty()) return std::nullopt;
+  if (i < core.size() && (core[i] == 'e' || core[i] == 'E')) {
+    ++i;
+    if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
+    if (i == core.size() || !isDigit(core[i])) return std::nullopt;
+    while (i < core.size() && isDigit(core[i])) ++i;
+  }
+  if (i != core.size()) return std::nullopt;
+  const std::size_t first = mantissa.find_first_not_of('0');
+  const std::size_t last = mantissa.find_last_not_of('0');
+  return DecimalText{std::string(core),
+                     first == std::string::npos ? 0 : static_cast<int>(last - first + 1)};
+}
+
+std::string snapshot(const runtime::Application& app) {
+  std::string out;
+  out.reserve(8192);
+  for (const runtime::Form* form : app.loadedForms()) {
+    out += "[" + form->name() + "] " + form->caption() + (form->visible() ? " shown\n" : "\n");
+    for (const runtime::Control* c : form->controls()) describe(out, *c);
+  }
+  return out;
+}
+
+std::string nonFiniteShown(const runtime::Application& app,
+                           const std::set<const runtime::Control*>& userEdited,
+                           std::string_view userMaterial) {
+  for (const runtime::Form* form : app.loadedForms()) {
+    for (const runtime::Control* c : form->controls()) {
+      if (userEdited.count(c) != 0) continue;
+      std::string_view text;
+      if (const auto* box = dynamic_cast<const runtime::TextBox*>(c))
+        text = box->text();
+      else if (const auto* label = dynamic_cast<const runtime::Label*>(c))
+        text = label->caption();
+      if (!systemNonFiniteToken(text, userMaterial).empty())
+        return form->name() + "." + c->name() + ": " + std::string(text);
+    }
+  }
+  return {};
+}
+
+std::set<std::string> shellMessages() {
+  std::set<std::string> texts = {shell::kSaveFailedMessage, shell::kOpenFailedMessage,
+                                 "Are you sure to quit?",
+                                 "System Information Is Unavailable At This Time"};
+  for (const shell::ConverterTable* spec :
+       {&shell::kTemperatureConverter, &shell::kPressureConverter, &shell::kMolarFlowConverter,
+        &shell::kHeightConverter, &shell::kMassFlowConverter})
+    texts.insert(std::string(spec->errorText));
+  return texts;
+}
+
+std::set<std::string> steamMessages() {
+  std::set<std::string> texts = shellMessages();
+  texts.insert({steam_turbine::kCheckValuesMessage, steam_turbine::kNegativeExhaustMessage,
+                steam_turbine::kSearchAbortedMessage, steam_turbine::kWrongValuesMessage});
+  return texts;
+}
+
+std::set<std::string> gasMessages() {
+  std::set<std::string> texts = shellMessages();
+  texts.insert({std::string(gas::kCheckValuesMessage), std::string(gas::kInsufficientAirMessage),
+                "Your current data will be lost. Do you want to continue?", gas::kNormalizeQuestion,
+                gas::kComponentNotNumberMessage, gas::kEmptyCompositionMessage,
+                gas::kSumTooLargeMessage, gas::kNormalizeFailedMessage, gas::kUnitsNotFoundMessage,
+                gas::kFolderNotWritableMessage, std::string(gas::kExportFailedMessage),
+                std::string(gas::kPrintFailedMessage)});
+  return texts;
 }
 
 }  // namespace corvasine::fuzz

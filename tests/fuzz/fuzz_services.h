@@ -2,15 +2,18 @@
 
 // Services for the fuzz targets: the fakes of the tests, except that every
 // question and every file dialog is answered from the fuzz input, and that a
-// finding ends the process with a report instead of failing a test.
+// finding ends the process with a report instead of failing a test; and what
+// must hold of the windows after every action.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "runtime/application.h"
 #include "support/fake_services.h"
 
 namespace corvasine::fuzz {
@@ -48,5 +51,35 @@ class FuzzServices : public corvasine::testing::FakeServices {
 
 // Writes bytes to a file, replacing it.
 void writeBytes(const std::string& path, std::string_view bytes);
+
+// Everything a user can see of the loaded windows: each form's caption and
+// visibility and each control's text, caption, value, list position,
+// enabled and visible flags. Two equal snapshots show the same windows.
+std::string snapshot(const runtime::Application& app);
+
+// The decimal syntax that ParseNumber reads, written out again: blanks, sign,
+// digits with an optional point, optional exponent, blanks; at least one
+// mantissa digit. Gives the text without its blanks and its count of
+// significant digits, or nothing when the text does not qualify, whether or
+// not its value fits a Double.
+struct DecimalText {
+  std::string core;
+  int significantDigits = 0;
+};
+std::optional<DecimalText> decimalText(std::string_view text);
+
+// The first box or label of the loaded windows that shows a number that is
+// not finite ("inf", "NaN", "1.#INF", or digits beyond the Double range) and
+// that the system made, as "form.control: text"; empty when there is none. Boxes
+// in userEdited are the user's own text; a token found in userMaterial
+// (texts typed, pasted or read from a file) came from the user too.
+std::string nonFiniteShown(const runtime::Application& app,
+                           const std::set<const runtime::Control*>& userEdited,
+                           std::string_view userMaterial);
+
+// Every text the system shows in a message box, by the windows that show it.
+std::set<std::string> shellMessages();
+std::set<std::string> steamMessages();
+std::set<std::string> gasMessages();
 
 }  // namespace corvasine::fuzz

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz/case_files.h"
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "steam_turbine/frmstm.h"
 
 namespace corvasine::fuzz {

@@ -9,7 +9,6 @@
 
 #include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
-#include "fuzz/window_checks.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 

@@ -54,13 +54,12 @@ void typeEntries(runtime::Form& form, const std::string& line) {
     runtime::Control* c = form.findControl(word.substr(0, eq));
     if (c == nullptr) finding("a workable case names no control", word);
     const std::string text = word.substr(eq + 1);
-    if (c->kind() == ControlKind::TextBox)
-      static_cast<runtime::TextBox*>(c)->setText(text);
-    else if (c->kind() == ControlKind::ComboBox)
-      static_cast<runtime::ComboBox*>(c)->setListIndex(
-          static_cast<int>(runtime::ParseNumber(text)));
-    else if (c->kind() == ControlKind::CheckBox)
-      static_cast<runtime::CheckBox*>(c)->setValue(static_cast<int>(runtime::ParseNumber(text)));
+    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
+      box->setText(text);
+    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
+      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
+    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
+      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
   }
 }
 

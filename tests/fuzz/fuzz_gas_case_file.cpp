@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "runtime/number.h"
 
@@ -35,7 +34,7 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces, gas::frmg
 }
 
 void openCase(std::string_view bytes) {
-  static CaseFileFixture fixture(gasMessages(), "fuzz.qvdg", gasHiddenState);
+  static CaseFileFixture fixture{{gasMessages(), "fuzz.qvdg"}, gasHiddenState};
   if (fixture.app.find<gas::frmgas>() == nullptr) writeDefaultUnits(fixture.services.programFolder);
   gas::frmgas& f = fixture.app.form<gas::frmgas>();
   const auto pieces = casePieces(bytes, '^');

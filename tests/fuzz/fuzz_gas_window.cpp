@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_evaluation.h"

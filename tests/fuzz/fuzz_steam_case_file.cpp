@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "steam_turbine/frmstm.h"
 
@@ -35,7 +34,7 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
 }
 
 void openCase(std::string_view bytes) {
-  static CaseFileFixture fixture(steamMessages(), "fuzz.qvds");
+  static CaseFileFixture fixture{{steamMessages(), "fuzz.qvds"}};
   steam_turbine::frmstm& f = fixture.app.form<steam_turbine::frmstm>();
   const std::vector<std::string> before = steamCaseTexts(f);
   const auto pieces = casePieces(bytes, '^');

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "steam_turbine/frmstm.h"
 #include "steam_turbine/register.h"

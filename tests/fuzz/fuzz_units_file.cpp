@@ -7,7 +7,6 @@
 #include <iterator>
 #include <string>
 
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"

@@ -183,7 +183,7 @@ std::string nonFiniteShown(const runtime::Application& app,
   return {};
 }
 
-std::set<std::string> shellMessages() {
+static std::set<std::string> shellMessages() {
   std::set<std::string> texts = {shell::kSaveFailedMessage, shell::kOpenFailedMessage,
                                  "Are you sure to quit?",
                                  "System Information Is Unavailable At This Time"};

@@ -84,7 +84,6 @@ std::string nonFiniteShown(const runtime::Application& app,
                            std::string_view userMaterial);
 
 // Every text the system shows in a message box, by the windows that show it.
-std::set<std::string> shellMessages();
 std::set<std::string> steamMessages();
 std::set<std::string> gasMessages();
 

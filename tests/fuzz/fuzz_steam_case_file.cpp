@@ -17,7 +17,6 @@ namespace {
 // flow 6, entropy 3, enthalpy 3.
 constexpr std::size_t kUnitEntries[] = {2, 4, 6, 3, 3, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2};
 constexpr std::size_t kOldPieces = 15;
-constexpr std::size_t kPiecesWithUnits = kOldPieces + std::size(kUnitEntries);
 
 // Whether the pieces make a steam case: 15 fields, the check boxes 0 to 2,
 // the turbine type -1 (none) to 1; then either nothing more or a valid
@@ -27,7 +26,7 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
   const auto& p = *pieces;
   if (!isWhole(p[12], 0, 2) || !isWhole(p[13], 0, 2) || !isWhole(p[14], -1, 1)) return false;
   if (p.size() == kOldPieces) return true;
-  if (p.size() != kPiecesWithUnits) return false;
+  if (p.size() != kOldPieces + std::size(kUnitEntries)) return false;
   for (std::size_t k = 0; k < std::size(kUnitEntries); ++k)
     if (!isChoice(p[kOldPieces + k], kUnitEntries[k])) return false;
   return true;

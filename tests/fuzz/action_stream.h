@@ -9,18 +9,13 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <chrono>
 #include <functional>
 #include <initializer_list>
-#include <optional>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fuzz/fuzz_services.h"
 #include "runtime/application.h"
-#include "runtime/controls.h"
 #include "runtime/form.h"
 
 namespace corvasine::fuzz {
@@ -28,20 +23,18 @@ namespace corvasine::fuzz {
 struct StreamOptions {
   // The window under test, shown at the start and again after the user closed it.
   std::string window;
-  int maxActions = 40;
-  std::chrono::milliseconds actionBound{3000};
   // State of the window under test that no control shows (the fuel
   // composition); a refused file must leave it as it was too.
-  std::function<std::string(runtime::Application&)> hiddenState;
+  std::string (*hiddenState)(runtime::Application&) = nullptr;
   // The texts and values that the window's case file holds, in file order: a
   // case saved to the fuzz file must open as it was saved.
-  std::function<std::vector<std::string>(runtime::Application&)> caseTexts;
+  std::vector<std::string> (*caseTexts)(runtime::Form&) = nullptr;
   // Workable cases from the tests, each typed into the window in one action
   // as "Text1=59 Combo1=1 Check1=1 ..." (a box gets the text, a list the
   // position, a check box the value), so that a short stream gets past the
   // evaluations' first checks; caseState then sets what no box holds.
   std::vector<std::string> workableCases;
-  std::function<void(runtime::Application&)> caseState;
+  void (*caseState)(runtime::Application&) = nullptr;
   // The window's Evaluate button: while a box that it reads (named by
   // readsNumbers) holds no number it refuses with refusal and leaves the
   // result box as it was; a quiet evaluation shows a result that starts with
@@ -50,49 +43,11 @@ struct StreamOptions {
     std::string button, result, refusal, resultStart;
     std::function<bool(runtime::Form&)> readsNumbers;
   };
-  std::optional<Evaluation> evaluation;
+  Evaluation evaluation;
 };
 
 // Whether every named box of the form holds a number.
 bool holdNumbers(runtime::Form& form, std::initializer_list<const char*> names);
-
-class ActionStream {
- public:
-  ActionStream(runtime::Application& app, FuzzServices& services, FuzzedDataProvider& input,
-               StreamOptions options);
-  void run();
-
- private:
-  // The actions, numbered in the order that the seed streams of window_seeds.py use.
-  static constexpr int kActionCount = 11;
-  void perform(int action);
-  void type();
-  void pick();
-  void tick();
-  void press();
-  void menu();
-  void focus();
-  void select();
-  void clipboard();
-  void writeFile();
-  void close();
-  void typeCase();
-  void evaluate(runtime::CommandButton& button);
-  void checkOpenedFile(const std::string& before, const std::string& hiddenBefore,
-                       std::size_t shown);
-
-  std::string text();
-  runtime::Control* anyInput(runtime::ControlKind kind);
-  void check(const char* what, std::chrono::steady_clock::duration took);
-
-  runtime::Application& app_;
-  FuzzServices& services_;
-  FuzzedDataProvider& input_;
-  StreamOptions options_;
-  std::set<const runtime::Control*> userEdited_;
-  std::string userMaterial_;
-  std::optional<std::vector<std::string>> savedCase_;  // what the fuzz file holds
-};
 
 // Runs the input as a stream of actions on a fresh application with the
 // registered windows; then forgets what the services recorded.

@@ -3,23 +3,21 @@
 // ordinary build links this in place of libFuzzer, so that the corpus runs as
 // a test.
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-  std::vector<std::filesystem::path> files;
+  std::set<std::filesystem::path> files;  // in name order
   for (int k = 1; k < argc; ++k)
     for (const auto& entry : std::filesystem::directory_iterator(argv[k]))
-      if (entry.is_regular_file()) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
+      if (entry.is_regular_file()) files.insert(entry.path());
   for (const auto& file : files) {
     std::ifstream in(file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};

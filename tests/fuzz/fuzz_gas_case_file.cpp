@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/case_files.h"
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "runtime/number.h"
 
 namespace corvasine::fuzz {
@@ -18,13 +17,6 @@ namespace {
 constexpr std::size_t kBoxFields = 14;
 constexpr std::size_t kFields = 35;
 constexpr std::size_t kSettings = 18;
-
-// A whole number from 0 to below the count of choices.
-bool isChoice(const std::string& piece, std::size_t choices) {
-  const auto whole = wholeNumber(piece);
-  return whole && *whole == runtime::ParseNumber(piece) && *whole >= 0 &&
-         *whole < static_cast<double>(choices);
-}
 
 bool acceptable(const std::optional<std::vector<std::string>>& pieces, gas::frmgas& f) {
   if (!pieces || (pieces->size() != kFields && pieces->size() != kFields + kSettings)) return false;
@@ -42,19 +34,17 @@ bool acceptable(const std::optional<std::vector<std::string>>& pieces, gas::frmg
 }
 
 void openCase(std::string_view bytes) {
-  static CaseFileFixture fixture(gasMessages(), "fuzz.qvdg", gasHiddenState);
+  static CaseFileFixture fixture{{gasMessages(), "fuzz.qvdg"}, gasHiddenState};
   if (fixture.app.find<gas::frmgas>() == nullptr) writeDefaultUnits(fixture.services.programFolder);
   gas::frmgas& f = fixture.app.form<gas::frmgas>();
   const auto pieces = casePieces(bytes, '^');
   if (fixture.open(f, bytes, acceptable(pieces, f))) return;
   // The boxes, then the settings when the file holds them.
+  const std::vector<std::string> expected = openedTexts(*pieces, kBoxFields, kFields);
   const std::vector<std::string> texts = gasCaseTexts(f);
-  for (std::size_t k = 0; k < kBoxFields; ++k)
-    if (texts[k] != (*pieces)[k]) finding("a box does not hold its field", std::to_string(k));
-  for (std::size_t k = 0; k < kSettings && pieces->size() == kFields + kSettings; ++k)
-    if (texts[kBoxFields + k] !=
-        std::to_string(static_cast<int>(*wholeNumber((*pieces)[kFields + k]))))
-      finding("a setting does not hold its field", std::to_string(k));
+  for (std::size_t k = 0; k < expected.size(); ++k)
+    if (texts[k] != expected[k])
+      finding("a field does not hold what the file holds", std::to_string(k));
 }
 
 }  // namespace

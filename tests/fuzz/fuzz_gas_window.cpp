@@ -6,8 +6,7 @@
 #include <cstdint>
 
 #include "fuzz/action_stream.h"
-#include "fuzz/case_files.h"
-#include "fuzz/window_checks.h"
+#include "fuzz/fuzz_services.h"
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_evaluation.h"
 #include "gas_turbine/gas_shared.h"
@@ -25,42 +24,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      input.ConsumeRandomLengthString(64));
   else if (units > 1)
     fuzz::writeDefaultUnits(services.programFolder);
-  static const fuzz::StreamOptions options = [] {
-    fuzz::StreamOptions options;
-    options.window = "frmgas";
-    options.hiddenState = fuzz::gasHiddenState;
-    // The boxes Evaluate reads, directly or through a stored value; the
-    // generator efficiency only when ticked.
-    options.evaluation = {"Command2", "rich_result", std::string(gas::kCheckValuesMessage),
-                          "Fresh air flow: ", [](runtime::Form& f) {
-                            return fuzz::holdNumbers(
-                                       f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
-                                           "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
-                                   (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
-                                    fuzz::holdNumbers(f, {"Text25"}));
-                          }};
-    options.workableCases = {
-        "Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 Text26=1.5 "
-        "Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 Text20=220"};
-    // A natural gas that sums to 100 %, as the fuel dialog leaves it.
-    options.caseState = [](runtime::Application& a) {
-      auto& comp = gas::gasShared(a).fuelComp;
-      comp.fill(0.0);
-      comp[1] = 85.25;
-      comp[2] = 6;
-      comp[4] = 2;
-      comp[13] = 2;
-      comp[14] = 4.25;
-      comp[15] = 0.5;
-    };
-    // The composition is left out: opening a case has the fuel dialog take it
-    // over, which may normalize it.
-    options.caseTexts = [](runtime::Application& a) {
-      auto* f = a.find<gas::frmgas>();
-      return f != nullptr ? fuzz::gasCaseTexts(*f) : std::vector<std::string>{};
-    };
-    return options;
-  }();
+  static const fuzz::StreamOptions options{
+      .window = "frmgas",
+      .hiddenState = fuzz::gasHiddenState,
+      // The composition is left out: opening a case has the fuel dialog take
+      // it over, which may normalize it.
+      .caseTexts = fuzz::gasCaseTexts,
+      .workableCases = {"Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 "
+                        "Text26=1.5 Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 "
+                        "Text20=220"},
+      // A natural gas that sums to 100 %, as the fuel dialog leaves it.
+      .caseState =
+          [](runtime::Application& a) {
+            gas::gasShared(a).fuelComp = {0, 85.25, 6, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 2, 4.25, 0.5};
+          },
+      // The boxes Evaluate reads, directly or through a stored value; the
+      // generator efficiency only when ticked.
+      .evaluation = {"Command2", "rich_result", std::string(gas::kCheckValuesMessage),
+                     "Fresh air flow: ", [](runtime::Form& f) {
+                       return fuzz::holdNumbers(
+                                  f, {"Text1", "Text2", "Text4", "Text6", "Text18", "Text16",
+                                      "Text10", "Text15", "Text19", "Text20", "Text26"}) &&
+                              (static_cast<gas::frmgas&>(f).Check1.value() == 0 ||
+                               fuzz::holdNumbers(f, {"Text25"}));
+                     }}};
   fuzz::runStream(services, input, gas::registerGasTurbine, options);
   return 0;
 }

@@ -7,46 +7,33 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/case_files.h"
-#include "fuzz/window_checks.h"
-#include "runtime/number.h"
+#include "fuzz/fuzz_services.h"
+#include "steam_turbine/frmstm.h"
 
 namespace corvasine::fuzz {
 namespace {
 
 // Entries of the unit lists Combo2 to Combo21: temperature 2, pressure 4,
 // flow 6, entropy 3, enthalpy 3.
-constexpr int kUnitEntries[] = {2, 4, 6, 3, 3, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2};
+constexpr std::size_t kUnitEntries[] = {2, 4, 6, 3, 3, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2};
 constexpr std::size_t kOldPieces = 15;
-constexpr std::size_t kPiecesWithUnits = kOldPieces + std::size(kUnitEntries);
-
-// The piece as a list position: written as a whole number, within the list.
-bool isUnitPiece(const std::string& piece, int entries) {
-  const auto position = wholeNumber(piece);
-  return position && runtime::ParseNumber(piece) == *position && *position >= 0 &&
-         *position < entries;
-}
 
 // Whether the pieces make a steam case: 15 fields, the check boxes 0 to 2,
 // the turbine type -1 (none) to 1; then either nothing more or a valid
 // position for every unit list.
 bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
   if (!pieces || pieces->size() < kOldPieces) return false;
-  const auto check1 = wholeNumber((*pieces)[12]);
-  const auto check2 = wholeNumber((*pieces)[13]);
-  const auto type = wholeNumber((*pieces)[14]);
-  if (!(check1 && check2 && type && *check1 >= 0 && *check1 <= 2 && *check2 >= 0 && *check2 <= 2 &&
-        *type >= -1 && *type <= 1))
-    return false;
-  if (pieces->size() == kOldPieces) return true;
-  if (pieces->size() != kPiecesWithUnits) return false;
+  const auto& p = *pieces;
+  if (!isWhole(p[12], 0, 2) || !isWhole(p[13], 0, 2) || !isWhole(p[14], -1, 1)) return false;
+  if (p.size() == kOldPieces) return true;
+  if (p.size() != kOldPieces + std::size(kUnitEntries)) return false;
   for (std::size_t k = 0; k < std::size(kUnitEntries); ++k)
-    if (!isUnitPiece((*pieces)[kOldPieces + k], kUnitEntries[k])) return false;
+    if (!isChoice(p[kOldPieces + k], kUnitEntries[k])) return false;
   return true;
 }
 
 void openCase(std::string_view bytes) {
-  static CaseFileFixture fixture(steamMessages(), "fuzz.qvds");
+  static CaseFileFixture fixture{{steamMessages(), "fuzz.qvds"}};
   steam_turbine::frmstm& f = fixture.app.form<steam_turbine::frmstm>();
   const std::vector<std::string> before = steamCaseTexts(f);
   const auto pieces = casePieces(bytes, '^');
@@ -54,9 +41,7 @@ void openCase(std::string_view bytes) {
   if (!fixture.services.messages.empty()) finding("a sound case file showed a message");
   // The boxes as the file holds them, the rest as whole numbers; a file
   // without units leaves the unit lists as they were.
-  std::vector<std::string> expected(pieces->begin(), pieces->begin() + 12);
-  for (std::size_t k = 12; k < pieces->size(); ++k)
-    expected.push_back(std::to_string(static_cast<int>(*wholeNumber((*pieces)[k]))));
+  std::vector<std::string> expected = openedTexts(*pieces, 12, 12);
   expected.insert(expected.end(), before.begin() + static_cast<long>(expected.size()),
                   before.end());
   // Switching a stream on or off reruns the flow balance over the exhaust flow.

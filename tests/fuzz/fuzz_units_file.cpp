@@ -7,9 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "fuzz/case_files.h"
 #include "fuzz/fuzz_services.h"
-#include "fuzz/window_checks.h"
 #include "gas_turbine/gas_shared.h"
 #include "gas_turbine/gt_units_file.h"
 
@@ -25,10 +23,8 @@ std::optional<std::array<short, 10>> expectedPositions(std::string_view bytes) {
   if (!pieces || pieces->size() < 10) return std::nullopt;
   std::array<short, 10> positions{};
   for (std::size_t i = 0; i < 10; ++i) {
-    const auto whole = wholeNumber((*pieces)[i]);
-    const double limit = i < 9 ? kListSizes[i] - 1 : 32767;
-    if (!whole || *whole < 0 || *whole > limit) return std::nullopt;
-    positions[i] = static_cast<short>(*whole);
+    if (!isWhole((*pieces)[i], 0, i < 9 ? kListSizes[i] - 1 : 32767)) return std::nullopt;
+    positions[i] = static_cast<short>(*wholeNumber((*pieces)[i]));
   }
   return positions;
 }

@@ -53,8 +53,9 @@ class GasReportWindow : public FrmgasTest {
   // The operations that are not cell writes.
   std::vector<std::string> framing() const {
     std::vector<std::string> names;
-    for (const std::string& op : services.fakeSpreadsheet.operations())
-      if (op != "setCellNumber" && op != "setCellText") names.push_back(op);
+    for (const testing::SpreadsheetCall& call : services.fakeSpreadsheet.calls)
+      if (call.operation != "setCellNumber" && call.operation != "setCellText")
+        names.push_back(call.operation);
     return names;
   }
 };

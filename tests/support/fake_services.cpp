@@ -46,18 +46,6 @@ void FakeSpreadsheet::saveAs(const std::string& path, runtime::WorkbookFormat fo
   record({.operation = "saveAs", .text = path, .format = format});
 }
 
-std::vector<std::string> FakeSpreadsheet::operations() const {
-  std::vector<std::string> names;
-  for (const auto& call : calls) names.push_back(call.operation);
-  return names;
-}
-
-int FakeSpreadsheet::indexOf(const std::string& operation) const {
-  for (std::size_t i = 0; i < calls.size(); ++i)
-    if (calls[i].operation == operation) return static_cast<int>(i);
-  return -1;
-}
-
 FakeServices::FakeServices()
     : programFolder((std::filesystem::temp_directory_path() / "corvasine-test-XXXXXX").string()) {
   if (mkdtemp(programFolder.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";

@@ -60,9 +60,9 @@ class FakeRegistry : public runtime::Registry {
 // One call of the spreadsheet automation, as the fake received it.
 struct SpreadsheetCall {
   std::string operation{};  // the name of the function called
+  std::string text{};       // the cell's text, or the path or printer name
   int row = 0, column = 0;
   double number = 0.0;
-  std::string text{};  // the cell's text, or the path or printer name
   runtime::WorkbookFormat format = runtime::WorkbookFormat::Excel97;
 };
 
@@ -73,20 +73,16 @@ class FakeSpreadsheet : public runtime::SpreadsheetApplication {
  public:
   static constexpr const char* kSavedContent = "workbook";
 
-  void openTemplate(const std::string& path) override {
-    record({.operation = "openTemplate", .text = path});
-  }
+  void openTemplate(const std::string& path) override { record({"openTemplate", path}); }
   void useFirstSheet() override { record({"useFirstSheet"}); }
   void setCellNumber(int row, int column, double value) override {
-    record({"setCellNumber", row, column, value});
+    record({"setCellNumber", "", row, column, value});
   }
   void setCellText(int row, int column, const std::string& text) override {
-    record({.operation = "setCellText", .row = row, .column = column, .text = text});
+    record({"setCellText", text, row, column});
   }
   void saveAs(const std::string& path, runtime::WorkbookFormat format) override;
-  void printOut(const std::string& printerName) override {
-    record({.operation = "printOut", .text = printerName});
-  }
+  void printOut(const std::string& printerName) override { record({"printOut", printerName}); }
   void closeWithoutSaving() override { record({"closeWithoutSaving"}); }
   void quit() override { record({"quit"}); }
 
@@ -94,10 +90,12 @@ class FakeSpreadsheet : public runtime::SpreadsheetApplication {
   int failAtCall = -1;
   std::vector<SpreadsheetCall> calls;
 
-  // The operations received, in order.
-  std::vector<std::string> operations() const;
   // The index of the first call of this operation, or -1.
-  int indexOf(const std::string& operation) const;
+  int indexOf(const std::string& operation) const {
+    for (std::size_t i = 0; i < calls.size(); ++i)
+      if (calls[i].operation == operation) return static_cast<int>(i);
+    return -1;
+  }
 
  private:
   // Records the call; throws when it is the one to fail.

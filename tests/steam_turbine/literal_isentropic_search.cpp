@@ -27,7 +27,7 @@ std::optional<double> LiteralIsentropicSearch::isen_cond(double s, double p) {
       if (x < 0.0) return 0.0;
       const double sf = checked(steam::entropySatLiqPW(pa) * 0.238846);
       const double sv = checked(steam::entropySatVapPW(pa) * 0.238846);
-          sc = checked(checked(checked(1.0 - x) * sf) + checked(sv * x));
+      sc = checked(checked(checked(1.0 - x) * sf) + checked(sv * x));
     }
     return x;
   }

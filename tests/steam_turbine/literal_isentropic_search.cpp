@@ -12,14 +12,12 @@ std::optional<double> LiteralIsentropicSearch::isen_cond(double s, double p) {
   double x = 1.0;
   double t = steam::tSatW(pa);
   double sc = checked(steam::entropySatVapPW(pa) * 0.238846);
-  propertyCalls_ += 2;
   const double sg = sc;
   if (s > sg) {
     while (sc < s) {
       t = checked(t * 1.0001);
       if (t < 273.15 || t > 1073.15) return std::nullopt;
       sc = checked(steam::entropyW(t, pa) * 0.238846);
-      ++propertyCalls_;
     }
     return t;
   }
@@ -29,7 +27,6 @@ std::optional<double> LiteralIsentropicSearch::isen_cond(double s, double p) {
       if (x < 0.0) return 0.0;
       const double sf = checked(steam::entropySatLiqPW(pa) * 0.238846);
       const double sv = checked(steam::entropySatVapPW(pa) * 0.238846);
-      propertyCalls_ += 2;
       sc = checked(checked(checked(1.0 - x) * sf) + checked(sv * x));
     }
     return x;

@@ -3,7 +3,6 @@
 // The yardstick of the fast isentropic search: every step taken one at a
 // time, each with its own property calls, exactly as the search is defined.
 
-#include <cstdint>
 #include <optional>
 
 #include "steam_turbine/isentropic_search.h"
@@ -13,11 +12,6 @@ namespace corvasine::steam_turbine::testing {
 class LiteralIsentropicSearch final : public IsentropicSearch {
  public:
   std::optional<double> isen_cond(double s, double p) override;
-
-  std::int64_t propertyCalls() const { return propertyCalls_; }
-
- private:
-  std::int64_t propertyCalls_ = 0;
 };
 
 }  // namespace corvasine::steam_turbine::testing

@@ -1,18 +1,17 @@
 // The isentropic search, fast and literal alike: end states reasoned from
-// the definition of the steps, and the fast search against the literal one.
+// the definition of the steps. That the fast search answers like the literal
+// one is the yardstick's check, over every search of random evaluations.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "steam_properties/water_steam.h"
 #include "steam_turbine/isentropic_search.h"
 #include "steam_turbine/literal_isentropic_search.h"
-#include "steam_turbine/steam_cases.h"
 
 namespace corvasine::steam_turbine {
 namespace {
@@ -35,16 +34,21 @@ class IsenCond : public ::testing::TestWithParam<SearchKind> {
   std::unique_ptr<IsentropicSearch> search_ = GetParam().make();
 };
 
-// 14.5 psia is exactly 1 bar for the library.
+// 14.5 psia is exactly 1 bar for the library. Near the critical point (some
+// 213.8 bar) the saturated calls move the pressure by 0.00001 bar: there the
+// lever rule holds to a slack of 1e-3 only.
 TEST_P(IsenCond, WetEndIsTheFirstQualityStepAtOrBelowTheMixture) {
-  const double sf = sLiq(1.0);
-  const double sg = sVap(1.0);
-  for (double share : {0.9, 0.3, 0.05}) {
-    const std::optional<double> x = isen(sf + share * (sg - sf), 14.5);
+  const struct {
+    double psia, share, slack;
+  } ends[] = {{14.5, 0.9, 0.0}, {14.5, 0.3, 0.0}, {14.5, 0.05, 0.0}, {3100.0, 0.5, 1e-3}};
+  for (const auto& [psia, share, slack] : ends) {
+    const double sf = sLiq(psia / 14.5);
+    const double sg = sVap(psia / 14.5);
+    const std::optional<double> x = isen(sf + share * (sg - sf), psia);
     ASSERT_TRUE(x);
     // The steps are 0.0001 apart: the first at or below the share.
-    EXPECT_LE(*x, share + 1e-9) << share;
-    EXPECT_GT(*x, share - 1e-4 - 1e-9) << share;
+    EXPECT_LE(*x, share + slack + 1e-9) << share;
+    EXPECT_GT(*x, share - 1e-4 - slack - 1e-9) << share;
   }
 }
 
@@ -79,59 +83,12 @@ TEST_P(IsenCond, EndsAtTheSaturationLineAndTheRangeEdges) {
     EXPECT_EQ(isen(edge.s, edge.psia), edge.end) << edge.s << " at " << edge.psia;
 }
 
-TEST_P(IsenCond, NearCriticalWetEndIsCloseToTheLeverRule) {
-  const double bar = 3100.0 / 14.5;  // some 213.8 bar
-  const double sf = sLiq(bar);
-  const double sg = sVap(bar);
-  const std::optional<double> x = isen(0.5 * (sf + sg), 3100.0);
-  ASSERT_TRUE(x);
-  // The near-critical calls move the pressure by 0.00001 bar: the lever rule holds to 1e-3.
-  EXPECT_NEAR(*x, 0.5, 1e-3);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Searches, IsenCond,
     ::testing::Values(SearchKind{"Fast", makeFastIsentropicSearch},
                       SearchKind{"Literal",
                                  [] { return std::make_unique<LiteralIsentropicSearch>(); }}),
     [](const ::testing::TestParamInfo<SearchKind>& info) { return info.param.name; });
-
-// Random pressures over the whole range (the near-critical band, the band
-// edges and beyond the critical point included) and random entropies around
-// saturation, several at each pressure on one fast search, so that its
-// stored steps and start hints are used: every answer equals the literal one.
-TEST(FastIsentropicSearch, AnswersLikeTheLiteralSearch) {
-  std::mt19937_64 random(20261207);
-  std::uniform_real_distribution<double> unit(0.0, 1.0);
-  const double nearCriticalLow = 165.2917 * 14.5;
-  const double critical = 220.64 * 14.5;
-  std::vector<double> pressures{
-      14.5, 0.1, 1.0, nearCriticalLow, critical, critical + 0.001, 2396.6, 5000.0, -10.0, 0.0};
-  const int scale = testing::sampleScale();
-  for (int i = 0; i < 10 * scale; ++i) {
-    pressures.push_back(std::exp(std::log(0.2) + unit(random) * 9.6));
-  }
-  for (int i = 0; i < 4 * scale; ++i) {
-    pressures.push_back(nearCriticalLow + unit(random) * (critical - nearCriticalLow));
-  }
-  for (double p : pressures) {
-    const double bar = p / 14.5;
-    double pv = bar;
-    const double sg = steam::entropySatVapPW(pv) * kS;
-    double pl = bar;
-    const double sf = steam::entropySatLiqPW(pl) * kS;
-    const double span = std::max(0.1, sg - sf);
-    const std::unique_ptr<IsentropicSearch> fast = makeFastIsentropicSearch();
-    LiteralIsentropicSearch literal;
-    std::vector<double> entropies{sg};
-    entropies.push_back(sf - 0.05 + unit(random) * (sg - sf + 0.1));
-    for (int k = 0; k < 2; ++k) entropies.push_back(sg + unit(random) * 0.2 * span);
-    entropies.push_back(entropies.back() + 1e-6);  // the next search at one pressure starts near
-    for (double s : entropies) {
-      EXPECT_EQ(fast->isen_cond(s, p), literal.isen_cond(s, p)) << "p " << p << " s " << s;
-    }
-  }
-}
 
 }  // namespace
 }  // namespace corvasine::steam_turbine

@@ -89,22 +89,17 @@ TEST_F(SteamCaseFileTest, AFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(readFile("old.qvds"), "old\r\n");
 }
 
+// Short lines, binary bytes, a comma, checks, types and units beyond their
+// lists and an extra piece are the fuzz corpus's (its oracle reads the file
+// independently); these are the refusals it has no file for.
 TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
   const std::pair<const char*, std::string> badFiles[] = {
-      {"missing pieces", "900^600^100^^^^^^^350^150^100^0^0\r\n"},
-      {"type beyond the list", "900^600^100^^^^^^^350^150^100^0^0^2\r\n"},
-      {"check value 3", "900^600^100^^^^^^^350^150^100^3^0^0\r\n"},
       {"check not a number", "900^600^100^^^^^^^350^150^100^x^0^0\r\n"},
       {"type overflows", "900^600^100^^^^^^^350^150^100^0^0^1e9\r\n"},
-      {"comma cuts the line", "900^6,00^100^^^^^^^350^150^100^0^0^0\r\n"},
-      {"binary garbage", std::string("\x00\xff\x13^\x80\x7f", 6)},
       {"empty file", ""},
-      {"a piece beyond the 15 that is not a unit", "900^600^100^^^^^^^350^150^100^0^0^0^x\r\n"},
       {"one unit piece missing",
        "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits.substr(2) + "\r\n"},
       {"one unit piece too many", "900^600^100^^^^^^^350^150^100^0^0^0" + kFirstUnits + "^0\r\n"},
-      {"a temperature unit beyond its list",
-       "900^600^100^^^^^^^350^150^100^0^0^0^2" + kFirstUnits.substr(2) + "\r\n"},
       {"a flow unit beyond its list",
        "900^600^100^^^^^^^350^150^100^0^0^0^0^0^6" + kFirstUnits.substr(6) + "\r\n"},
       {"a unit that is not whole",

@@ -397,6 +397,8 @@ exhaust_negative_induction_extraction: Check1=1 Check2=1 Text1=900 Text2=1200 Te
 recheck_aborted: Check1=1 Text1=850 Text2=900 Text3=200 Text8=1000 Text9=150 Text10=400 Text22=450
     Text23=60
 wrong_values: Text1=1000 Text2=100 Text3=250 Text22=1000 Text23=1500
+near_limit_efficiency: Text1=750 Text2=600 Text3=100 Text22=418.5 Text23=150
+impossible_exhaust_above_inlet_pressure: Text1=750 Text2=600 Text3=100 Text22=1000 Text23=800
 impossible_exhaust_hotter_than_inlet: Text1=750 Text2=600 Text3=100 Text22=800 Text23=150
 impossible_condensing_efficiency: Text1=750 Text2=600 Text3=100 Combo1=1 Text23=150 Text22=80
 impossible_after_induction_search: Check1=1 Text1=850 Text2=900 Text3=200 Text8=600 Text9=150

@@ -19,7 +19,7 @@ using runtime::ParseNumber;
 using runtime::RoundHalfEven;
 
 struct GasCase : reference::GasCaseInput {
-  GasEvaluation record;
+  GasEvaluation record{};
 
   Outcome evaluate() {
     const GasEvaluationResult result = evaluateGasTurbine(input, mix, record);
@@ -31,10 +31,7 @@ struct GasCase : reference::GasCaseInput {
   }
 };
 
-GasCase from(reference::GasCaseInput input) { return {input, {}}; }
-GasCase methane() { return from(reference::methaneAt15PercentO2()); }
-GasCase naturalGas() { return from(reference::naturalGasByExhaustFlow()); }
-GasCase metric() { return from(reference::sixteenComponentsInMetricUnits()); }
+GasCase methane() { return {reference::methaneAt15PercentO2()}; }
 
 // The stored inputs of the metric case as the window derives them from what was
 // typed: the inlet pressure at 350 m, the final one after 120 mmWC, the water
@@ -53,17 +50,17 @@ TEST(GasReferenceInputs, MetricCaseDerivedFields) {
 
 struct ReferenceCase {
   const char* name;
-  GasCase (*make)();
+  reference::GasCaseInput (*make)();
   const char* section;  // of reference/gas_reference.txt
   double o2Target;      // in place of the case's own, or 0
 };
 
 const ReferenceCase kReferenceCases[] = {
-    {"MethaneAt15PercentO2", methane, "methane_o2", 0.0},
-    {"NaturalGasByExhaustFlow", naturalGas, "natural_gas_flow", 0.0},
-    {"SixteenComponentsInMetricUnits", metric, "units_o2", 0.0},
+    {"MethaneAt15PercentO2", reference::methaneAt15PercentO2, "methane_o2", 0.0},
+    {"NaturalGasByExhaustFlow", reference::naturalGasByExhaustFlow, "natural_gas_flow", 0.0},
+    {"SixteenComponentsInMetricUnits", reference::sixteenComponentsInMetricUnits, "units_o2", 0.0},
     // Close to the O2 share of the air, yet reachable: the whole literal search.
-    {"MethaneAt20p9PercentO2", methane, "methane_o2_20.9", 20.9},
+    {"MethaneAt20p9PercentO2", reference::methaneAt15PercentO2, "methane_o2_20.9", 20.9},
 };
 
 TEST(GasReference, ResultTextLineByLine) {
@@ -72,7 +69,7 @@ TEST(GasReference, ResultTextLineByLine) {
     // The search's figures, then the result lines.
     std::vector<std::string> expected = referenceLines("gas_reference.txt", ref.section);
     ASSERT_GE(expected.size(), 9u);
-    GasCase c = ref.make();
+    GasCase c{ref.make()};
     if (ref.o2Target != 0.0) c.input.o2Target = ref.o2Target;
     ASSERT_EQ(c.evaluate(), Outcome::Done);
     // The exact air flow shows that the search took the same number of steps.
@@ -110,7 +107,7 @@ TEST(GasEvaluation, FailureKeepsEarlierFieldsAndLaterOnesOfThePreviousRecord) {
 }
 
 TEST(GasEvaluation, ElectricPowerKeptWhenTheGeneratorEfficiencyIsOff) {
-  GasCase c = naturalGas();
+  GasCase c{reference::naturalGasByExhaustFlow()};
   ASSERT_EQ(c.evaluate(), Outcome::Done);
   const double electric = c.record.electricPower;
   c.input.generatorEfficiency.reset();

@@ -42,7 +42,6 @@ class GasReportWindow : public FrmgasTest {
   }
   testing::FakeSpreadsheet& sheet() { return services.fakeSpreadsheet; }
   std::string chosen() const { return path("case.xls"); }
-  bool exists(const std::string& file) const { return std::filesystem::exists(file); }
   // Files of the program folder other than the units file.
   std::vector<std::string> leftFiles() const {
     std::vector<std::string> names;

@@ -31,8 +31,6 @@ class FuelComposition : public FrmgasTest {
   bool dialogOpen() const { return app.find<frmcomp>() != nullptr; }
 };
 
-// Load shows the composition and its total; the boxes take numbers and keep
-// the last value otherwise.
 TEST_F(FuelComposition, LoadShowsTheCompositionAndBoxesKeepTheLastNumber) {
   auto& dialog = openWith({{1, 85.5}, {2, 10}, {5, 12.25}});
   EXPECT_EQ(dialog.Text1.text(), "85.5");
@@ -55,12 +53,9 @@ TEST_F(FuelComposition, LoadShowsTheCompositionAndBoxesKeepTheLastNumber) {
   EXPECT_EQ(dialog.Text17.text(), "");  // beyond the double range: no total
 }
 
-// Transfer pressed with the gas window open, a question answered as given:
-// the messages shown and, when the transfer goes through, the molecular
-// weight, higher and lower heating value the gas window receives, hand-
-// calculated from the dialog's tables and rounded to 2 decimals. Totals that
-// round to 100 at 3 decimals transfer at once; others ask first. A refusal
-// leaves the dialog open and the composition and the gas window as they were.
+// Transfer with the gas window open and the question answered as given: the
+// messages, then the figures the gas window receives (hand calculations from
+// the dialog's tables) or, on a refusal, the dialog, composition and window as they were.
 struct TransferCase {
   const char* name;
   Composition composition;

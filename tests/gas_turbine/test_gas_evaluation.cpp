@@ -95,9 +95,7 @@ TEST(CpIntegral, EndlessSpansAndAbsoluteZeroRaise) {
 
 TEST(HeatKernels, AirSharesAndFuelComeFromTheMixture) {
   // Argon only: 640 °F × 4.968932661 Btu/(lbmol °F) × 1000 KSCFH / 0.3794884 KSCFH per lbmol/h.
-  GasMixture argon;
-  argon.airO2 = argon.airN2 = argon.airCO2 = 0.0;
-  argon.airAr = 100.0;
+  const GasMixture argon{.airO2 = 0.0, .airN2 = 0.0, .airAr = 100.0, .airCO2 = 0.0};
   EXPECT_NEAR(compres(argon, 60.0, 700.0, 1000.0, 0.0), 8380010.833, 0.001);
   // Inert fuel burns to nothing; methane gives its 909.355 Btu/scf.
   GasMixture inert;
@@ -105,8 +103,7 @@ TEST(HeatKernels, AirSharesAndFuelComeFromTheMixture) {
   inert.fuelComp[kN2] = 60.0;
   inert.fuelComp[kH2O] = 10.0;
   EXPECT_EQ(heat_comb(inert, 1000.0), 0.0);
-  GasMixture methane;
-  methane.fuelComp[kMethane] = 100.0;
+  const GasMixture methane{.fuelComp = {0.0, 100.0}};  // by component index
   EXPECT_DOUBLE_EQ(heat_comb(methane, 100.0), -90935500.0);
 }
 

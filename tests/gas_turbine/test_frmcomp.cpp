@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -31,8 +31,6 @@ class FuelComposition : public FrmgasTest {
   bool dialogOpen() const { return app.find<frmcomp>() != nullptr; }
 };
 
-// Load shows the composition and its total; the boxes take numbers and keep
-// the last value otherwise.
 TEST_F(FuelComposition, LoadShowsTheCompositionAndBoxesKeepTheLastNumber) {
   auto& dialog = openWith({{1, 85.5}, {2, 10}, {5, 12.25}});
   EXPECT_EQ(dialog.Text1.text(), "85.5");
@@ -55,12 +53,9 @@ TEST_F(FuelComposition, LoadShowsTheCompositionAndBoxesKeepTheLastNumber) {
   EXPECT_EQ(dialog.Text17.text(), "");  // beyond the double range: no total
 }
 
-// Transfer pressed with the gas window open, a question answered as given:
-// the messages shown and, when the transfer goes through, the molecular
-// weight, higher and lower heating value the gas window receives, hand-
-// calculated from the dialog's tables and rounded to 2 decimals. Totals that
-// round to 100 at 3 decimals transfer at once; others ask first. A refusal
-// leaves the dialog open and the composition and the gas window as they were.
+// Transfer with the gas window open and the question answered as given: the
+// messages, then the figures the gas window receives (hand calculations from
+// the dialog's tables) or, on a refusal, the dialog, composition and window as they were.
 struct TransferCase {
   const char* name;
   Composition composition;
@@ -119,46 +114,38 @@ Composition tinyShares() {
 constexpr auto kNo = MessageAnswer::No;
 constexpr auto kYes = MessageAnswer::Yes;
 
-INSTANTIATE_TEST_SUITE_P(
-    Compositions, Transfer,
-    ::testing::Values(
-        TransferCase{"Methane", {{1, 100}}, kNo, false, nullptr, "16.04 1011.02 910.4"},
-        TransferCase{"Ethane", {{2, 100}}, kNo, false, nullptr, "30.07 1766.76 1615.83"},
-        // MW (16.042·80 + 44.01·10 + 28.016·5 + 18.016·5) / 100 = 19.5362;
-        // HHV 1011.018877·0.8; LHV 910.3993518·0.8 − 50.28813913·0.05.
-        TransferCase{"InertsAndWater",
-                     {{1, 80}, {13, 10}, {14, 5}, {16, 5}},
-                     kNo,
-                     false,
-                     nullptr,
-                     "19.54 808.82 725.81"},
-        // The edges of the band, unscaled: 1011.018877 × 0.999995 = 1011.0138.
-        TransferCase{"Band99p9995", {{1, 99.9995}}, kNo, false, nullptr, "16.04 1011.01 910.39"},
-        TransferCase{"Band100p0004", {{1, 100.0004}}, kNo, false, nullptr, "16.04 1011.02 910.4"},
-        TransferCase{"Asks99p9994", {{1, 99.9994}}, kNo, true, nullptr, ""},
-        TransferCase{"Asks100p001", {{1, 100.001}}, kNo, true, nullptr, ""},
-        // Normalised to 50/50: MW (16.042 + 30.068) / 2 = 23.055, a tie that
-        // goes to the even 23.06; HHV (1011.018877 + 1766.757462) / 2;
-        // LHV (910.3993518 + 1615.828174) / 2.
-        TransferCase{
-            "Normalised", {{1, 45}, {2, 45}}, kYes, true, nullptr, "23.06 1388.89 1263.11"},
-        // Totals that scaling can never bring to 100.
-        TransferCase{"Empty", {}, kYes, true, kEmptyCompositionMessage, ""},
-        TransferCase{"Negative", {{1, 20}, {2, -25}}, kYes, true, kEmptyCompositionMessage, ""},
-        TransferCase{"RoundsAway", tinyShares(), kYes, true, kNormalizeFailedMessage, ""},
-        TransferCase{
-            "BeyondTheDoubleRange", {{1, 1e308}, {2, 1e308}}, kYes, false, kSumTooLargeMessage, ""},
-        // A box without a number: the total still shows the last value that
-        // parsed, so neither the transfer nor the normalisation may go on.
-        TransferCase{"CommaInABox", {{1, 100}}, kYes, false, kComponentNotNumberMessage, "", "0,5"},
-        TransferCase{"EmptyBoxBeforeNormalising",
-                     {{1, 90}},
-                     kYes,
-                     false,
-                     kComponentNotNumberMessage,
-                     "",
-                     ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+const TransferCase kTransferCases[] = {
+    {"Methane", {{1, 100}}, kNo, false, nullptr, "16.04 1011.02 910.4"},
+    {"Ethane", {{2, 100}}, kNo, false, nullptr, "30.07 1766.76 1615.83"},
+    // MW (16.042·80 + 44.01·10 + 28.016·5 + 18.016·5) / 100 = 19.5362;
+    // HHV 1011.018877·0.8; LHV 910.3993518·0.8 − 50.28813913·0.05.
+    {"InertsAndWater",
+     {{1, 80}, {13, 10}, {14, 5}, {16, 5}},
+     kNo,
+     false,
+     nullptr,
+     "19.54 808.82 725.81"},
+    // The edges of the band, unscaled: 1011.018877 × 0.999995 = 1011.0138.
+    {"Band99p9995", {{1, 99.9995}}, kNo, false, nullptr, "16.04 1011.01 910.39"},
+    {"Band100p0004", {{1, 100.0004}}, kNo, false, nullptr, "16.04 1011.02 910.4"},
+    {"Asks99p9994", {{1, 99.9994}}, kNo, true, nullptr, ""},
+    {"Asks100p001", {{1, 100.001}}, kNo, true, nullptr, ""},
+    // Normalised to 50/50: MW (16.042 + 30.068) / 2 = 23.055, a tie that
+    // goes to the even 23.06; HHV (1011.018877 + 1766.757462) / 2;
+    // LHV (910.3993518 + 1615.828174) / 2.
+    {"Normalised", {{1, 45}, {2, 45}}, kYes, true, nullptr, "23.06 1388.89 1263.11"},
+    // Totals that scaling can never bring to 100.
+    {"Empty", {}, kYes, true, kEmptyCompositionMessage, ""},
+    {"Negative", {{1, 20}, {2, -25}}, kYes, true, kEmptyCompositionMessage, ""},
+    {"RoundsAway", tinyShares(), kYes, true, kNormalizeFailedMessage, ""},
+    {"BeyondTheDoubleRange", {{1, 1e308}, {2, 1e308}}, kYes, false, kSumTooLargeMessage, ""},
+    // A box without a number: the total still shows the last value that
+    // parsed, so neither the transfer nor the normalisation may go on.
+    {"CommaInABox", {{1, 100}}, kYes, false, kComponentNotNumberMessage, "", "0,5"},
+    {"EmptyBoxBeforeNormalising", {{1, 90}}, kYes, false, kComponentNotNumberMessage, "", ""}};
+
+INSTANTIATE_TEST_SUITE_P(Compositions, Transfer, ::testing::ValuesIn(kTransferCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A gas window made by the transfer gets the components the dialog edits;
 // O2 and argon (17, 18) stay as its load cleared them, 0, 19 and 20 as they were.
@@ -203,21 +190,15 @@ TEST_F(FuelComposition, FailedTransferLeavesNoPartialSumsForTheNextTry) {
   EXPECT_EQ(gas->Text12.text(), "18.02");  // pure water
 }
 
-std::array<double, 21> shares(const Composition& composition) {
-  std::array<double, 21> comp{};
-  for (const auto& [index, share] : composition) comp[index] = share;
-  return comp;
-}
-
 // Whatever the start, the scaling ends inside the band with the shares in
 // their proportions, within the drift of the 4-decimal rounding of each pass.
 TEST(Normalise, EndsInTheBandInProportion) {
   for (const Composition& start :
        {Composition{{1, 88.1}, {2, 5.3}, {4, 1.2}, {13, 1.4}, {14, 2.1}, {15, 0.3}},
         Composition{{1, 150}, {2, 50}}, Composition{{1, 1}}}) {
-    double total = 0.0;
-    for (const auto& [index, share] : start) total += share;
-    auto comp = shares(start);
+    std::array<double, 21> comp{};
+    for (const auto& [index, share] : start) comp[index] = share;
+    const double total = std::accumulate(comp.begin(), comp.end(), 0.0);
     ASSERT_TRUE(normalizeFuelComp(comp, total, kMaxNormalizePasses).inBand) << total;
     double sum = 0.0;
     for (std::size_t i = 1; i <= 16; ++i) sum += comp[i];

@@ -1,6 +1,5 @@
-// The gas turbine report: the export and print driving a recording spreadsheet
-// that can fail at any call, with the cells checked against the reference
-// figures of the methane case.
+// The window's File menu: saving and opening cases, and the export and print
+// on a recording spreadsheet that can fail at any call.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gas_turbine/frmcomp.h"
 #include "gas_turbine/gas_report.h"
 #include "gas_turbine/gas_report_case.h"
 #include "gas_turbine/gas_test_support.h"
@@ -19,6 +19,150 @@ namespace {
 using runtime::MessageAnswer;
 using runtime::WorkbookFormat;
 
+class GasCaseFile : public FrmgasTest {
+ protected:
+  void save(const std::string& name) {
+    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    window().clickMenuItem("m_save");
+  }
+  void open(const std::string& name) {
+    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    window().clickMenuItem("m_open");
+  }
+  void expectOneError(const std::string& text) {
+    EXPECT_EQ(shownMessages(services), std::vector<std::string>{"error|Corvasine|" + text});
+  }
+};
+
+// The boxes and composition of typeCase, written by hand: all a file held
+// before the settings were stored.
+const std::string kCaseFields =
+    "59^150^60^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220"
+    "^0^85.25^6^0^2^0^0^0^0^0^0^0^0^2^4.25^0.5^0^0^0^0^0";
+
+// A file without the settings carries numbers only: they are read in the
+// unit the list shows at open, the lists, mode and check box stay, and an
+// empty box opens empty, its handler keeping the stored value.
+TEST_F(GasCaseFile, AFileWithoutSettingsReadsTheTextsAsTheyStand) {
+  frmgas& f = window();
+  typeCase(f);
+  typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text19=800");
+  std::string fields = kCaseFields;
+  fields.replace(fields.find("^720^"), 5, "^^");
+  writeProgramFile("old.qvdg", "20" + fields.substr(2) + "\r\n");
+  open("old.qvdg");
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_EQ(f.Text1.text(), "20");
+  EXPECT_DOUBLE_EQ(f.inputState().ambientTemp, 68);
+  EXPECT_EQ(f.cmbtemp.listIndex(), 1);
+  EXPECT_EQ(f.balancetype.listIndex(), 1);
+  EXPECT_EQ(f.Check1.value(), 1);
+  EXPECT_EQ(f.inputState().exhaustFlow, 15);  // Text15 read as a flow
+  EXPECT_EQ(f.Text19.text(), "");
+  EXPECT_EQ(f.inputState().compDischTemp, 800);
+}
+
+// What the open dialog shows replaces the composition just read.
+TEST_F(GasCaseFile, AnOpenFuelDialogTransfersItsOwnBoxes) {
+  frmgas& f = window();
+  typeCase(f);
+  save("case.qvdg");
+  gasState().fuelComp.fill(0.0);
+  gasState().fuelComp[2] = 100;
+  f.Command1.click();
+  open("case.qvdg");
+  EXPECT_EQ(gasState().fuelComp[1], 0.0);
+  EXPECT_EQ(gasState().fuelComp[2], 100.0);
+  EXPECT_EQ(f.Text12.text(), "30.07");  // ethane
+}
+
+// Everything a failed open could touch: every control's state, the stored
+// inputs, the composition and whether the fuel dialog exists.
+std::vector<std::string> windowSnapshot(frmgas& f, const GasShared& shared,
+                                        const runtime::Application& app) {
+  std::vector<std::string> shot;
+  for (const runtime::Control* c : f.controls()) {
+    std::string line =
+        c->name() + (c->enabled() ? " on" : " off") + (c->visible() ? "" : " hidden");
+    if (c->kind() == runtime::ControlKind::TextBox)
+      line += " '" + static_cast<const runtime::TextBox*>(c)->text() + "'";
+    if (c->kind() == runtime::ControlKind::ComboBox)
+      line += " #" + std::to_string(static_cast<const runtime::ComboBox*>(c)->listIndex());
+    if (c->kind() == runtime::ControlKind::CheckBox)
+      line += " =" + std::to_string(static_cast<const runtime::CheckBox*>(c)->value());
+    shot.push_back(line);
+  }
+  const GasInputState& in = f.inputState();
+  for (double v : {in.ambientTemp, in.siteAltitude, in.inletPress, in.inletDrop, in.finalInletPress,
+                   in.fuelTemp, in.fuelFlow, in.exhaustTemp, in.exhaustFlow, in.compDischTemp,
+                   in.compDischPress})
+    shot.push_back(runtime::NumberText(v));
+  shot.push_back("mode " + std::to_string(in.balanceMode));
+  for (double share : shared.fuelComp) shot.push_back(runtime::NumberText(share));
+  shot.push_back(app.find<frmcomp>() != nullptr ? "dialog" : "no dialog");
+  return shot;
+}
+
+// Good box texts, composition 100 % methane; a bad file spoils one thing.
+const std::string kBoxes = "61^200^50^4^80^300^1000^1.5^98.5^1050^5.5^15^720^220";
+const std::string kComposition = "^0^100^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
+// Every list on its first entry, the check box unticked: 18 settings.
+const std::string kSettings = "^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0";
+
+// A file that is missing or not a whole, good case leaves every box, list,
+// check box and stored value exactly as it was, over a result on screen. The
+// fuzz corpus of the case file reader holds more kinds of bad file.
+TEST_F(GasCaseFile, ABadFileLeavesTheWindowUnchanged) {
+  frmgas& f = window();
+  typeCase(f);
+  f.Command2.click();
+  typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text1=15");
+  const auto before = windowSnapshot(f, gasState(), app);
+  const std::string bad[] = {
+      "Dear operator, please find the readings below.\r\n",
+      kBoxes + kComposition.substr(0, kComposition.size() - 2),  // the last field cut
+      kBoxes + "^0^100^-5^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0^0\r\n",
+      kBoxes + kComposition + kSettings.substr(2) + "\r\n",  // a setting short
+      kBoxes + kComposition + kSettings.substr(0, 34) + "^on\r\n"};
+  for (const std::string& content : bad) {
+    writeProgramFile("bad.qvdg", content);
+    open("bad.qvdg");
+    expectOneError("Error importing data.");
+    EXPECT_EQ(windowSnapshot(f, gasState(), app), before) << content;
+    services.messages.clear();
+  }
+  open("nowhere.qvdg");
+  expectOneError("Error importing data.");
+  EXPECT_EQ(windowSnapshot(f, gasState(), app), before);
+}
+
+// The settings go after the composition in a fixed order, and are set before
+// the texts; a result on screen goes.
+TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
+  frmgas* f = &window();
+  typeInto(*f,
+           "cmbtemp=1 cmdsite=1 cmdpress1=2 Combo1=2 Combo2=2 Combo3=3 Combo6=1 Combo7=3 "
+           "Combo8=3 Combo4=2 Combo5=3 Combo11=1 Combo12=4 Combo13=2 Combo9=1 Combo10=2 "
+           "balancetype=1 Check1=1");
+  typeCase(*f);
+  app.form<frmcomp>().Command1.click();  // as opening does
+  save("case.qvdg");
+  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseFields + "^1^1^2^2^2^3^1^3^3^2^3^1^4^2^1^2^1^1\r\n");
+  const auto saved = windowSnapshot(*f, gasState(), app);
+
+  services.answers = {MessageAnswer::Yes};
+  ASSERT_TRUE(app.unload(*f));
+  f = &window();
+  typeCase(*f);
+  f->Command2.click();
+  ASSERT_NE(f->rich_result.text(), kRightsNotice);
+  open("case.qvdg");
+  EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Are you sure to quit?"});
+  EXPECT_EQ(windowSnapshot(*f, gasState(), app), saved);
+  for (const auto& dialog : services.fileDialogs)
+    EXPECT_EQ(dialog.filter, "Corvasine files (*.qvdg)|*.qvdg|All Files (*.*)|*.*");
+}
+
 TEST(WorkbookFormatFor, TheChosenExtensionPicksTheFormat) {
   const std::pair<const char*, WorkbookFormat> cases[] = {
       {"/tmp/case.XLS", WorkbookFormat::Excel97},
@@ -28,8 +172,6 @@ TEST(WorkbookFormatFor, TheChosenExtensionPicksTheFormat) {
       {"/tmp/x.ods/case", WorkbookFormat::Excel97}};
   for (auto [name, format] : cases) EXPECT_EQ(workbookFormatFor(name), format) << name;
 }
-
-// --- Export and print from the window on the recording spreadsheet ---------
 
 class GasReportWindow : public FrmgasTest {
  protected:
@@ -42,7 +184,6 @@ class GasReportWindow : public FrmgasTest {
   }
   testing::FakeSpreadsheet& sheet() { return services.fakeSpreadsheet; }
   std::string chosen() const { return path("case.xls"); }
-  bool exists(const std::string& file) const { return std::filesystem::exists(file); }
   // Files of the program folder other than the units file.
   std::vector<std::string> leftFiles() const {
     std::vector<std::string> names;
@@ -60,8 +201,7 @@ class GasReportWindow : public FrmgasTest {
   }
 };
 
-// A cancelled file dialog saves nothing and asks again next time; a chosen
-// name gets the filled template.
+// A cancelled file dialog saves nothing and asks again next time.
 TEST_F(GasReportWindow, ExportFillsTheTemplateThenSavesUnderTheChosenName) {
   frmgas& f = evaluated();
   services.fileDialogAnswers = {""};
@@ -114,8 +254,6 @@ TEST_F(GasReportWindow, CellsCarryTheReferenceEvaluationAndTheTypedTexts) {
   }
 }
 
-// Under its own name, another spelling or a link, the template is refused
-// before anything is saved.
 TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
   frmgas& f = evaluated();
   writeProgramFile("gasturb.qvd", "template");
@@ -135,8 +273,7 @@ TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
   }
 }
 
-// The question names the default printer: No prints nothing, Yes prints
-// there; without a default printer nothing is opened.
+// Without a default printer nothing is opened.
 TEST_F(GasReportWindow, PrintAsksNamingTheDefaultPrinterAndPrintsThereOnYes) {
   frmgas& f = evaluated();
   services.printerName = "";

@@ -43,6 +43,8 @@ constexpr auto kUnwindWait = std::chrono::seconds(3);
 std::mutex runsMutex;
 std::condition_variable runsChanged;
 std::set<SofficeProcess*> liveRuns;
+// Set once a termination signal ends the runs: no run starts after it.
+bool terminating = false;
 
 std::string makeRunFolder() {
   std::string pattern =
@@ -133,6 +135,11 @@ SofficeProcess::SofficeProcess(const std::string& sofficePath) {
   const std::string pipe = uniquePipeName();
   sockets_.push_back(pipeSocketPath(pipe));
   unoUrl_ = "uno:pipe,name=" + pipe + ";urp;StarOffice.ComponentContext";
+  // From its folder to its registration the run holds the lock that a
+  // termination signal takes: the signal's clean-up sees every folder and
+  // process of ours, and no run starts once the program is ending.
+  std::unique_lock lock(runsMutex);
+  if (terminating) throw runtime::RuntimeError("the program is ending");
   runFolder_ = makeRunFolder();
   const std::string tmpFolder = runFolder_ + "/tmp";
   std::vector<std::string> args, environment;
@@ -191,7 +198,6 @@ SofficeProcess::SofficeProcess(const std::string& sofficePath) {
     _exit(127);
   }
   setpgid(pid_, pid_);  // also from here, whichever runs first
-  std::lock_guard lock(runsMutex);
   liveRuns.insert(this);
 }
 
@@ -293,6 +299,7 @@ void endRunsOnTerminationSignals() {
     }
     const int signal = number;
     std::unique_lock lock(runsMutex);
+    terminating = true;
     for (SofficeProcess* run : liveRuns) run->kill();
     // The calls of the killed runs fail; their owners end them, removing
     // what they made (a half-saved file too).

@@ -71,9 +71,7 @@ TEST(FileDialogFilters, PairsBecomeQtNameFilters) {
 
 TEST(FileDialogNames, DefaultExtensionIsAppendedOnlyToANameWithoutOne) {
   struct ExtensionCase {
-    const char* chosen;
-    const char* defaultExt;
-    const char* expected;
+    const char *chosen, *defaultExt, *expected;
   };
   const ExtensionCase cases[] = {{"/tmp/case", "qvdg", "/tmp/case.qvdg"},
                                  {"/tmp/case", ".qvdg", "/tmp/case.qvdg"},

@@ -82,9 +82,7 @@ class ConverterTest : public ::testing::Test {
 // and leaves the dialog open with its input, and the target untouched.
 TEST_F(ConverterTest, WritesTheRoundedBaseValueOrRefuses) {
   struct Conversion {
-    const char* dialog;
-    const char* option;
-    const char* input;
+    const char *dialog, *option, *input;
     const char* written;  // hand-calculated, rounded half-even to 2 decimals; nullptr: refused
   };
   const Conversion conversions[] = {
@@ -143,11 +141,7 @@ TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
   struct Link {
     const char* list;
     int unit;
-    const char* label;
-    const char* dialog;
-    const char* option;
-    const char* input;
-    const char* field;
+    const char *label, *dialog, *option, *input, *field;
     const char* written;  // hand-calculated via the base unit; nullptr: no converter opens
   };
   const Link links[] = {

@@ -26,11 +26,14 @@ class FakeRegistry : public runtime::Registry {
     std::vector<std::uint8_t> bytes;
   };
   // A text value; withNul stores the terminating NUL byte as well.
-  void setText(std::uint32_t root, const std::string& key, const std::string& name,
-               const std::string& text, bool withNul = true) {
+  static Value text(const std::string& text, bool withNul = true) {
     Value value{runtime::kRegSz, {text.begin(), text.end()}};
     if (withNul) value.bytes.push_back(0);
-    setValue(root, key, name, std::move(value));
+    return value;
+  }
+  void setText(std::uint32_t root, const std::string& key, const std::string& name,
+               const std::string& value, bool withNul = true) {
+    setValue(root, key, name, text(value, withNul));
   }
   void setValue(std::uint32_t root, const std::string& key, const std::string& name, Value value) {
     keys_[{root, key}][name] = std::move(value);

@@ -160,7 +160,7 @@ TEST_F(FormEvents, UnloadInsideAHandlerOrTheLoadFinishesIt) {
 TEST_F(FormEvents, SingleLineBoxesKeepTheTextBeforeTheFirstLineBreak) {
   struct Case {
     const char* input;              // assigned (setText) or pasted over the "b" of "abc"
-    const char *assigned, *pasted;  // what the box then shows
+    const char *assigned, *pasted;  // what the box then shows after each
     bool multiLine;
   };
   const Case cases[] = {

@@ -129,7 +129,9 @@ class FakeServices : public runtime::Services {
   runtime::SpreadsheetApplication& spreadsheet() override {
     return realSpreadsheet != nullptr ? *realSpreadsheet : fakeSpreadsheet;
   }
-  runtime::Registry& registry() override { return fakeRegistry; }
+  runtime::Registry& registry() override {
+    return realRegistry != nullptr ? *realRegistry : fakeRegistry;
+  }
   bool fileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
   void startProgram(const std::string& path) override {
     if (unstartablePrograms.count(path) != 0) throw runtime::RuntimeError("cannot start " + path);
@@ -145,8 +147,9 @@ class FakeServices : public runtime::Services {
   std::string printerName = "Test Printer";
   FakeRegistry fakeRegistry;
   FakeSpreadsheet fakeSpreadsheet;
-  // When set, the spreadsheet calls go to this application instead.
+  // When set, the spreadsheet calls and the registry reads go to these instead.
   runtime::SpreadsheetApplication* realSpreadsheet = nullptr;
+  runtime::Registry* realRegistry = nullptr;
 
   // Records.
   std::vector<ShownMessage> messages;

@@ -1,6 +1,5 @@
 // The calculators as a desktop user meets them: cases typed into the real
-// windows and evaluated, and what the windows draw (read-only boxes,
-// captions, the picture, access keys, menus from the keyboard, links).
+// windows, and what the windows draw.
 
 #include <gtest/gtest.h>
 

@@ -129,9 +129,8 @@ TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
   EXPECT_NE(app.find<frmtemp1>(), nullptr);
 }
 
-// The steam window's unit labels: the figure arrives in the unit that the
-// field's list shows; the exhaust row takes none while it holds a vapour
-// fraction.
+// The figure arrives in the unit that the field's list shows; the exhaust row
+// takes none while it holds a vapour fraction.
 TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
   struct Link {
     const char* list;

@@ -26,14 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Services whose registry is the desktop's, over a given search path.
-class DesktopRegistryServices : public corvasine::testing::FakeServices {
- public:
-  explicit DesktopRegistryServices(std::string searchPath) : desktop(std::move(searchPath)) {}
-  runtime::Registry& registry() override { return desktop; }
-  DesktopRegistry desktop;
-};
-
 // The about box over the desktop's registry and a search path of two folders:
 // it starts the first tool in the desktop's order that can run, wherever it
 // lies, and says that there is none when there is none.
@@ -45,7 +37,9 @@ TEST(DesktopRegistry, AboutBoxStartsTheFirstToolOrSaysItIsUnavailable) {
   fs::create_directories(second);
   using Texts = std::vector<std::string>;
   auto sysInfo = [&] {  // the programs started and the messages shown
-    DesktopRegistryServices services(first.string() + ":" + second.string());
+    DesktopRegistry desktop(first.string() + ":" + second.string());
+    corvasine::testing::FakeServices services;
+    services.realRegistry = &desktop;
     runtime::Application app(services);
     app.form<shell::frmboota>().cmdSysInfo.click();
     return std::pair{services.programsStarted, services.messageTexts()};
@@ -71,9 +65,7 @@ TEST(FileDialogFilters, PairsBecomeQtNameFilters) {
 
 TEST(FileDialogNames, DefaultExtensionIsAppendedOnlyToANameWithoutOne) {
   struct ExtensionCase {
-    const char* chosen;
-    const char* defaultExt;
-    const char* expected;
+    const char *chosen, *defaultExt, *expected;
   };
   const ExtensionCase cases[] = {{"/tmp/case", "qvdg", "/tmp/case.qvdg"},
                                  {"/tmp/case", ".qvdg", "/tmp/case.qvdg"},

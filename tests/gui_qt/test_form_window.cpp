@@ -185,11 +185,9 @@ TEST_F(FormWindowTest, DialogsCloseOnEscAndTransferOnEnter) {
 // beyond the end stops at the end.
 TEST(TextOffsets, MapBothWays) {
   struct OffsetCase {
-    const char* name;
-    const char* text;
+    const char *name, *text;
     bool multiLine;
-    int byteOffset;
-    int widgetIndex;
+    int byteOffset, widgetIndex;
     int backOffset;  // of the widget index
   };
   const OffsetCase cases[] = {{"degree", "°C", false, 2, 1, 2},

@@ -116,7 +116,6 @@ TEST_F(FormEvents, ValidateHandlerMovingTheFocusRunsOnce) {
 // state, and the next use after an unload builds a fresh one, which does not
 // revive a reference to the old one's control.
 TEST_F(FormEvents, OneInstanceFromLoadToUnload) {
-  EXPECT_FALSE(app.showForm("TestForm"));  // no opener registered
   auto& form = app.form<TestForm>();
   EXPECT_EQ(&app.form<TestForm>(), &form);
   ControlRef<TextBox> target(form.Text3);
@@ -160,9 +159,8 @@ TEST_F(FormEvents, UnloadInsideAHandlerOrTheLoadFinishesIt) {
 // a text assigned or pasted into it; a multi-line box keeps every line.
 TEST_F(FormEvents, SingleLineBoxesKeepTheTextBeforeTheFirstLineBreak) {
   struct Case {
-    const char* input;     // assigned (setText) or pasted over the "b" of "abc"
-    const char* assigned;  // what the box then shows
-    const char* pasted;
+    const char* input;              // assigned (setText) or pasted over the "b" of "abc"
+    const char *assigned, *pasted;  // what the box then shows after each
     bool multiLine;
   };
   const Case cases[] = {

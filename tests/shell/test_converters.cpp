@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,8 @@ using runtime::Application;
 using runtime::OptionButton;
 using runtime::TextBox;
 
-// The five dialogs with the target each writes to and its error text.
+// The five dialogs by name, with the target each writes to and its error text.
 struct Dialog {
-  const char* name;
   ConverterDialog& (*open)(Application&);
   ConverterTarget Vari::*target;
   const char* errorText;
@@ -30,21 +30,16 @@ ConverterDialog& openDialog(Application& app) {
   return app.form<D>();
 }
 
-const Dialog kDialogs[] = {
-    {"frmtemp1", openDialog<frmtemp1>, &Vari::tempTarget, "Error 4567"},
-    {"frmpress", openDialog<frmpress>, &Vari::pressTarget, "Error 8879"},
-    {"frmMole", openDialog<frmMole>, &Vari::moleTarget, "Error 5609"},
-    {"frmAlt", openDialog<frmAlt>, &Vari::altTarget, "Error 7887"},
-    {"frmMass", openDialog<frmMass>, &Vari::massTarget, "Error 7441"},
+const std::map<std::string, Dialog> kDialogs = {
+    {"frmtemp1", {openDialog<frmtemp1>, &Vari::tempTarget, "Error 4567"}},
+    {"frmpress", {openDialog<frmpress>, &Vari::pressTarget, "Error 8879"}},
+    {"frmMole", {openDialog<frmMole>, &Vari::moleTarget, "Error 5609"}},
+    {"frmAlt", {openDialog<frmAlt>, &Vari::altTarget, "Error 7887"}},
+    {"frmMass", {openDialog<frmMass>, &Vari::massTarget, "Error 7441"}},
 };
 
 OptionButton& option(runtime::Form& dialog, const char* name) {
   return *static_cast<OptionButton*>(dialog.findControl(name));
-}
-
-const Dialog& dialogNamed(const std::string& name) {
-  return *std::find_if(std::begin(kDialogs), std::end(kDialogs),
-                       [&name](const Dialog& d) { return d.name == name; });
 }
 
 // Two calculator fields; the first's change handler records each text it reads.
@@ -82,9 +77,7 @@ class ConverterTest : public ::testing::Test {
 // and leaves the dialog open with its input, and the target untouched.
 TEST_F(ConverterTest, WritesTheRoundedBaseValueOrRefuses) {
   struct Conversion {
-    const char* dialog;
-    const char* option;
-    const char* input;
+    const char *dialog, *option, *input;
     const char* written;  // hand-calculated, rounded half-even to 2 decimals; nullptr: refused
   };
   const Conversion conversions[] = {
@@ -104,7 +97,7 @@ TEST_F(ConverterTest, WritesTheRoundedBaseValueOrRefuses) {
     SCOPED_TRACE(std::string(c.dialog) + " " + c.option + " \"" + c.input + '"');
     services.messages.clear();
     target.reads.clear();
-    const Dialog& d = dialogNamed(c.dialog);
+    const Dialog& d = kDialogs.at(c.dialog);
     ConverterDialog& dialog = openFor(d, target.Text1);
     dialog.Text1.setText(c.input);
     option(dialog, c.option).setValue(true);
@@ -127,7 +120,7 @@ TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
   frmMole& mole = app.form<frmMole>();
   mole.Text1.setText("5");
   mole.Command1.click();
-  ConverterDialog& temp = openFor(dialogNamed("frmtemp1"), target.Text1);
+  ConverterDialog& temp = openFor(kDialogs.at("frmtemp1"), target.Text1);
   app.unload(target);
   temp.Text1.setText("100");
   temp.Command1.click();  // the sanitizers catch any write through the old field
@@ -136,18 +129,13 @@ TEST_F(ConverterTest, TargetNeverSetOrClosedIsReportedNotWritten) {
   EXPECT_NE(app.find<frmtemp1>(), nullptr);
 }
 
-// The steam window's unit labels: the figure arrives in the unit that the
-// field's list shows; the exhaust row takes none while it holds a vapour
-// fraction.
+// The figure arrives in the unit that the field's list shows; the exhaust row
+// takes none while it holds a vapour fraction.
 TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
   struct Link {
     const char* list;
     int unit;
-    const char* label;
-    const char* dialog;
-    const char* option;
-    const char* input;
-    const char* field;
+    const char *label, *dialog, *option, *input, *field;
     const char* written;  // hand-calculated via the base unit; nullptr: no converter opens
   };
   const Link links[] = {
@@ -170,7 +158,7 @@ TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
       continue;
     }
     ASSERT_TRUE(isLoaded(l.dialog));
-    ConverterDialog* dialog = &dialogNamed(l.dialog).open(app);
+    ConverterDialog* dialog = &kDialogs.at(l.dialog).open(app);
     dialog->Text1.setText(l.input);
     option(*dialog, l.option).setValue(true);
     dialog->Command1.click();
@@ -180,10 +168,10 @@ TEST_F(ConverterTest, SteamLinksWriteInTheUnitTheFieldShows) {
 }
 
 TEST_F(ConverterTest, ShownAgainKeepsInputAndSelectionAndWritesToTheLastTarget) {
-  ConverterDialog& first = openFor(dialogNamed("frmtemp1"), target.Text1);
+  ConverterDialog& first = openFor(kDialogs.at("frmtemp1"), target.Text1);
   first.Text1.setText("0");
   option(first, "Option3").setValue(true);
-  ConverterDialog& again = openFor(dialogNamed("frmtemp1"), target.Text2);
+  ConverterDialog& again = openFor(kDialogs.at("frmtemp1"), target.Text2);
   EXPECT_EQ(&again, &first);
   EXPECT_EQ(again.Text1.text(), "0");
   EXPECT_TRUE(option(again, "Option3").value());

@@ -1,6 +1,5 @@
-// The unit catalogue against hand-worked figures: each entry's conversion to
-// the base unit and back (two points where an offset comes in), a position
-// past the list taking the last entry.
+// Each entry to the base unit and back (two points where an offset comes in),
+// against hand-worked figures; a position past the list takes the last entry.
 
 #include <gtest/gtest.h>
 

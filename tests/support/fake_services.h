@@ -26,11 +26,14 @@ class FakeRegistry : public runtime::Registry {
     std::vector<std::uint8_t> bytes;
   };
   // A text value; withNul stores the terminating NUL byte as well.
-  void setText(std::uint32_t root, const std::string& key, const std::string& name,
-               const std::string& text, bool withNul = true) {
+  static Value text(const std::string& text, bool withNul = true) {
     Value value{runtime::kRegSz, {text.begin(), text.end()}};
     if (withNul) value.bytes.push_back(0);
-    setValue(root, key, name, std::move(value));
+    return value;
+  }
+  void setText(std::uint32_t root, const std::string& key, const std::string& name,
+               const std::string& value, bool withNul = true) {
+    setValue(root, key, name, text(value, withNul));
   }
   void setValue(std::uint32_t root, const std::string& key, const std::string& name, Value value) {
     keys_[{root, key}][name] = std::move(value);
@@ -126,7 +129,9 @@ class FakeServices : public runtime::Services {
   runtime::SpreadsheetApplication& spreadsheet() override {
     return realSpreadsheet != nullptr ? *realSpreadsheet : fakeSpreadsheet;
   }
-  runtime::Registry& registry() override { return fakeRegistry; }
+  runtime::Registry& registry() override {
+    return realRegistry != nullptr ? *realRegistry : fakeRegistry;
+  }
   bool fileExists(const std::string& path) override { return existingFiles.count(path) != 0; }
   void startProgram(const std::string& path) override {
     if (unstartablePrograms.count(path) != 0) throw runtime::RuntimeError("cannot start " + path);
@@ -142,8 +147,9 @@ class FakeServices : public runtime::Services {
   std::string printerName = "Test Printer";
   FakeRegistry fakeRegistry;
   FakeSpreadsheet fakeSpreadsheet;
-  // When set, the spreadsheet calls go to this application instead.
+  // When set, the spreadsheet calls and the registry reads go to these instead.
   runtime::SpreadsheetApplication* realSpreadsheet = nullptr;
+  runtime::Registry* realRegistry = nullptr;
 
   // Records.
   std::vector<ShownMessage> messages;

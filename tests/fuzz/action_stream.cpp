@@ -133,9 +133,8 @@ class ActionStream {
   void type() {
     auto* box = anyInput<runtime::TextBox>(ControlKind::TextBox);
     if (box == nullptr || !takeFocus(*box)) return;
-    const std::string typed = text();
     userEdited_.insert(box);
-    box->setText(typed);
+    box->setText(text());
   }
 
   void pick() {

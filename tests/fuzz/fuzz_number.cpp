@@ -21,9 +21,8 @@ namespace {
 // which read as an overflow.
 constexpr double kLargestReadable = 1.797693134862315e308;
 
-// The text keeps to its form: no trailing zero after a point, at most 15
-// significant digits, and it reads back to the same text. Rounding to n
-// decimals stays finite, near, and unchanged when done twice.
+// The text of x keeps to its form and reads back; rounding x to n decimals
+// stays finite, near, and unchanged when done twice.
 void checkValue(double x, int n) {
   const std::string text = runtime::NumberText(x);
   const auto decimal = decimalText(text);

@@ -69,8 +69,7 @@ TEST_F(GasReportOnLibreOffice, ExportWritesAnExcel97WorkbookHoldingEveryCell) {
   EXPECT_NE(testing::csvField(csv, 37, 8).find("electric power in MW"), std::string::npos);
 }
 
-// The template itself is no target (the fixture checks its bytes; the
-// messages before any evaluation are checked on the scripted spreadsheet).
+// The template itself is no target (the fixture checks its bytes).
 TEST_F(GasReportOnLibreOffice, ExportOverTheTemplateWritesNothing) {
   frmgas& f = evaluated();
   services.fileDialogAnswers = {path("gasturb.qvd")};

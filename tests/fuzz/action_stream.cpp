@@ -9,9 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz/fuzz_services.h"
 #include "runtime/controls.h"
-#include "runtime/form.h"
 #include "runtime/number.h"
 #include "shell/case_file.h"
 
@@ -100,7 +98,7 @@ class ActionStream {
     const auto& [name, run] = kActions[action];
     const Clock::time_point start = Clock::now();
     {
-      // One event, as the Qt layer runs it: a form unloaded inside it goes when it ends.
+      // One event, as the Qt layer runs it: a form unloaded in it goes at its end.
       runtime::Application::EventScope scope(app_);
       try {
         (this->*run)();
@@ -135,9 +133,8 @@ class ActionStream {
   void type() {
     auto* box = anyInput<runtime::TextBox>(ControlKind::TextBox);
     if (box == nullptr || !takeFocus(*box)) return;
-    const std::string typed = text();
     userEdited_.insert(box);
-    box->setText(typed);
+    box->setText(text());
   }
 
   void pick() {
@@ -209,9 +206,8 @@ class ActionStream {
     if (name == "m_open") checkOpenedFile(before, hiddenBefore, shown);
   }
 
-  // A refused file leaves everything as it was; a case saved to the fuzz file
-  // opens as it was saved, but for blanks before the first field, which the
-  // file's reading skips.
+  // A refused file changes nothing; a case saved to the fuzz file opens as
+  // saved, but for the blanks before the first field that reading skips.
   void checkOpenedFile(const std::string& before, const std::string& hiddenBefore,
                        std::size_t shown) {
     bool refused = false;

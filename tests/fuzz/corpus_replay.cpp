@@ -1,7 +1,5 @@
-// Runs a fuzz target over the fixed corpus folders named on the command line,
-// every file once, in name order, as libFuzzer does; a finding aborts. The
-// ordinary build links this in place of libFuzzer, so that the corpus runs as
-// a test.
+// Linked in place of libFuzzer in the ordinary build: runs the target over every
+// file of the corpus folders named on the command line, in name order, as a test.
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,6 @@
-// The gas case file reader on any bytes: a file of 35 fields whose 21
-// composition entries are mole percentages, optionally followed by the 18
-// settings (each unit list and the balance mode on one of its entries, the
-// generator check box 0 or 1), fills the window's boxes, lists and the fuel
-// composition; any other file is refused with the system's message and
-// leaves the windows and the composition as they were.
+// The gas case file reader on any bytes: 14 boxes and 21 mole percentages,
+// optionally followed by the 18 settings (an entry of each list, the check
+// box 0 or 1), fill the window; any other file is refused and changes nothing.
 
 #include <cstdint>
 #include <string>
@@ -39,7 +36,6 @@ void openCase(std::string_view bytes) {
   gas::frmgas& f = fixture.app.form<gas::frmgas>();
   const auto pieces = casePieces(bytes, '^');
   if (fixture.open(f, bytes, acceptable(pieces, f))) return;
-  // The boxes, then the settings when the file holds them.
   const std::vector<std::string> expected = openedTexts(*pieces, kBoxFields, kFields);
   const std::vector<std::string> texts = gasCaseTexts(f);
   for (std::size_t k = 0; k < expected.size(); ++k)

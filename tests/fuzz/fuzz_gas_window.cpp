@@ -1,7 +1,5 @@
-// The gas turbine window under a stream of user actions read from the fuzz
-// input, with every window it opens (fuel composition, default units,
-// converters, about box), starting from a units file that is sound, missing
-// or made of fuzz bytes.
+// The gas turbine window and every window it opens under a stream of user
+// actions, from a units file that is sound, missing or made of fuzz bytes.
 
 #include <cstdint>
 
@@ -17,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace corvasine;
   static fuzz::FuzzServices services(fuzz::gasMessages(), "fuzz.qvdg", true);
   FuzzedDataProvider input(data, size);
-  // The units file: none (the window writes one), fuzz bytes or sound.
   const int units = input.ConsumeIntegralInRange(0, 3);
   if (units == 1)
     fuzz::writeBytes(gas::unitsFilePath(services.programFolder),
@@ -27,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const fuzz::StreamOptions options{
       .window = "frmgas",
       .hiddenState = fuzz::gasHiddenState,
-      // The composition is left out: opening a case has the fuel dialog take
-      // it over, which may normalize it.
+      // Without the composition, which the fuel dialog may normalize on opening.
       .caseTexts = fuzz::gasCaseTexts,
       .workableCases = {"Text1=59 Text2=150 Text4=60 Text6=4 Text18=80 Text17=300 Text16=1000 "
                         "Text26=1.5 Text25=98.5 Text10=1050 Text11=5.5 Text15=15 Text19=720 "

@@ -1,9 +1,6 @@
 // ParseNumber, NumberText and RoundHalfEven on any text and any Double: the
-// parse agrees with the C library's reading of the same decimal text, the
-// text of a number parses back to the same number (exactly when it has at
-// most 15 significant digits; the very largest Doubles show a 15-digit text
-// beyond the range, which reads as an overflow), and rounding a finite value stays finite,
-// near, and unchanged when done twice.
+// parse agrees with the C library, a number's text reads back to it, and
+// rounding agrees with the decimal rounding of the digits.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -20,12 +17,12 @@
 namespace corvasine::fuzz {
 namespace {
 
-// Values from here up show 15 digits that round beyond the Double range.
+// Values from here up show 15 digits beyond the Double range (1.79769313486232E+308),
+// which read as an overflow.
 constexpr double kLargestReadable = 1.797693134862315e308;
 
-// The text keeps to its form: no trailing zero after a point, at most 15
-// significant digits, and it reads back to the same text. Rounding to n
-// decimals stays finite, near, and unchanged when done twice.
+// The text of x keeps to its form and reads back; rounding x to n decimals
+// stays finite, near, and unchanged when done twice.
 void checkValue(double x, int n) {
   const std::string text = runtime::NumberText(x);
   const auto decimal = decimalText(text);
@@ -35,8 +32,6 @@ void checkValue(double x, int n) {
   const std::size_t mantissaEnd = std::min(text.find('E'), text.size());
   if (point != std::string::npos && text[mantissaEnd - 1] == '0')
     finding("NumberText keeps a trailing zero", text);
-  // The largest Doubles show as 1.79769313486232E+308, beyond the range:
-  // that text is an overflow, as the shown value says.
   if (std::fabs(x) < kLargestReadable) {
     const double back = runtime::ParseNumber(text);
     if (runtime::NumberText(back) != text) finding("NumberText does not read back", text);

@@ -1,14 +1,8 @@
 #pragma once
 
-// Services for the fuzz targets: the fakes of the tests, except that every
-// question and every file dialog is answered from the fuzz input, and that a
-// finding ends the process with a report instead of failing a test; and what
-// must hold of the windows after every action.
-//
-// What the fuzz targets know of the case files: an independent reading of a
-// file's bytes, written from the file's description rather than from the
-// readers; what each window's case holds, in file order; and a window that
-// opens one file after another.
+// The fuzz targets' services (the tests' fakes, answering from the fuzz input
+// and aborting on a finding), what must hold of the windows, and a reading of
+// the case files written from their description rather than from the readers.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -29,9 +23,8 @@ namespace corvasine::fuzz {
 
 class FuzzServices : public corvasine::testing::FakeServices {
  public:
-  // A message that is not among the allowed texts is a finding; a window
-  // that prints asks the question that names the default printer too. The
-  // fuzz file is fileName in the program folder.
+  // A message outside `allowed` (and the printer question when the window
+  // prints) is a finding. The fuzz file is fileName in the program folder.
   FuzzServices(std::set<std::string> allowed, const std::string& fileName, bool prints = false);
 
   // The file a dialog can pick besides a missing one, the folder itself or cancel.
@@ -39,10 +32,9 @@ class FuzzServices : public corvasine::testing::FakeServices {
   // What the last file dialog answered.
   std::string lastChosen;
 
-  // Answers come from this input until the next call. Without an input every
-  // question is answered No and every file dialog picks the fuzz file.
+  // Answers come from this input; without one, No and the fuzz file.
   void answerFrom(FuzzedDataProvider* input) { input_ = input; }
-  // Forgets what was shown and empties the program folder; at the end of an input.
+  // At the end of an input: forgets what was shown, empties the program folder.
   void reset();
 
   runtime::MessageAnswer showMessage(const std::string& text, runtime::MessageKind kind,
@@ -58,27 +50,23 @@ class FuzzServices : public corvasine::testing::FakeServices {
 // Writes bytes to a file, replacing it.
 void writeBytes(const std::string& path, std::string_view bytes);
 
-// Everything a user can see of the loaded windows: each form's caption and
-// visibility and each control's text, caption, value, list position,
-// enabled and visible flags. Two equal snapshots show the same windows.
+// Everything a user can see of the loaded windows: equal snapshots, same windows.
 std::string snapshot(const runtime::Application& app);
 
 // The decimal syntax that ParseNumber reads, written out again: blanks, sign,
-// digits with an optional point, optional exponent, blanks; at least one
-// mantissa digit. Gives the text without its blanks and its count of
-// significant digits, or nothing when the text does not qualify, whether or
-// not its value fits a Double.
+// digits with an optional point (at least one digit), optional exponent,
+// blanks. Gives the text without its blanks and its count of significant
+// digits, or nothing when the text does not qualify, whatever its value.
 struct DecimalText {
   std::string core;
   int significantDigits = 0;
 };
 std::optional<DecimalText> decimalText(std::string_view text);
 
-// The first box or label of the loaded windows that shows a number that is
-// not finite ("inf", "NaN", "1.#INF", or digits beyond the Double range) and
-// that the system made, as "form.control: text"; empty when there is none. Boxes
-// in userEdited are the user's own text; a token found in userMaterial
-// (texts typed, pasted or read from a file) came from the user too.
+// The first box or label that shows a non-finite number ("inf", "NaN",
+// "1.#INF", digits beyond the Double range) that the system made, as
+// "form.control: text"; empty when none. Boxes in userEdited and tokens in
+// userMaterial (typed, pasted or read from a file) are the user's.
 std::string nonFiniteShown(const runtime::Application& app,
                            const std::set<const runtime::Control*>& userEdited,
                            std::string_view userMaterial);
@@ -87,9 +75,8 @@ std::string nonFiniteShown(const runtime::Application& app,
 std::set<std::string> steamMessages();
 std::set<std::string> gasMessages();
 
-// The pieces of the file's first field (leading blanks skipped, closed by a
-// comma or a line end, split at the separator); nothing when the file holds
-// no field.
+// The file's first field (leading blanks skipped, up to a comma or line end)
+// split at the separator; nothing when the file holds no field.
 std::optional<std::vector<std::string>> casePieces(std::string_view bytes, char separator);
 
 // The piece as a whole number rounded half to even, when it is a number.
@@ -98,34 +85,28 @@ std::optional<double> wholeNumber(const std::string& piece);
 bool isWhole(const std::string& piece, double low, double high);
 // Whether the piece is written as a whole number from 0 to below the count of choices.
 bool isChoice(const std::string& piece, std::size_t choices);
-// What a window's case holds after opening an accepted file: the first boxes
-// pieces as they stand, then the pieces from settings on as whole numbers.
+// A case after opening an accepted file: the first `boxes` pieces as they
+// stand, then the pieces from `settings` on as whole numbers.
 std::vector<std::string> openedTexts(const std::vector<std::string>& pieces, std::size_t boxes,
                                      std::size_t settings);
 
 // The unit lists and the balance mode of a gas case, in file order.
 std::vector<runtime::ComboBox*> gasSettingLists(gas::frmgas& f);
-// A gas case as its file holds it but for the composition: the 14 boxes, the
-// settings' list positions and the generator check box.
+// A window's case in file order (gas: without the composition).
 std::vector<std::string> gasCaseTexts(runtime::Form& window);
-// A steam case as its file holds it: the 12 boxes, the check boxes, the
-// turbine type and the unit lists' positions.
 std::vector<std::string> steamCaseTexts(runtime::Form& window);
 
-// The state of the gas calculator that no box shows: the fuel composition
-// and the default units, byte for byte.
+// The gas state that no box shows: fuel composition and default units, as bytes.
 std::string gasHiddenState(runtime::Application& app);
 // The units file of a fresh installation.
 void writeDefaultUnits(const std::string& programFolder);
 
-// One window for the process: each case file is opened over what the last
-// one left.
+// One window for the process, each case file opened over what the last left.
 struct CaseFileFixture {
-  // Opens the bytes through the window's Open menu item and returns whether
-  // the system refused them. It must refuse exactly what is not acceptable,
-  // with its one message, and leave the windows (and the state that
-  // hiddenState gives) as they were; an accepted file must show no
-  // non-finite number that its bytes do not hold.
+  // Opens the bytes through the Open menu item; whether they were refused. It
+  // must refuse exactly what is not acceptable, with its one message, and
+  // leave the windows and hiddenState as they were; an accepted file must
+  // show no non-finite number that its bytes do not hold.
   bool open(runtime::Form& window, std::string_view bytes, bool acceptable);
 
   FuzzServices services;

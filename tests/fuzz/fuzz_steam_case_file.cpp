@@ -1,6 +1,5 @@
-// The steam case file reader on any bytes: a file that the description
-// accepts fills the window with its fields and units, any other is refused
-// with the system's message and leaves the window as it was.
+// The steam case file reader on any bytes: an acceptable file fills the
+// window, any other is refused and changes nothing.
 
 #include <cstdint>
 #include <iterator>
@@ -18,9 +17,8 @@ namespace {
 constexpr std::size_t kUnitEntries[] = {2, 4, 6, 3, 3, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2, 3, 3, 6, 4, 2};
 constexpr std::size_t kOldPieces = 15;
 
-// Whether the pieces make a steam case: 15 fields, the check boxes 0 to 2,
-// the turbine type -1 (none) to 1; then either nothing more or a valid
-// position for every unit list.
+// 15 fields (check boxes 0 to 2, turbine type -1 for none to 1), then
+// nothing more or a position for every unit list.
 bool acceptable(const std::optional<std::vector<std::string>>& pieces) {
   if (!pieces || pieces->size() < kOldPieces) return false;
   const auto& p = *pieces;

@@ -1,5 +1,4 @@
-// The steam turbine window under a stream of user actions read from the fuzz
-// input, with every window it opens (converters, about box).
+// The steam turbine window and every window it opens under a stream of user actions.
 
 #include <cstdint>
 

@@ -1,10 +1,6 @@
 #include "spreadsheet/libreoffice_test_support.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

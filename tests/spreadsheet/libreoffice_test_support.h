@@ -1,8 +1,6 @@
 #pragma once
 
-// Helpers of the tests on the real LibreOffice: a temporary folder, files,
-// a workbook's first sheet read back as CSV by LibreOffice itself, the
-// soffice processes this test process started, and shell commands.
+// Helpers of the tests on the real LibreOffice.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -41,8 +39,7 @@ std::vector<std::vector<std::string>> firstSheetAsCsv(const std::string& workboo
 // The field at a 1-based row and column, empty past the sheet's used area.
 std::string csvField(const std::vector<std::vector<std::string>>& sheet, int row, int column);
 
-// The ids of the soffice processes whose pipe name says that this test
-// process (or the process of the given id) started them.
+// The soffice processes that this test process (or `owner`) started, by their pipe name.
 std::vector<int> sofficeProcessIds(int owner = getpid());
 // The sockets of those processes' pipes left in the system's temporary folder.
 std::vector<std::string> pipeSockets(int owner = getpid());

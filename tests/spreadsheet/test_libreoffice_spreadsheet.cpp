@@ -1,8 +1,6 @@
-// The LibreOffice backend on the real application: formats and their file
-// signatures, literal texts, the template left as it was, printers it does
-// not accept, bounded starts and calls, and no soffice, no temporary file and
-// no pipe socket left behind, even after a forced end. Every test runs with a
-// temporary folder whose path holds a space.
+// The LibreOffice backend on the real application. Every test runs with a
+// temporary folder whose path holds a space, and leaves no soffice, no
+// temporary file, no pipe socket and the template as it was.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -28,27 +26,17 @@ using runtime::RuntimeError;
 using runtime::WorkbookFormat;
 using testing::TempFolder;
 
-// Sets TMPDIR for the lifetime of the object.
-class ScopedTmpdir {
- public:
-  explicit ScopedTmpdir(const std::string& folder) {
-    if (const char* old = std::getenv("TMPDIR")) old_ = old;
-    setenv("TMPDIR", folder.c_str(), 1);
-  }
-  ~ScopedTmpdir() { old_ ? setenv("TMPDIR", old_->c_str(), 1) : unsetenv("TMPDIR"); }
-
- private:
-  std::optional<std::string> old_;
-};
-
 class LibreOfficeTest : public ::testing::Test {
  protected:
   LibreOfficeTest() {
     std::filesystem::copy_file(CORVASINE_REPORT_TEMPLATE, templateCopy());
     templateBytes_ = testing::readFile(templateCopy());
     std::filesystem::create_directory(runTmp);
+    if (const char* old = std::getenv("TMPDIR")) oldTmpdir_ = old;
+    setenv("TMPDIR", runTmp.c_str(), 1);
   }
   ~LibreOfficeTest() override {
+    oldTmpdir_ ? setenv("TMPDIR", oldTmpdir_->c_str(), 1) : unsetenv("TMPDIR");
     EXPECT_EQ(testing::sofficeProcessIds(), std::vector<int>{}) << "soffice left behind";
     EXPECT_EQ(testing::pipeSockets(), std::vector<std::string>{}) << "pipe socket left behind";
     EXPECT_TRUE(std::filesystem::is_empty(runTmp)) << "temporary files left behind";
@@ -62,12 +50,12 @@ class LibreOfficeTest : public ::testing::Test {
   const std::string runTmp = folder.file("run tmp");
 
  private:
-  ScopedTmpdir tmpdir_{runTmp};
+  std::optional<std::string> oldTmpdir_;
   std::string templateBytes_;
 };
 
 // Each format with its signature, texts literal and numbers exact; runs at
-// once do not meet; the template stays as it was (the fixture checks it).
+// once do not meet.
 TEST_F(LibreOfficeTest, SavesWriteEachFormatAlsoTwoAtOnce) {
   const struct {
     const char* file;
@@ -149,7 +137,7 @@ TEST_F(LibreOfficeTest, AStartThatCannotSucceedEndsWithinItsBound) {
   std::filesystem::permissions(silent, std::filesystem::perms::owner_all);
   for (const std::string& tmp : {runTmp, std::string("relative tmp"), folder.file("\xff\xfe")}) {
     std::filesystem::create_directory(tmp);
-    ScopedTmpdir tmpdir(tmp);
+    setenv("TMPDIR", tmp.c_str(), 1);
     const bool silentStart = tmp == runTmp;
     LibreOfficeSpreadsheet sheet({.sofficePath = silentStart ? silent : defaultSofficePath(),
                                   .startTimeout = std::chrono::milliseconds(700)});
@@ -161,8 +149,7 @@ TEST_F(LibreOfficeTest, AStartThatCannotSucceedEndsWithinItsBound) {
   }
 }
 
-// Run only as the child process of the test below: works on LibreOffice until
-// it is ended.
+// Only as the child process of the test below: works on LibreOffice until ended.
 TEST(LibreOfficeChild, DISABLED_WorksUntilEnded) {
   endRunsOnTerminationSignals();
   for (double value = 0;; ++value) {

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "steam_properties/test_support.h"
-#include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {
@@ -60,8 +59,6 @@ TEST(RegionSelection, EveryPropertyUsesTheRegionOfTheState) {
 
 constexpr double kShift = 0.00001;  // [bar]
 
-// Saturated members by temperature: region 1 or 2 on the saturation line, region 3 near the
-// critical point (the vapour at the shifted pressure), -1 outside.
 TEST(SaturatedMember, ByTemperature) {
   for (const testing::Property& q : testing::kProperties) {
     SCOPED_TRACE(q.name);
@@ -80,11 +77,9 @@ TEST(SaturatedMember, ByTemperature) {
   }
 }
 
-// A member by pressure: its value and what it does to the caller's variable. The low branch
-// agrees with the member by temperature at tSatW(p) (regions 1 and 2; the vapour conductivity
-// lowers the pressure by 0.01 % there, as its member by temperature does); the near-critical
-// branch takes T from the pressure as passed and region 3 at the pressure shifted up for liquid
-// and down for vapour, which it hands back.
+// The low branch agrees with the member by temperature at tSatW(p) (the vapour conductivity
+// lowers the pressure by 0.01 % there); the near-critical branch takes T from the pressure as
+// passed and hands the shifted pressure back.
 TEST(SaturatedMemberByPressure, ValueAndPressureHandedBack) {
   struct Member {
     std::string name;

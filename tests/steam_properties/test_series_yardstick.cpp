@@ -8,10 +8,7 @@
 #include <cmath>
 #include <random>
 
-#include "steam_properties/if97_basic.h"
-#include "steam_properties/literal_if97.h"
 #include "steam_properties/test_support.h"
-#include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {

@@ -6,9 +6,7 @@
 #include <iterator>
 #include <utility>
 
-#include "steam_properties/literal_if97.h"
 #include "steam_properties/test_support.h"
-#include "steam_properties/water_steam.h"
 
 namespace corvasine::steam {
 namespace {

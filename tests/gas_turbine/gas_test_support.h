@@ -23,36 +23,18 @@ namespace corvasine::gas {
 
 using Composition = std::map<std::size_t, double>;  // component index -> mole %
 
-// Types "Text1=59 cmbtemp=1 Check1=1 ..." into a window, in order: a box
-// takes the text, a list the position, a check box the value.
-inline void typeInto(runtime::Form& f, const std::string& line) {
-  std::istringstream words(line);
-  std::string word;
-  while (words >> word) {
-    const std::size_t eq = word.find('=');
-    runtime::Control* c = f.findControl(word.substr(0, eq));
-    ASSERT_NE(c, nullptr) << word;
-    const std::string text = word.substr(eq + 1);
-    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-      box->setText(text);
-    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
-    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
-      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
-  }
-}
+using testing::typeInto;
 
 class FrmgasTest : public ::testing::Test {
  protected:
   FrmgasTest() { writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n"); }
 
-  std::string path(const std::string& name) const { return services.programFolder + "/" + name; }
+  std::string path(const std::string& name) const { return services.programFile(name); }
   void writeProgramFile(const std::string& name, const std::string& content) const {
-    std::ofstream(path(name), std::ios::binary | std::ios::trunc) << content;
+    services.writeProgramFile(name, content);
   }
   std::string readProgramFile(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return services.readProgramFile(name);
   }
 
   frmgas& window() { return app.form<frmgas>(); }

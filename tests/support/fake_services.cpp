@@ -6,6 +6,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "runtime/controls.h"
+#include "runtime/number.h"
 
 namespace corvasine::testing {
 
@@ -84,6 +89,32 @@ std::vector<std::string> FakeServices::messageTexts() const {
   std::vector<std::string> texts;
   for (const auto& m : messages) texts.push_back(m.text);
   return texts;
+}
+
+std::string FakeServices::readProgramFile(const std::string& name) const {
+  std::ifstream in(programFile(name), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void FakeServices::writeProgramFile(const std::string& name, const std::string& content) const {
+  std::ofstream(programFile(name), std::ios::binary | std::ios::trunc) << content;
+}
+
+void typeInto(runtime::Form& form, const std::string& line) {
+  std::istringstream words(line);
+  std::string word;
+  while (words >> word) {
+    const std::size_t eq = word.find('=');
+    runtime::Control* c = form.findControl(word.substr(0, eq));
+    ASSERT_NE(c, nullptr) << word;
+    const std::string text = word.substr(eq + 1);
+    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
+      box->setText(text);
+    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
+      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
+    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
+      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
+  }
 }
 
 }  // namespace corvasine::testing

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/form.h"
 #include "runtime/runtime_error.h"
 #include "runtime/services.h"
 
@@ -162,6 +163,14 @@ class FakeServices : public runtime::Services {
 
   // Texts of the messages shown so far.
   std::vector<std::string> messageTexts() const;
+  // A file of the program folder: its path, its bytes, and writing it anew.
+  std::string programFile(const std::string& name) const { return programFolder + "/" + name; }
+  std::string readProgramFile(const std::string& name) const;
+  void writeProgramFile(const std::string& name, const std::string& content) const;
 };
+
+// Types "Text1=59 cmbtemp=1 Check1=1 ..." into a window, in order: a box
+// takes the text, a list the position, a check box the value.
+void typeInto(runtime::Form& form, const std::string& line);
 
 }  // namespace corvasine::testing

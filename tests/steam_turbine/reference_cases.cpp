@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "runtime/number.h"
-#include "runtime/runtime_error.h"
 #include "steam_turbine/steam_units.h"
 
 namespace corvasine::steam_turbine::testing {

@@ -1,10 +1,15 @@
-// The steam window itself: its rows, lists, check boxes, New and the quit
-// question. The converter links are tested with the converters.
+// The steam window itself: its rows, lists, check boxes, stream fields, New
+// and the quit question, and the reference figures of
+// reference/steam_reference.py typed into it: every derived box after the
+// typing and, for the cases, the message, the exhaust flow and the result
+// text of Evaluate, character by character. The converter links are tested
+// with the converters.
 
 #include <gtest/gtest.h>
 
 #include "shell/frmboota.h"
 #include "shell/maker.h"
+#include "steam_turbine/reference_cases.h"
 #include "steam_turbine/steam_window_support.h"
 
 namespace corvasine::steam_turbine {
@@ -13,6 +18,8 @@ namespace {
 using runtime::ComboBox;
 using runtime::Label;
 using runtime::MessageAnswer;
+
+constexpr runtime::Color kLightRed = 0xFF8080;
 
 using FrmstmWindowTest = SteamWindowTest;
 
@@ -84,16 +91,15 @@ TEST_F(FrmstmWindowTest, AUnitPickedAfterTypingReadsTheBoxesAgain) {
 TEST_F(FrmstmWindowTest, AUnitPickMovesTheFocusIntoAnEnabledFrameOnly) {
   frmstm& f = window();
   f.setFocus(control(f, "Text1"));
-  type(f, "Combo16=1");
-  EXPECT_EQ(f.activeControl(), f.findControl("Text1"));
-  type(f, "Check1=1 Combo10=2");
-  EXPECT_EQ(f.activeControl(), f.findControl("Text9"));
-  type(f, "Combo14=1");
-  EXPECT_EQ(f.activeControl(), f.findControl("Text9"));
-  type(f, "Combo21=1");
-  EXPECT_EQ(f.activeControl(), f.findControl("Text22"));
-  type(f, "Combo4=1");
-  EXPECT_EQ(f.activeControl(), f.findControl("Text3"));
+  const std::pair<const char*, const char*> picks[] = {{"Combo16=1", "Text1"},
+                                                       {"Check1=1 Combo10=2", "Text9"},
+                                                       {"Combo14=1", "Text9"},
+                                                       {"Combo21=1", "Text22"},
+                                                       {"Combo4=1", "Text3"}};
+  for (const auto& [typed, focus] : picks) {
+    type(f, typed);
+    EXPECT_EQ(f.activeControl(), f.findControl(focus)) << typed;
+  }
   for (const char* label : {"Label12", "Label13", "Label14", "Label22"})
     EXPECT_EQ(control<Label>(f, label).caption(), "°C") << label;
   for (const char* label : {"Label8", "Label9", "Label10", "Label11"})
@@ -111,11 +117,10 @@ TEST_F(FrmstmWindowTest, NewEmptiesTheBoxesAndKeepsTheLists) {
   const double temperature = f.streamState().streamTemp[kInlet];
   f.m_new_Click();
   EXPECT_TRUE(services.messages.empty());
-  for (runtime::Control* c : f.controls()) {
+  for (runtime::Control* c : f.controls())
     if (c != &f.results && c->kind() == runtime::ControlKind::TextBox) {
       EXPECT_EQ(control(f, c->name()).text(), "") << c->name();
     }
-  }
   EXPECT_EQ(f.Combo1.listIndex(), 0);
   EXPECT_EQ(f.Check1.value(), 0);
   EXPECT_EQ(f.Check2.value(), 0);
@@ -141,6 +146,94 @@ TEST_F(FrmstmWindowTest, TheQuitQuestionAndTheHomePage) {
   f.clickMenuItem("m_exit");
   EXPECT_EQ(app.find<frmstm>(), nullptr);
   EXPECT_NE(app.find<shell::frmboota>(), nullptr);  // what it opened stays
+}
+
+TEST_F(FrmstmWindowTest, SwitchingTheTypeRelabelsTheExhaustTemperature) {
+  frmstm& f = window();
+  for (const auto& [typed, caption, unit] : {std::tuple("Combo1=1", "Vapor fraction:", "%"),
+                                             std::tuple("Combo1=0", "Temperature:", "°F")}) {
+    type(f, typed);
+    EXPECT_EQ(control<Label>(f, "Label43").caption(), caption);
+    EXPECT_EQ(control<Label>(f, "Label50").caption(), unit);
+    EXPECT_EQ(f.findControl("Combo21")->visible(), std::string(unit) == "°F");
+  }
+}
+
+// Induction and extraction count only while their streams are on; without
+// an inlet number the exhaust flow box shows nothing. A negative box shows
+// light red, and takes its normal look back when it is not negative (-0 is
+// not); an emptied box keeps its colour.
+TEST_F(FrmstmWindowTest, FlowBalanceOfInductionAndExtractionAndTheSignMarking) {
+  frmstm& f = window();
+  const auto exhaust = [&](const std::string& typed) {
+    type(f, typed);
+    return text(f, "Text24");
+  };
+  const runtime::TextBox& text24 = control(f, "Text24");
+  EXPECT_EQ(exhaust("Text3=0100"), "100");
+  EXPECT_EQ(exhaust("Text10=20"), "100");
+  EXPECT_EQ(exhaust("Check1=1"), "120");
+  EXPECT_EQ(exhaust("Check2=1 Text19=150"), "-30");
+  EXPECT_EQ(text24.backColor(), kLightRed);
+  EXPECT_EQ(exhaust("Check1=0"), "-50");
+  EXPECT_EQ(exhaust("Combo14=1"), "99.85");  // the extraction read in lb/h
+  EXPECT_EQ(text24.backColor(), runtime::kDefaultColor);
+  EXPECT_EQ(exhaust("Text3=1,000"), "");
+  EXPECT_EQ(exhaust("Text3=100 Check2=0"), "100");
+  EXPECT_EQ(exhaust("Text3=-0"), "0");
+  EXPECT_EQ(text24.backColor(), runtime::kDefaultColor);
+  EXPECT_EQ(exhaust("Text3=-0.01"), "-0.01");
+  for (const char* kept : {"", "abc"}) {
+    EXPECT_EQ(exhaust(std::string("Text24=") + kept), kept);
+    EXPECT_EQ(text24.backColor(), kLightRed);
+  }
+  exhaust("Text24=0");
+  EXPECT_EQ(text24.backColor(), runtime::kDefaultColor);
+}
+
+// The window writes the exhaust flow box before it evaluates: the inlet text
+// itself without extra streams, blanks and all.
+TEST_F(FrmstmWindowTest, ExhaustFlowBoxTakesTheInletTextUnchanged) {
+  frmstm& f = window();
+  type(f, "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150");
+  f.inlet.flow.setText(" 250");
+  EXPECT_EQ(f.exhaust.flow.text(), "250");
+  f.cmdresult.click();
+  EXPECT_EQ(f.exhaust.flow.text(), " 250");
+}
+
+TEST_F(FrmstmWindowTest, EveryReferenceBlockTypedIntoTheWindow) {
+  const std::vector<testing::SteamReferenceCase> blocks =
+      testing::readSteamReference(CORVASINE_STEAM_REFERENCE_DIR "/steam_reference.txt");
+  ASSERT_GE(blocks.size(), 15u);
+  int cases = 0;
+  for (const testing::SteamReferenceCase& block : blocks) {
+    SCOPED_TRACE(block.name);
+    frmstm& f = window();
+    services.messages.clear();
+    type(f, block.typed);
+    for (const auto& [name, text] : block.shown)
+      EXPECT_EQ(SteamWindowTest::text(f, name), text) << name;
+    if (block.evaluated) {
+      ++cases;
+      const std::string before = f.results.text();
+      f.cmdresult.click();
+      if (block.message == "-") {
+        EXPECT_TRUE(services.messages.empty());
+      } else {
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].text, block.message);
+      }
+      if (block.text24 != "-") {
+        EXPECT_EQ(text(f, "Text24"), block.text24);
+      }
+      EXPECT_EQ(f.results.text(), block.results == "-" ? before : block.results);
+      EXPECT_EQ(f.cmdresult.caption(), "Evaluate Performance");
+      EXPECT_TRUE(f.cmdresult.enabled());
+    }
+    close(f);
+  }
+  EXPECT_GE(cases, 6);
 }
 
 }  // namespace

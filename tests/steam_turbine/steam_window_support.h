@@ -57,32 +57,13 @@ class SteamWindowTest : public ::testing::Test {
   }
   static std::string text(frmstm& f, const std::string& box) { return control(f, box).text(); }
 
-  // Types "Text1=500 Combo2=1 Check1=1 ..." into the window, in order.
-  static void type(frmstm& f, const std::string& line) {
-    std::istringstream words(line);
-    std::string word;
-    while (words >> word) {
-      const std::size_t eq = word.find('=');
-      runtime::Control* c = f.findControl(word.substr(0, eq));
-      ASSERT_NE(c, nullptr) << word;
-      const std::string text = word.substr(eq + 1);
-      if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-        box->setText(text);
-      else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-        list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
-      else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
-        check->setValue(static_cast<int>(runtime::ParseNumber(text)));
-    }
-  }
+  static void type(frmstm& f, const std::string& line) { corvasine::testing::typeInto(f, line); }
 
-  std::string path(const std::string& name) const { return services.programFolder + "/" + name; }
+  std::string path(const std::string& name) const { return services.programFile(name); }
   void writeFile(const std::string& name, const std::string& content) const {
-    std::ofstream(path(name), std::ios::binary | std::ios::trunc) << content;
+    services.writeProgramFile(name, content);
   }
-  std::string readFile(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string readFile(const std::string& name) const { return services.readProgramFile(name); }
 
   corvasine::testing::FakeServices services;
   runtime::Application app{services};

@@ -7,16 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "gas_turbine/frmgas.h"
 #include "gas_turbine/gas_shared.h"
 #include "runtime/application.h"
-#include "runtime/number.h"
 #include "support/fake_services.h"
 
 namespace corvasine::gas {
@@ -27,15 +24,9 @@ using testing::typeInto;
 
 class FrmgasTest : public ::testing::Test {
  protected:
-  FrmgasTest() { writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n"); }
+  FrmgasTest() { services.writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n"); }
 
   std::string path(const std::string& name) const { return services.programFile(name); }
-  void writeProgramFile(const std::string& name, const std::string& content) const {
-    services.writeProgramFile(name, content);
-  }
-  std::string readProgramFile(const std::string& name) const {
-    return services.readProgramFile(name);
-  }
 
   frmgas& window() { return app.form<frmgas>(); }
   GasShared& gasState() { return gasShared(app); }

@@ -216,7 +216,7 @@ constexpr RowFacts kRowFacts[] = {
 TEST_F(GasWindow, RowListsStartOnTheirDefaultUnitsAndPicksMoveTheFocus) {
   // temperature °C, pressure bar, height miles, drop psia, heating kCal/kg,
   // molar flows lbmol/h, low pressures mmHg.
-  writeProgramFile("gtunits.qvd", "1*2*3*4*3*2*3*0*0*0\r\n");
+  services.writeProgramFile("gtunits.qvd", "1*2*3*4*3*2*3*0*0*0\r\n");
   const int bySlot[] = {1, 2, 3, 4, 3, 2, 3};
   frmgas& f = window();
   EXPECT_TRUE(services.messages.empty());
@@ -284,7 +284,7 @@ TEST_F(GasWindow, QuitAnsweredYesThenReopenGivesAFreshWindow) {
   typeCase(*f);
   typeInto(*f, "balancetype=1 cmbtemp=1");
 
-  writeProgramFile("gtunits.qvd", "0*1*0*0*0*0*0*0*0*0\r\n");
+  services.writeProgramFile("gtunits.qvd", "0*1*0*0*0*0*0*0*0*0\r\n");
   services.answers = {MessageAnswer::Yes};
   EXPECT_TRUE(f->clickMenuItem("m_exit"));
   EXPECT_EQ(app.find<frmgas>(), nullptr);

@@ -49,7 +49,7 @@ TEST_F(GasCaseFile, AFileWithoutSettingsReadsTheTextsAsTheyStand) {
   typeInto(f, "cmbtemp=1 balancetype=1 Check1=1 Text19=800");
   std::string fields = kCaseFields;
   fields.replace(fields.find("^720^"), 5, "^^");
-  writeProgramFile("old.qvdg", "20" + fields.substr(2) + "\r\n");
+  services.writeProgramFile("old.qvdg", "20" + fields.substr(2) + "\r\n");
   open("old.qvdg");
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(f.Text1.text(), "20");
@@ -125,7 +125,7 @@ TEST_F(GasCaseFile, ABadFileLeavesTheWindowUnchanged) {
       kBoxes + kComposition + kSettings.substr(2) + "\r\n",  // a setting short
       kBoxes + kComposition + kSettings.substr(0, 34) + "^on\r\n"};
   for (const std::string& content : bad) {
-    writeProgramFile("bad.qvdg", content);
+    services.writeProgramFile("bad.qvdg", content);
     open("bad.qvdg");
     expectOneError("Error importing data.");
     EXPECT_EQ(windowSnapshot(f, gasState(), app), before) << content;
@@ -147,7 +147,8 @@ TEST_F(GasCaseFile, ReopensWithItsUnitsModeAndGeneratorInAFreshWindow) {
   typeCase(*f);
   app.form<frmcomp>().Command1.click();  // as opening does
   save("case.qvdg");
-  EXPECT_EQ(readProgramFile("case.qvdg"), kCaseFields + "^1^1^2^2^2^3^1^3^3^2^3^1^4^2^1^2^1^1\r\n");
+  EXPECT_EQ(services.readProgramFile("case.qvdg"),
+            kCaseFields + "^1^1^2^2^2^3^1^3^3^2^3^1^4^2^1^2^1^1\r\n");
   const auto saved = windowSnapshot(*f, gasState(), app);
 
   services.answers = {MessageAnswer::Yes};
@@ -219,7 +220,7 @@ TEST_F(GasReportWindow, ExportFillsTheTemplateThenSavesUnderTheChosenName) {
   EXPECT_EQ(sheet().calls.front().text, path("gasturb.qvd"));
   const testing::SpreadsheetCall& save = sheet().calls[sheet().indexOf("saveAs")];
   EXPECT_EQ(save.format, WorkbookFormat::Excel97);
-  EXPECT_EQ(readProgramFile("case.xls"), testing::FakeSpreadsheet::kSavedContent);
+  EXPECT_EQ(services.readProgramFile("case.xls"), testing::FakeSpreadsheet::kSavedContent);
   EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});  // nothing beside it
 
   ASSERT_EQ(services.fileDialogs.size(), 2u);
@@ -256,7 +257,7 @@ TEST_F(GasReportWindow, CellsCarryTheReferenceEvaluationAndTheTypedTexts) {
 
 TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
   frmgas& f = evaluated();
-  writeProgramFile("gasturb.qvd", "template");
+  services.writeProgramFile("gasturb.qvd", "template");
   std::filesystem::create_directory(path("sub"));
   std::filesystem::create_symlink(path("gasturb.qvd"), path("link.xls"));
   for (const std::string& target :
@@ -269,7 +270,7 @@ TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
         << target;
     EXPECT_EQ(sheet().indexOf("saveAs"), -1) << target;
     EXPECT_EQ(sheet().calls.back().operation, "quit") << target;
-    EXPECT_EQ(readProgramFile("gasturb.qvd"), "template") << target;
+    EXPECT_EQ(services.readProgramFile("gasturb.qvd"), "template") << target;
   }
 }
 
@@ -317,7 +318,7 @@ TEST_F(GasReportWindow, FailingAtAnyCallEndsInTheMessageAndTheApplication) {
     const int saveIndex = sheet().indexOf("saveAs");
     for (int failing = 0; failing < callCount; ++failing) {
       SCOPED_TRACE(item + " failing at call " + std::to_string(failing));
-      writeProgramFile("case.xls", "old");
+      services.writeProgramFile("case.xls", "old");
       services.messages.clear();
       sheet().calls.clear();
       sheet().failAtCall = failing;
@@ -330,7 +331,7 @@ TEST_F(GasReportWindow, FailingAtAnyCallEndsInTheMessageAndTheApplication) {
       const std::string failed = sheet().calls.at(failing).operation;
       const bool saved = failed == "closeWithoutSaving" || failed == "quit";
       EXPECT_EQ(services.messages.size(), 1u);
-      EXPECT_EQ(readProgramFile("case.xls"),
+      EXPECT_EQ(services.readProgramFile("case.xls"),
                 saved ? testing::FakeSpreadsheet::kSavedContent : "old");
       EXPECT_EQ(leftFiles(), std::vector<std::string>{"case.xls"});
       EXPECT_EQ(sheet().indexOf("saveAs") != -1, failing >= saveIndex);

@@ -25,7 +25,7 @@ class DefaultUnits : public FrmgasTest {
  protected:
   DefaultUnits() { std::filesystem::remove(path("gtunits.qvd")); }
 
-  std::string fileBytes() const { return readProgramFile("gtunits.qvd"); }
+  std::string fileBytes() const { return services.readProgramFile("gtunits.qvd"); }
   Units firstTen() {
     Units units{};
     for (std::size_t i = 0; i < units.size(); ++i) units[i] = gasState().gtUnits[i];
@@ -61,7 +61,7 @@ TEST_F(DefaultUnits, BuildPlacesTheFirstEntriesFileWhereNoneIs) {
   std::filesystem::remove(path("gtunits.qvd"));
   EXPECT_TRUE(placeDefaultUnitsFile(services.programFolder));
   EXPECT_EQ(fileBytes(), dialogBytes);
-  writeProgramFile("gtunits.qvd", "1*2*0*0*0*0*0*0*0*0\r\n");
+  services.writeProgramFile("gtunits.qvd", "1*2*0*0*0*0*0*0*0*0\r\n");
   EXPECT_FALSE(placeDefaultUnitsFile(services.programFolder));
   EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*0\r\n");
 
@@ -84,7 +84,7 @@ TEST_F(DefaultUnits, DialogShowsTheStoredPositions) {
 // OK stores the lists in gtUnits and writes them with the tenth value as it
 // stands; an open gas window keeps its lists, the next one reads the file.
 TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
-  writeProgramFile("gtunits.qvd", "1*1*0*0*0*0*0*0*0*0\r\n");
+  services.writeProgramFile("gtunits.qvd", "1*1*0*0*0*0*0*0*0*0\r\n");
   frmgas& gas = window();
   for (short tenth : {0, 7}) {
     gasState().gtUnits[9] = tenth;
@@ -107,7 +107,7 @@ TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
 TEST_F(DefaultUnits, ReadOnlyFileWarnsAndARefusingFolderIsWrittenInPlace) {
   namespace fs = std::filesystem;
   const std::string file = path("gtunits.qvd");
-  writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n");
+  services.writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n");
   auto& dialog = app.form<frm_gtunits>();
   dialog.cmbtemp.setListIndex(1);
   dialog.cmd_cancel.click();

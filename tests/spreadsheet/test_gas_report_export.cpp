@@ -25,11 +25,11 @@ class GasReportOnLibreOffice : public FrmgasTest {
  protected:
   GasReportOnLibreOffice() {
     std::filesystem::copy_file(CORVASINE_REPORT_TEMPLATE, path("gasturb.qvd"));
-    templateBytes_ = readProgramFile("gasturb.qvd");
+    templateBytes_ = services.readProgramFile("gasturb.qvd");
     services.realSpreadsheet = &libreOffice;
   }
   ~GasReportOnLibreOffice() override {
-    EXPECT_EQ(readProgramFile("gasturb.qvd"), templateBytes_) << "the template changed";
+    EXPECT_EQ(services.readProgramFile("gasturb.qvd"), templateBytes_) << "the template changed";
     EXPECT_EQ(testing::sofficeProcessIds(), std::vector<int>{}) << "soffice left behind";
     EXPECT_EQ(testing::pipeSockets(), std::vector<std::string>{}) << "pipe socket left behind";
   }

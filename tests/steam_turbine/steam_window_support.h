@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "runtime/application.h"
-#include "runtime/number.h"
 #include "steam_turbine/frmstm.h"
 #include "support/fake_services.h"
 
@@ -60,10 +56,6 @@ class SteamWindowTest : public ::testing::Test {
   static void type(frmstm& f, const std::string& line) { corvasine::testing::typeInto(f, line); }
 
   std::string path(const std::string& name) const { return services.programFile(name); }
-  void writeFile(const std::string& name, const std::string& content) const {
-    services.writeProgramFile(name, content);
-  }
-  std::string readFile(const std::string& name) const { return services.readProgramFile(name); }
 
   corvasine::testing::FakeServices services;
   runtime::Application app{services};

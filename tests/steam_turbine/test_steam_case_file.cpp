@@ -31,7 +31,7 @@ TEST_F(SteamCaseFileTest, SavesTheFieldsAndUnitsOnOneLine) {
     type(f, typed);
     services.fileDialogAnswers = {path("case.qvds")};
     f.clickMenuItem("m_save");
-    EXPECT_EQ(readFile("case.qvds"), line + kFirstUnits + "\r\n");
+    EXPECT_EQ(services.readProgramFile("case.qvds"), line + kFirstUnits + "\r\n");
     close(f);
   }
   const auto& dialog = services.fileDialogs.at(0);
@@ -46,7 +46,7 @@ TEST_F(SteamCaseFileTest, SavesTheFieldsAndUnitsOnOneLine) {
 TEST_F(SteamCaseFileTest, AFileWithoutUnitsOpensInTheListsShown) {
   frmstm& f = window();
   type(f, "Combo2=1");
-  writeFile("old.qvds", "100^14.5^100^^^^^^^350^150^100^0^0^0\r\n");
+  services.writeProgramFile("old.qvds", "100^14.5^100^^^^^^^350^150^100^0^0^0\r\n");
   services.fileDialogAnswers = {path("old.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
@@ -80,13 +80,13 @@ TEST_F(SteamCaseFileTest, TextsThatWouldNotReadBackAreRefusedBeforeTheDialog) {
 
 TEST_F(SteamCaseFileTest, AFailedWriteKeepsTheOldFile) {
   frmstm& f = window();
-  writeFile("old.qvds", "old\r\n");
+  services.writeProgramFile("old.qvds", "old\r\n");
   type(f, kBackPressureCase);
   services.fileDialogAnswers = {path("missing-folder/new.qvds")};
   f.clickMenuItem("m_save");
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_EQ(services.messages[0].text, "Error exporting data.");
-  EXPECT_EQ(readFile("old.qvds"), "old\r\n");
+  EXPECT_EQ(services.readProgramFile("old.qvds"), "old\r\n");
 }
 
 // Short lines, binary bytes, a comma, checks, types and units beyond their
@@ -112,7 +112,7 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
     f.Check1.setValue(1);
     type(f, kBackPressureCase);
     const auto before = snapshot(f);
-    writeFile("bad.qvds", content);
+    services.writeProgramFile("bad.qvds", content);
     services.messages.clear();
     services.fileDialogAnswers = {path("bad.qvds")};
     f.clickMenuItem("m_open");
@@ -125,7 +125,7 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
 TEST_F(SteamCaseFileTest, OddButReadableFiles) {
   frmstm& f = window();
   // Only the first line counts; -1 leaves no type, 2 dims a box.
-  writeFile("odd.qvds", "900^600^100^^^^^^^85^1.5^100^2^0^-1\r\nsecond line\r\n");
+  services.writeProgramFile("odd.qvds", "900^600^100^^^^^^^85^1.5^100^2^0^-1\r\nsecond line\r\n");
   services.fileDialogAnswers = {path("odd.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());

@@ -220,10 +220,8 @@ def _sat_by_pressure(liquid, low_fn, reg3_fn, pref):
     p = pref[0]
     lo, hi = pSatW(273.15), pSatW(623.15)
     if lo <= p <= hi:
-        t = tSatW(p)
-        if t == -1.0:
-            return -1.0  # below tSatW's range: no saturation state
-        return low_fn(t, p)
+        t = tSatW(p)  # -1 below its range: no saturation state
+        return -1.0 if t == -1.0 else low_fn(t, p)
     if hi < p <= 220.64:
         t = tSatW(p)
         pref[0] = p + 0.00001 if liquid else p - 0.00001
@@ -270,7 +268,8 @@ def _verify():
     rel = [abs(got - want) / abs(want) for _, got, want in rows]
     same = [float("%.8e" % got) == float("%.8e" % want) for _, got, want in rows]
     for (name, got, want), r, ok in zip(rows, rel, same):
-        print("%-32s %-22r table %-14.9g rel %.1e %s" % (name, got, want, r, "ok" if ok else "DIFFERS"))
+        print("%-32s %-22r table %-14.9g rel %.1e %s"
+              % (name, got, want, r, "ok" if ok else "DIFFERS"))
     print("%d of %d values round to the table's 9 digits; worst relative deviation %.1e"
           % (sum(same), len(rows), max(rel)))
     print("tBound23(pBound23(623.15)) =", tBound23(pBound23(623.15)), "(just below 165.292 bar)")

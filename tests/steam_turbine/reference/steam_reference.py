@@ -38,7 +38,6 @@ GROUPS = {g: dict(zip(("temp", "tlist", "press", "plist", "flow", "flist", "sat"
     3: ("Text21", 16, "Text20", 15, "Text19", 14, "Text18", "Text17", "Text16", 13, "Text15", 12),
     4: ("Text22", 21, "Text23", 20, "Text24", 19, "Text25", "Text26", "Text27", 18, "Text28", 17)
 }.items()}
-FLOW_LIST = {b["flow"]: b["flist"] for b in GROUPS.values()}
 SHOWN = sorted((b[k] for b in GROUPS.values() for k in ("sat", "sup", "ent", "enth")),
                key=lambda name: int(name[4:]))
 
@@ -165,14 +164,14 @@ class Window:
                                          BTU_PER_KJ, 2)
         self.show_properties(4)
     # -- flows
-    def flow(self, box):
-        v, pos = self.num(box), self.combo[FLOW_LIST[box]]
+    def flow(self, g):
+        v, pos = self.num(GROUPS[g]["flow"]), self.combo[GROUPS[g]["flist"]]
         return v if pos == 0 else v / 1000 * FLOW_FACTOR[pos]
     def flows(self):
         """Inlet, induction and extraction flow in kpph, each while ticked and a number."""
-        return (self.flow("Text3"),
-                self.flow("Text10") if self.inductionOn and IsNumber(self.get("Text10")) else 0.0,
-                self.flow("Text19") if self.extractionOn and IsNumber(self.get("Text19")) else 0.0)
+        return (self.flow(1),
+                self.flow(2) if self.inductionOn and IsNumber(self.get("Text10")) else 0.0,
+                self.flow(3) if self.extractionOn and IsNumber(self.get("Text19")) else 0.0)
     def flows_changed(self):
         if not IsNumber(self.get("Text3")):
             return self.set_text("Text24", "")
@@ -197,7 +196,7 @@ class Window:
         try:
             if not self.evaluable():
                 raise Message("Check your values")
-            self.evaluate(*self.balance())
+            self.evaluate()
             return None
         except Message as m:
             message = str(m)
@@ -246,24 +245,23 @@ class Window:
         hf = if97.enthalpySatLiqPW(pk) * BTU_PER_KJ
         hg = if97.enthalpySatVapPW(pk) * BTU_PER_KJ
         return chk((1 - quality) * hf + hg * quality), tend, pk
-    def balance(self):
+    def evaluate(self):
         """Writes the exhaust flow and reads it back through its text (with extraction it must
-        not be negative); returns the flows, the exhaust enthalpy and the power in hp."""
+        not be negative), then the power and the arrangement's efficiencies."""
         H, ind, ext = self.streamEnthalpy, self.inductionOn, self.extractionOn
         f3, f10, f19 = self.flows()
         if not ind and not ext and self.combo[4] == self.combo[19]:
             self.set_text("Text24", self.get("Text3"))
         else:
             self.flows_changed()
-        f24 = self.flow("Text24")
+        f24 = self.flow(4)
         if f24 < 0 and ext:
             raise Message("Exhaust flow must be positive value")
         h, pos = self.num("Text28"), self.combo[17]
         h28 = h if pos == 0 else h / ENTHALPY_FACTOR[pos]
         power = f10 * 1000 * H[2] + f3 * 1000 * H[1] if ind else f3 * 1000 * H[1]
         power = (power - f19 * 1000 * H[3] if ext else power) - f24 * 1000 * h28
-        return f3, f10, f19, f24, h28, R(chk(power / 2544.43), 2)
-    def evaluate(self, f3, f10, f19, f24, h28, power):
+        power = R(chk(power / 2544.43), 2)
         (H1, H2, H3), S = self.streamEnthalpy[1:4], self.streamEntropy
         if not self.inductionOn and not self.extractionOn:
             effs = [efficiency(H1, h28, self.stage_end(S[1], 4)[0])]
@@ -421,12 +419,12 @@ def main():
     for name, typed in (case for case in CASES if not only or case[0] in only):
         w = Window(typed)
         message = w.cmdresult_click() or "-"
-        results = "-" if w.written is None else w.written.replace("\r", "\\r").replace("\n", "\\n")
+        results = (w.written or "-").replace("\r", "\\r").replace("\n", "\\n")
         boxes = ["%s=%s" % (b, w.get(b)) for b in ("Text3", "Text10", "Text19", "Text28")]
         boxes += ["Combo%d=%d" % (c, w.combo[c]) for c in (4, 9, 14, 19, 17)]
         print("# case " + name, "typed " + typed, *shown_and_state(w, SHOWN),
-              "boxes " + " ".join(boxes), "message " + message, "Text24 " + (w.get("Text24") or "-"),
-              "results " + results, "", sep="\n", flush=True)
+              "boxes " + " ".join(boxes), "message " + message,
+              "Text24 " + (w.get("Text24") or "-"), "results " + results, "", sep="\n", flush=True)
 
 if __name__ == "__main__":
     main()

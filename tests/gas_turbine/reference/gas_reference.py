@@ -15,24 +15,15 @@ from runtime_numbers import N, R  # noqa: E402
 
 # DIPPR 107 rows A, B, C, D, E, J/(kmol K), by component number.
 CP = {
-    1: (33300.0, 79930.0, 2086.9, 41600.0, 991.96),
-    2: (40330.0, 134220.0, 2086.9, 41600.0, 752.87),
-    3: (33380.0, 94790.0, 1596.0, 55100.0, 740.8),
-    4: (51920.0, 192450.0, 1655.5, 73220.0, 723.6),
-    5: (43390.0, 152000.0, 1425.0, 78600.0, 623.9),
-    6: (65490.0, 247760.0, 1587.0, 157500.0, -706.99),
-    7: (71320.0, 243000.0, 1626.5, 116800.0, 730.42),
-    8: (57650.0, 211500.0, 1629.9, 128720.0, 739.1),
-    9: (59980.0, 208460.0, 1588.4, 129400.0, 707.3),
-    10: (74600.0, 326500.0, 1545.0, 192300.0, 666.7),
-    11: (88050.0, 301100.0, 1630.0, 150330.0, 747.6),
-    12: (104400.0, 352300.0, 1650.2, 189200.0, 761.6),
-    13: (29370.0, 34540.0, 1428.0, 26400.0, 588.0),
-    14: (29110.0, 8610.0, 1706.1, 100.0, 909.79),
-    15: (33290.0, 26090.0, 913.4, -17980.0, 949.4),
-    16: (33360.0, 26970.0, 2610.5, 8900.0, 1169.0),
-    17: (29100.0, 10040.0, 2526.5, 9360.0, 1153.8),
-    19: (33380.0, 25860.0, 932.8, 10880.0, 423.7),
+    1: (33300, 79930, 2086.9, 41600, 991.96), 2: (40330, 134220, 2086.9, 41600, 752.87),
+    3: (33380, 94790, 1596, 55100, 740.8), 4: (51920, 192450, 1655.5, 73220, 723.6),
+    5: (43390, 152000, 1425, 78600, 623.9), 6: (65490, 247760, 1587, 157500, -706.99),
+    7: (71320, 243000, 1626.5, 116800, 730.42), 8: (57650, 211500, 1629.9, 128720, 739.1),
+    9: (59980, 208460, 1588.4, 129400, 707.3), 10: (74600, 326500, 1545, 192300, 666.7),
+    11: (88050, 301100, 1630, 150330, 747.6), 12: (104400, 352300, 1650.2, 189200, 761.6),
+    13: (29370, 34540, 1428, 26400, 588), 14: (29110, 8610, 1706.1, 100, 909.79),
+    15: (33290, 26090, 913.4, -17980, 949.4), 16: (33360, 26970, 2610.5, 8900, 1169),
+    17: (29100, 10040, 2526.5, 9360, 1153.8), 19: (33380, 25860, 932.8, 10880, 423.7),
 }
 LHV = [0.0, 909.355, 1618.310233, 1499.427288, 2316.676731, 2183.429046, 3005.32324,
        3012.970084, 2859.576646, 2881.716244, 3699.452819, 3708.436446, 4405.148959,
@@ -50,7 +41,6 @@ def interp(h):
             - 2.63483248782848e-19 * h ** 4 - 5.22566144078183e-14 * h ** 3
             + 7.81205590996818e-9 * h ** 2 - 0.000531684897035687 * h ** 1
             + 14.6965450413525)
-
 def sat_pressure(t):
     tr = t + 459.67
     if tr <= 491.67:
@@ -60,18 +50,15 @@ def sat_pressure(t):
         lnp = (-10440.397 / tr - 11.29465 - 0.027022355 * tr + 1.289036e-5 * tr ** 2
                - 2.4780681e-9 * tr ** 3 + 6.5459673 * math.log(tr))
     return math.exp(lnp)
-
 def humid_ratio(t, p, rh):
     pw = sat_pressure(t) * rh
     return 0.62198 * pw / (p - pw)
-
 def cp(i, t):
     a, b, c, d, e = CP[i]
     ec, ee = math.exp(c / t), math.exp(e / t)
     x = (c / t) / ((ec - 1 / ec) / 2)  # sinh and cosh as the calculator writes them
     y = (e / t) / ((ee + 1 / ee) / 2)
     return a + b * (x * x) + d * (y * y)
-
 def cp_integral(i, t1, t2, count=None):
     a = (t1 - 32) / 1.8 + 273.15
     b = (t2 - 32) / 1.8 + 273.15
@@ -86,32 +73,17 @@ def cp_integral(i, t1, t2, count=None):
     if count is not None:
         count.append(steps)
     return s * 0.0004299
-
 def air_heat(t1, t2, dry_air, humid_water):
-    """Heat of the dry air and of its humidity from t1 to t2 (the integrals in this order)."""
+    """Heat of the dry air plus that of its humidity from t1 to t2 (the integrals in this order)."""
     h17, h14, h13, h16 = (cp_integral(i, t1, t2) for i in (17, 14, 13, 16))
     har = (t2 - t1) * ARGON_CP
-    return ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL, \
-        h16 * humid_water / MOLVOL
-
-def in_heat(fuel, air_t, fuel_t, dry_air, humid_water, fuel_flow):
-    air, humid = air_heat(air_t, 77, dry_air, humid_water)
-    s = sum(fuel[i] * cp_integral(i, fuel_t, 77) / 100 for i in range(1, 17))
-    return (air + humid) + s * fuel_flow / MOLVOL
-
+    dry = ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
+    return dry + h16 * humid_water / MOLVOL
 def ex_heat(t, n2_air, n2_fuel, argon, co2_comb, co2_air, water, o2_excess, so2):
     h13, h14, h16, h17, h19 = (cp_integral(i, 77, t) for i in (13, 14, 16, 17, 19))
     har = (t - 77) * ARGON_CP
     return ((n2_air + n2_fuel) * h14 + har * argon + (co2_comb + co2_air) * h13
             + h16 * water + h17 * o2_excess + h19 * so2) / MOLVOL
-
-def heat_comb(fuel, fuel_flow):
-    return sum(LHV[i] * fuel[i] / 100 for i in range(1, 17)) * fuel_flow * (-1000)
-
-def compres(air_t, disch_t, dry_air, humid_water):
-    air, humid = air_heat(air_t, disch_t, dry_air, humid_water)
-    return air + humid
-
 def evaluate(c):
     """c: dict of base-unit inputs and the figures of the boxes. Returns (lines, figures)."""
     fuel, amb, ff, target = c["fuel"], c["ambient"], c["fuelFlow"], c.get("o2", 0.0)
@@ -148,19 +120,21 @@ def evaluate(c):
     else:
         balance = "Oxygen in Exhaust: " + N(R(o2dry, 2)) + " %"
 
-    inlet = in_heat(fuel, amb, c["fuelTemp"], a, hw, ff)
+    fuel_heat = sum(fuel[i] * cp_integral(i, c["fuelTemp"], 77) / 100 for i in range(1, 17))
+    inlet = air_heat(amb, 77, a, hw) + fuel_heat * ff / MOLVOL
     exhaust = ex_heat(c["exhaustTemp"], n2, n2_fuel, ar, co2_comb, co2, wt, o2x, so2)
-    comp = compres(amb, c["compDischTemp"], a, hw)
+    comb = sum(LHV[i] * fuel[i] / 100 for i in range(1, 17)) * ff * (-1000)
+    comp = air_heat(amb, c["compDischTemp"], a, hw)
     air_cp = abs(comp / (a / 0.3794884) / (t2 - t1))
     air_k = air_cp / (air_cp - 1.986)
     poly_eff = (air_k - 1) * n_poly / ((n_poly - 1) * air_k) * 100
-    thermal = -(exhaust + inlet + heat_comb(fuel, ff))
+    thermal = -(exhaust + inlet + comb)
     assert c["losses"] < 100 and c.get("generator", 0) < 101
     mech = (100 - c["losses"]) * thermal / 100
     electric = c["generator"] * mech / 100 if "generator" in c else None
     power = mech if electric is None else electric
-    eff = power / heat_comb(fuel, ff) * (-100)
-    rate = abs(heat_comb(fuel, ff) * 2544.43 / power)
+    eff = power / comb * (-100)
+    rate = abs(comb * 2544.43 / power)
     def pw(w):
         return N(R(w / 2544.43, 0)) + " hp (" + N(R(w / 2544.43 * 746 / 1000000, 2)) + " MW)"
 
@@ -174,7 +148,6 @@ def evaluate(c):
               "Compressor Work: " + pw(comp),
               "Compressor Polytropic Efficiency: " + N(R(poly_eff, 2)) + " %"]
     return lines, {"stoichAir": stoich_air, "steps": steps, "dryAirFlow": a, "o2DryPercent": o2dry}
-
 def composition(**shares):
     names = ("methane ethane ethene propane propene ibutane nbutane ibutene nbutene ipentane "
              "npentane nhexane co2 n2 h2s h2o").split()
@@ -182,10 +155,8 @@ def composition(**shares):
     for name, share in shares.items():
         fuel[names.index(name) + 1] = share
     return fuel
-
 def f_from_c(x):
     return x * 1.8 + 32
-
 def typed_inlet(ambient, altitude_ft, humidity, drop_inwc):
     """The window's air inlet rules: the inlet pressure at the altitude, the final
     inlet pressure after the drop and the water content shown (Text5)."""

@@ -10,6 +10,7 @@ Run: python3 if97.py   (prints the comparison with the IF97 verification values)
 """
 
 import math
+from functools import partial
 
 # ---------------------------------------------------------------- tables
 
@@ -87,12 +88,9 @@ R_SI = 461.526  # J/(kg K), in the specific volume and the density search
 R_KJ = 461.526 * 0.001  # kJ/(kg K), one ulp above 0.461526
 assert R_KJ == 0.46152600000000005
 
-def pw(base, exponent):
-    """General power of a Double and an integer exponent (the C library pow)."""
+def pw(base, exponent):  # the C library pow, also for an integer exponent
     return base ** float(exponent)
-
-def _sum(rows, term, s=0.0):
-    """s + term(row) added row by row, in table order."""
+def _sum(rows, term, s=0.0):  # added row by row, in table order
     for row in rows:
         s += term(*row)
     return s
@@ -137,7 +135,6 @@ def pSatW(t):
     b = n[3] * pw(theta, 2) + n[4] * theta + n[5]
     c = n[6] * pw(theta, 2) + n[7] * theta + n[8]
     return 10 * pw(2 * c / (-b + (pw(b, 2) - 4 * a * c) ** 0.5), 4)
-
 def tSatW(p):
     if p < 0.00611213 or p > 220.64:
         return -1.0
@@ -148,10 +145,8 @@ def tSatW(p):
     g = n[2] * pw(beta, 2) + n[5] * beta + n[8]
     d = 2 * g / (-f - (pw(f, 2) - 4 * e * g) ** 0.5)
     return 0.5 * (n[10] + d - (pw(n[10] + d, 2) - 4 * (n[9] + n[10] * d)) ** 0.5)
-
 def pBound23(t):
     return -1.0 if t < 623.15 or t > 863.15 else 10 * ((B23[1] + B23[2] * t) + B23[3] * pw(t, 2))
-
 def tBound23(p):
     return -1.0 if p < 165.292 or p > 1000 else B23[4] + ((0.1 * p - B23[5]) / B23[3]) ** 0.5
 
@@ -177,17 +172,14 @@ def pressure3(t, rho):
     """Region-3 pressure in bar (for the verification only)."""
     delta = rho / 322
     return rho * R_SI * t * delta * phi3_delta(647.096 / t, delta) / 100000
+# Without a physical density they give the library's out-of-range value.
 def entropy3(t, rho):
-    if rho <= 0:
-        return -1.0  # no physical density: the library's out-of-range value
     tau, delta = 647.096 / t, rho / 322
-    return R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
+    return -1.0 if rho <= 0 else R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
 def enthalpy3(t, rho):
-    if rho <= 0:
-        return -1.0
     tau, delta = 647.096 / t, rho / 322
-    return R_KJ * t * (tau * phi3_tau(tau, delta) + delta * phi3_delta(tau, delta))
-
+    return -1.0 if rho <= 0 else R_KJ * t * (tau * phi3_tau(tau, delta)
+                                             + delta * phi3_delta(tau, delta))
 def densReg3(t, p):
     rho = 100.0 if (t < 647.096 and p < pSatW(t)) else 600.0
     tau = 647.096 / t
@@ -205,7 +197,7 @@ def densReg3(t, p):
 
 # ---------------------------------------------------------------- public functions
 
-def _in_region(t, p, f1, f2, f3):
+def _in_region(f1, f2, f3, t, p):
     ps, pb, tb = pSatW(t), pBound23(t), tBound23(p)
     if 273.15 <= t <= 623.15 and ps <= p <= 1000:
         return f1(t, p)
@@ -216,84 +208,71 @@ def _in_region(t, p, f1, f2, f3):
         return f3(t, densReg3(t, p))
     return -1.0
 
-def entropyW(t, p):
-    return _in_region(t, p, entropy1, entropy2, entropy3)
-def enthalpyW(t, p):
-    return _in_region(t, p, enthalpy1, enthalpy2, enthalpy3)
+entropyW = partial(_in_region, entropy1, entropy2, entropy3)
+enthalpyW = partial(_in_region, enthalpy1, enthalpy2, enthalpy3)
 
-def _sat_by_pressure(pref, liquid, low_fn, reg3_fn):
+def _sat_by_pressure(liquid, low_fn, reg3_fn, pref):
     p = pref[0]
     lo, hi = pSatW(273.15), pSatW(623.15)
     if lo <= p <= hi:
-        t = tSatW(p)
-        if t == -1.0:
-            return -1.0  # below tSatW's range: no saturation state
-        return low_fn(t, p)
+        t = tSatW(p)  # -1 below its range: no saturation state
+        return -1.0 if t == -1.0 else low_fn(t, p)
     if hi < p <= 220.64:
         t = tSatW(p)
         pref[0] = p + 0.00001 if liquid else p - 0.00001
         return reg3_fn(t, densReg3(t, pref[0]))
     return -1.0
 
-def entropySatLiqPW(pref):
-    return _sat_by_pressure(pref, True, entropy1, entropy3)
-def entropySatVapPW(pref):
-    return _sat_by_pressure(pref, False, entropy2, entropy3)
-def enthalpySatLiqPW(pref):
-    return _sat_by_pressure(pref, True, enthalpy1, enthalpy3)
-def enthalpySatVapPW(pref):
-    return _sat_by_pressure(pref, False, enthalpy2, enthalpy3)
+entropySatLiqPW = partial(_sat_by_pressure, True, entropy1, entropy3)
+entropySatVapPW = partial(_sat_by_pressure, False, entropy2, entropy3)
+enthalpySatLiqPW = partial(_sat_by_pressure, True, enthalpy1, enthalpy3)
+enthalpySatVapPW = partial(_sat_by_pressure, False, enthalpy2, enthalpy3)
 
 # ---------------------------------------------------------------- verification
 
 def _verify():
-    rows = []
+    rows = []  # label, computed, published value
     # Tables 5 (region 1) and 15 (region 2): T K, p MPa, v, h, s.
-    for region, volume, table in [
-            (1, volume1, [(300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
-                          (300, 80, 0.971180894e-3, 0.184142828e3, 0.368563852),
-                          (500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1)]),
-            (2, volume2, [(300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
-                          (700, 0.0035, 0.923015898e2, 0.333568375e4, 0.101749996e2),
-                          (700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)])]:
-        for t, p, *wanted in table:
-            for name, f, want in zip("vhs", (volume, enthalpyW, entropyW), wanted):
-                rows.append(("%s%d(%g K, %g MPa)" % (name, region, t, p), f(t, 10 * p), want))
+    for region, t, p, *wanted in [
+            (1, 300, 3, 0.100215168e-2, 0.115331273e3, 0.392294792),
+            (1, 300, 80, 0.971180894e-3, 0.184142828e3, 0.368563852),
+            (1, 500, 3, 0.120241800e-2, 0.975542239e3, 0.258041912e1),
+            (2, 300, 0.0035, 0.394913866e2, 0.254991145e4, 0.852238967e1),
+            (2, 700, 0.0035, 0.923015898e2, 0.333568375e4, 0.101749996e2),
+            (2, 700, 30, 0.542946619e-2, 0.263149474e4, 0.517540298e1)]:
+        volume = volume1 if region == 1 else volume2
+        rows += [("%s%d(%g K, %g MPa)" % (name, region, t, p), f(t, 10 * p), want)
+                 for name, f, want in zip("vhs", (volume, enthalpyW, entropyW), wanted)]
     # Table 33 (region 3): T, rho, p MPa, h, s; then the public functions at (T, p).
     for t, rho, p, h, s in [(650, 500, 0.255837018e2, 0.186343019e4, 0.405427273e1),
                             (650, 200, 0.222930643e2, 0.237512401e4, 0.485438792e1),
                             (750, 500, 0.783095639e2, 0.225868845e4, 0.446971906e1)]:
-        rows += [("p3(%g K, %g kg/m3) MPa" % (t, rho), pressure3(t, rho) / 10, p),
+        p3 = pressure3(t, rho)
+        rows += [("p3(%g K, %g kg/m3) MPa" % (t, rho), p3 / 10, p),
                  ("h3(%g K, %g kg/m3)" % (t, rho), enthalpy3(t, rho), h),
                  ("s3(%g K, %g kg/m3)" % (t, rho), entropy3(t, rho), s),
-                 ("densReg3(%g K, p3) kg/m3" % t, densReg3(t, pressure3(t, rho)), rho),
-                 ("enthalpyW(%g K, p3)" % t, enthalpyW(t, pressure3(t, rho)), h),
-                 ("entropyW(%g K, p3)" % t, entropyW(t, pressure3(t, rho)), s)]
-    for t, p in [(300, 0.353658941e-2), (500, 0.263889776e1), (600, 0.123443146e2)]:
-        rows.append(("pSatW(%g K) MPa" % t, pSatW(t) / 10, p))
-    for p, t in [(0.1, 0.372755919e3), (1, 0.453035632e3), (10, 0.584149488e3)]:
-        rows.append(("tSatW(%g MPa)" % p, tSatW(10 * p), t))
-    rows.append(("pBound23(623.15 K) MPa", pBound23(623.15) / 10, 0.165291643e2))
-    rows.append(("tBound23(100 MPa)", tBound23(1000), 863.15))
-    worst, agree = 0.0, 0
-    for name, got, want in rows:
-        rel = abs(got - want) / abs(want)
-        worst = max(worst, rel)
-        same = float("%.8e" % got) == float("%.8e" % want)
-        agree += same
-        print("%-32s %-22r table %-14.9g rel %.1e %s" % (name, got, want, rel,
-                                                          "ok" if same else "DIFFERS"))
+                 ("densReg3(%g K, p3) kg/m3" % t, densReg3(t, p3), rho),
+                 ("enthalpyW(%g K, p3)" % t, enthalpyW(t, p3), h),
+                 ("entropyW(%g K, p3)" % t, entropyW(t, p3), s)]
+    rows += [("pSatW(%g K) MPa" % t, pSatW(t) / 10, p)
+             for t, p in [(300, 0.353658941e-2), (500, 0.263889776e1), (600, 0.123443146e2)]]
+    rows += [("tSatW(%g MPa)" % p, tSatW(10 * p), t)
+             for p, t in [(0.1, 0.372755919e3), (1, 0.453035632e3), (10, 0.584149488e3)]]
+    rows += [("pBound23(623.15 K) MPa", pBound23(623.15) / 10, 0.165291643e2),
+             ("tBound23(100 MPa)", tBound23(1000), 863.15)]
+    rel = [abs(got - want) / abs(want) for _, got, want in rows]
+    same = [float("%.8e" % got) == float("%.8e" % want) for _, got, want in rows]
+    for (name, got, want), r, ok in zip(rows, rel, same):
+        print("%-32s %-22r table %-14.9g rel %.1e %s"
+              % (name, got, want, r, "ok" if ok else "DIFFERS"))
     print("%d of %d values round to the table's 9 digits; worst relative deviation %.1e"
-          % (agree, len(rows), worst))
+          % (sum(same), len(rows), max(rel)))
     print("tBound23(pBound23(623.15)) =", tBound23(pBound23(623.15)), "(just below 165.292 bar)")
     # Range ends and the near-critical shift.
     print("tSatW(pSatW(273.15)) =", tSatW(pSatW(273.15)), " tSatW(220.64) =", tSatW(220.64))
-    pref = [200.0]
-    s_liq = entropySatLiqPW(pref)
-    print("entropySatLiqPW(200 bar) =", s_liq, " pressure after:", pref[0])
-    s_vap = entropySatVapPW(pref)
-    print("entropySatVapPW(same variable) =", s_vap, " pressure after:", pref[0])
-    return worst
+    pref = [200.0]  # each call shifts it before its pressure is printed
+    print("entropySatLiqPW(200 bar) =", entropySatLiqPW(pref), " pressure after:", pref[0])
+    print("entropySatVapPW(same variable) =", entropySatVapPW(pref), " pressure after:", pref[0])
 
 if __name__ == "__main__":
     _verify()

@@ -2,10 +2,9 @@
 """Reference figures for the steam turbine tests, computed independently with
 plain IEEE doubles and the IF97 functions of if97.py. The window is modelled
 as box texts and list positions: typing runs a box's change handler, a pick
-its list's handler, and every box is read in the unit of its list. The
-searches are the literal loops (T = T * 1.0001, x = x - 0.0001); the induction
-search gives up after 100000 passes, and every other refusal puts back the
-result text from before. "results" is the last text the evaluation wrote.
+its list's handler. The searches are the literal loops (T = T * 1.0001,
+x = x - 0.0001); the induction search gives up after 100000 passes, and every
+other refusal puts back the result text from before.
 
 Run: python3 steam_reference.py > steam_reference.txt   (about a minute)
 """
@@ -26,8 +25,7 @@ def kelvin(fahrenheit):
     return (fahrenheit - 32) / 1.8 + 273.15
 def fahrenheit(k):
     return (k - 273.15) * 1.8 + 32
-def bar(psia):
-    """The pressure variable the property calls take (and may shift)."""
+def bar(psia):  # the pressure variable the property calls take (and may shift)
     return [psia / 14.5]
 def efficiency(h_in, h_out, h_isentropic):
     return R(chk((h_out - h_in) / (h_isentropic - h_in) * 100), 2)
@@ -40,7 +38,6 @@ GROUPS = {g: dict(zip(("temp", "tlist", "press", "plist", "flow", "flist", "sat"
     3: ("Text21", 16, "Text20", 15, "Text19", 14, "Text18", "Text17", "Text16", 13, "Text15", 12),
     4: ("Text22", 21, "Text23", 20, "Text24", 19, "Text25", "Text26", "Text27", 18, "Text28", 17)
 }.items()}
-FLOW_LIST = {b["flow"]: b["flist"] for b in GROUPS.values()}
 SHOWN = sorted((b[k] for b in GROUPS.values() for k in ("sat", "sup", "ent", "enth")),
                key=lambda name: int(name[4:]))
 
@@ -58,23 +55,20 @@ for _g, _b in GROUPS.items():
 class Message(Exception):
     """The evaluation ends with a message box."""
 
-class WrongValues(Exception):
-    """isen_cond's search left the property range or hit an undefined value."""
-
 class Window:
-    """All boxes start empty and all lists at their first entry."""
-    def __init__(self):
+    """A new window (boxes empty, lists at their first entry) with the boxes and lists typed."""
+    def __init__(self, typed):
         self.text, self.combo = {}, {i: 0 for i in range(1, 22)}
         self.streamTemp, self.streamPress = [0.0] * 5, [0.0] * 5
         self.streamEntropy, self.streamEnthalpy = [0.0] * 5, [0.0] * 5
         self.inductionOn = self.extractionOn = 0
         self.written = None  # the last text the evaluation wrote to the result box
+        self.type(typed)
     def get(self, name):
         return self.text.get(name, "")
     def num(self, name):
         return ParseNumber(self.get(name))
-    def run(self, handler):
-        """Runs a handler with its silent error exit."""
+    def run(self, handler):  # with the handlers' silent error exit
         try:
             if handler:
                 getattr(self, handler[0])(*handler[1])
@@ -170,16 +164,15 @@ class Window:
                                          BTU_PER_KJ, 2)
         self.show_properties(4)
     # -- flows
-    def flow(self, box):
-        v, pos = self.num(box), self.combo[FLOW_LIST[box]]
+    def flow(self, g):
+        v, pos = self.num(GROUPS[g]["flow"]), self.combo[GROUPS[g]["flist"]]
         return v if pos == 0 else v / 1000 * FLOW_FACTOR[pos]
     def flows(self):
         """Inlet, induction and extraction flow in kpph, each while ticked and a number."""
-        return (self.flow("Text3"),
-                self.flow("Text10") if self.inductionOn and IsNumber(self.get("Text10")) else 0.0,
-                self.flow("Text19") if self.extractionOn and IsNumber(self.get("Text19")) else 0.0)
+        return (self.flow(1),
+                self.flow(2) if self.inductionOn and IsNumber(self.get("Text10")) else 0.0,
+                self.flow(3) if self.extractionOn and IsNumber(self.get("Text19")) else 0.0)
     def flows_changed(self):
-        """Exhaust flow = inlet + induction - extraction."""
         if not IsNumber(self.get("Text3")):
             return self.set_text("Text24", "")
         f3, f10, f19 = self.flows()
@@ -203,19 +196,18 @@ class Window:
         try:
             if not self.evaluable():
                 raise Message("Check your values")
-            self.evaluate(*self.balance())
+            self.evaluate()
             return None
         except Message as m:
             message = str(m)
-        except WrongValues:
-            message = "Wrong values"
         except FAULTS:
             message = "Check your values"
         if message != ABORTED:
             self.written = None
         return message
     def isen_cond(self, s, p):
-        """Superheated end temperature (K) or wet-end quality at entropy s and p psia."""
+        """Superheated end temperature (K) or wet-end quality at entropy s and p psia; a search
+        leaving the property range or hitting an undefined value ends in "Wrong values"."""
         try:
             pa = bar(p)
             t = if97.tSatW(pa[0])
@@ -224,7 +216,7 @@ class Window:
                 while sc < s:
                     t = t * 1.0001
                     if not 273.15 <= t <= 1073.15:
-                        raise WrongValues()
+                        raise Message("Wrong values")
                     sc = chk(if97.entropyW(t, pa[0]) * ENTROPY_PER_KJ)
                 return t
             x = 1.0
@@ -239,7 +231,7 @@ class Window:
                 return x
             return 0.0
         except FAULTS:
-            raise WrongValues()
+            raise Message("Wrong values")
     def stage_end(self, s, k):
         """Isentropic end at group k's pressure: (hend, Tend, the stage's bar variable)."""
         pk = bar(self.streamPress[k])
@@ -253,26 +245,23 @@ class Window:
         hf = if97.enthalpySatLiqPW(pk) * BTU_PER_KJ
         hg = if97.enthalpySatVapPW(pk) * BTU_PER_KJ
         return chk((1 - quality) * hf + hg * quality), tend, pk
-    def balance(self):
+    def evaluate(self):
         """Writes the exhaust flow and reads it back through its text (with extraction it must
-        not be negative); returns the flows, the exhaust enthalpy and the power in hp."""
+        not be negative), then the power and the arrangement's efficiencies."""
         H, ind, ext = self.streamEnthalpy, self.inductionOn, self.extractionOn
         f3, f10, f19 = self.flows()
         if not ind and not ext and self.combo[4] == self.combo[19]:
             self.set_text("Text24", self.get("Text3"))
         else:
             self.flows_changed()
-        f24 = self.flow("Text24")
+        f24 = self.flow(4)
         if f24 < 0 and ext:
             raise Message("Exhaust flow must be positive value")
         h, pos = self.num("Text28"), self.combo[17]
         h28 = h if pos == 0 else h / ENTHALPY_FACTOR[pos]
         power = f10 * 1000 * H[2] + f3 * 1000 * H[1] if ind else f3 * 1000 * H[1]
         power = (power - f19 * 1000 * H[3] if ext else power) - f24 * 1000 * h28
-        return f3, f10, f19, f24, h28, R(chk(power / 2544.43), 2)
-    def evaluate(self, f3, f10, f19, f24, h28, power):
-        """The arrangement's efficiencies; every one must lie in 0..100 and the power be
-        above 0."""
+        power = R(chk(power / 2544.43), 2)
         (H1, H2, H3), S = self.streamEnthalpy[1:4], self.streamEntropy
         if not self.inductionOn and not self.extractionOn:
             effs = [efficiency(H1, h28, self.stage_end(S[1], 4)[0])]
@@ -409,44 +398,30 @@ exhaust_pressure_unit_picked_after_typing: Text1=900 Text2=600 Text3=100 Text22=
     Combo20=2
 """)
 
-def state_line(w):
-    def g(a):
-        return ",".join(repr(a[i]) for i in range(1, 5))
-    return ("state streamPress=%s streamTemp=%s streamEntropy=%s streamEnthalpy=%s "
-            "inductionOn=%d extractionOn=%d" % (g(w.streamPress), g(w.streamTemp),
-                                                 g(w.streamEntropy), g(w.streamEnthalpy),
-                                                 w.inductionOn, w.extractionOn))
-
-def shown_line(w):
-    return "shown " + " ".join("%s=%s" % (n, w.get(n)) for n in SHOWN)
-
-def case_lines(name, typed):
-    w = Window()
-    w.type(typed)
-    message = w.cmdresult_click()
-    results = "-" if w.written is None else w.written.replace("\r", "\\r").replace("\n", "\\n")
-    return ["# case " + name, "typed " + typed, shown_line(w), state_line(w),
-            "boxes " + " ".join("%s=%s" % (b, w.get(b)) for b in ["Text3", "Text10", "Text19", "Text28"])
-            + " " + " ".join("Combo%d=%d" % (c, w.combo[c]) for c in [4, 9, 14, 19, 17]),
-            "message " + (message or "-"), "Text24 " + (w.get("Text24") or "-"),
-            "results " + results, ""]
+def shown_and_state(w, shown):
+    arrays = ("%s=%s" % (a, ",".join(repr(x) for x in getattr(w, a)[1:5]))
+              for a in ("streamPress", "streamTemp", "streamEntropy", "streamEnthalpy"))
+    return ["shown " + " ".join("%s=%s" % (n, w.get(n)) for n in shown),
+            "state %s inductionOn=%d extractionOn=%d"
+            % (" ".join(arrays), w.inductionOn, w.extractionOn)]
 
 def main():
-    """Prints every figure, or only the cases named on the command line."""
     sys.stdout.reconfigure(encoding="utf-8", newline="\n")
-    only = sys.argv[1:]
-    if not only:
-        print("# Steam turbine reference figures, written by steam_reference.py.")
-        print("# field lines: the derived boxes after typing, no evaluation.")
-        for name, typed in FIELD_EXAMPLES:
-            w = Window()
-            w.type(typed)
-            print("# field " + name, "typed " + typed, shown_line(w) + " Text24=" + w.get("Text24"),
-                  state_line(w), sep="\n")
-        print()
+    print("# Steam turbine reference figures, written by steam_reference.py.")
+    print("# field lines: the derived boxes after typing, no evaluation.")
+    for name, typed in FIELD_EXAMPLES:
+        print("# field " + name, "typed " + typed,
+              *shown_and_state(Window(typed), SHOWN + ["Text24"]), sep="\n")
+    print()
     for name, typed in CASES:
-        if not only or name in only:
-            print("\n".join(case_lines(name, typed)), flush=True)
+        w = Window(typed)
+        message = w.cmdresult_click() or "-"
+        results = (w.written or "-").replace("\r", "\\r").replace("\n", "\\n")
+        boxes = ["%s=%s" % (b, w.get(b)) for b in ("Text3", "Text10", "Text19", "Text28")]
+        boxes += ["Combo%d=%d" % (c, w.combo[c]) for c in (4, 9, 14, 19, 17)]
+        print("# case " + name, "typed " + typed, *shown_and_state(w, SHOWN),
+              "boxes " + " ".join(boxes), "message " + message,
+              "Text24 " + (w.get("Text24") or "-"), "results " + results, "", sep="\n", flush=True)
 
 if __name__ == "__main__":
     main()

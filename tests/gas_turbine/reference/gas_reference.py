@@ -41,6 +41,7 @@ def interp(h):
             - 2.63483248782848e-19 * h ** 4 - 5.22566144078183e-14 * h ** 3
             + 7.81205590996818e-9 * h ** 2 - 0.000531684897035687 * h ** 1
             + 14.6965450413525)
+
 def sat_pressure(t):
     tr = t + 459.67
     if tr <= 491.67:
@@ -50,15 +51,18 @@ def sat_pressure(t):
         lnp = (-10440.397 / tr - 11.29465 - 0.027022355 * tr + 1.289036e-5 * tr ** 2
                - 2.4780681e-9 * tr ** 3 + 6.5459673 * math.log(tr))
     return math.exp(lnp)
+
 def humid_ratio(t, p, rh):
     pw = sat_pressure(t) * rh
     return 0.62198 * pw / (p - pw)
+
 def cp(i, t):
     a, b, c, d, e = CP[i]
     ec, ee = math.exp(c / t), math.exp(e / t)
     x = (c / t) / ((ec - 1 / ec) / 2)  # sinh and cosh as the calculator writes them
     y = (e / t) / ((ee + 1 / ee) / 2)
     return a + b * (x * x) + d * (y * y)
+
 def cp_integral(i, t1, t2, count=None):
     a = (t1 - 32) / 1.8 + 273.15
     b = (t2 - 32) / 1.8 + 273.15
@@ -73,17 +77,20 @@ def cp_integral(i, t1, t2, count=None):
     if count is not None:
         count.append(steps)
     return s * 0.0004299
+
 def air_heat(t1, t2, dry_air, humid_water):
     """Heat of the dry air plus that of its humidity from t1 to t2 (the integrals in this order)."""
     h17, h14, h13, h16 = (cp_integral(i, t1, t2) for i in (17, 14, 13, 16))
     har = (t2 - t1) * ARGON_CP
     dry = ((AIR_N2 * h14 + AIR_O2 * h17 + AIR_AR * har + AIR_CO2 * h13) / 100) * dry_air / MOLVOL
     return dry + h16 * humid_water / MOLVOL
+
 def ex_heat(t, n2_air, n2_fuel, argon, co2_comb, co2_air, water, o2_excess, so2):
     h13, h14, h16, h17, h19 = (cp_integral(i, 77, t) for i in (13, 14, 16, 17, 19))
     har = (t - 77) * ARGON_CP
     return ((n2_air + n2_fuel) * h14 + har * argon + (co2_comb + co2_air) * h13
             + h16 * water + h17 * o2_excess + h19 * so2) / MOLVOL
+
 def evaluate(c):
     """c: dict of base-unit inputs and the figures of the boxes. Returns (lines, figures)."""
     fuel, amb, ff, target = c["fuel"], c["ambient"], c["fuelFlow"], c.get("o2", 0.0)
@@ -148,6 +155,7 @@ def evaluate(c):
               "Compressor Work: " + pw(comp),
               "Compressor Polytropic Efficiency: " + N(R(poly_eff, 2)) + " %"]
     return lines, {"stoichAir": stoich_air, "steps": steps, "dryAirFlow": a, "o2DryPercent": o2dry}
+
 def composition(**shares):
     names = ("methane ethane ethene propane propene ibutane nbutane ibutene nbutene ipentane "
              "npentane nhexane co2 n2 h2s h2o").split()
@@ -155,8 +163,10 @@ def composition(**shares):
     for name, share in shares.items():
         fuel[names.index(name) + 1] = share
     return fuel
+
 def f_from_c(x):
     return x * 1.8 + 32
+
 def typed_inlet(ambient, altitude_ft, humidity, drop_inwc):
     """The window's air inlet rules: the inlet pressure at the altitude, the final
     inlet pressure after the drop and the water content shown (Text5)."""

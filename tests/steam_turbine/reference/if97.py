@@ -90,6 +90,7 @@ assert R_KJ == 0.46152600000000005
 
 def pw(base, exponent):  # the C library pow, also for an integer exponent
     return base ** float(exponent)
+
 def _sum(rows, term, s=0.0):  # added row by row, in table order
     for row in rows:
         s += term(*row)
@@ -135,6 +136,7 @@ def pSatW(t):
     b = n[3] * pw(theta, 2) + n[4] * theta + n[5]
     c = n[6] * pw(theta, 2) + n[7] * theta + n[8]
     return 10 * pw(2 * c / (-b + (pw(b, 2) - 4 * a * c) ** 0.5), 4)
+
 def tSatW(p):
     if p < 0.00611213 or p > 220.64:
         return -1.0
@@ -145,8 +147,10 @@ def tSatW(p):
     g = n[2] * pw(beta, 2) + n[5] * beta + n[8]
     d = 2 * g / (-f - (pw(f, 2) - 4 * e * g) ** 0.5)
     return 0.5 * (n[10] + d - (pw(n[10] + d, 2) - 4 * (n[9] + n[10] * d)) ** 0.5)
+
 def pBound23(t):
     return -1.0 if t < 623.15 or t > 863.15 else 10 * ((B23[1] + B23[2] * t) + B23[3] * pw(t, 2))
+
 def tBound23(p):
     return -1.0 if p < 165.292 or p > 1000 else B23[4] + ((0.1 * p - B23[5]) / B23[3]) ** 0.5
 
@@ -180,6 +184,7 @@ def enthalpy3(t, rho):
     tau, delta = 647.096 / t, rho / 322
     return -1.0 if rho <= 0 else R_KJ * t * (tau * phi3_tau(tau, delta)
                                              + delta * phi3_delta(tau, delta))
+
 def densReg3(t, p):
     rho = 100.0 if (t < 647.096 and p < pSatW(t)) else 600.0
     tau = 647.096 / t

@@ -10,6 +10,7 @@ from decimal import ROUND_HALF_EVEN, Decimal
 
 class RunError(Exception):
     """A run-time error: unreadable number or an infinite/undefined result."""
+
 def chk(x):
     if not math.isfinite(x):
         raise RunError("arithmetic fault")
@@ -22,14 +23,17 @@ def ParseNumber(text):
     if not _NUMBER.match(s) or math.isinf(float(s)):
         raise RunError("type mismatch or overflow")
     return float(s)
+
 def IsNumber(text):
     try:
         return ParseNumber(text) is not None
     except RunError:
         return False
+
 def NumberText(x):
     # C's %.15g has the same digits and the same switch to the exponent form.
     return "0" if chk(x) == 0 else ("%.15g" % x).replace("e", "E")
+
 def RoundHalfEven(x, n):
     if chk(x) == 0:
         return x

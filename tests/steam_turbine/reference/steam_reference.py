@@ -406,14 +406,17 @@ def shown_and_state(w, shown):
             % (" ".join(arrays), w.inductionOn, w.extractionOn)]
 
 def main():
+    """Prints every figure, or only the cases named on the command line."""
     sys.stdout.reconfigure(encoding="utf-8", newline="\n")
-    print("# Steam turbine reference figures, written by steam_reference.py.")
-    print("# field lines: the derived boxes after typing, no evaluation.")
-    for name, typed in FIELD_EXAMPLES:
-        print("# field " + name, "typed " + typed,
-              *shown_and_state(Window(typed), SHOWN + ["Text24"]), sep="\n")
-    print()
-    for name, typed in CASES:
+    only = sys.argv[1:]
+    if not only:
+        print("# Steam turbine reference figures, written by steam_reference.py.")
+        print("# field lines: the derived boxes after typing, no evaluation.")
+        for name, typed in FIELD_EXAMPLES:
+            print("# field " + name, "typed " + typed,
+                  *shown_and_state(Window(typed), SHOWN + ["Text24"]), sep="\n")
+        print()
+    for name, typed in (case for case in CASES if not only or case[0] in only):
         w = Window(typed)
         message = w.cmdresult_click() or "-"
         results = (w.written or "-").replace("\r", "\\r").replace("\n", "\\n")

@@ -91,39 +91,36 @@ assert R_KJ == 0.46152600000000005
 def pw(base, exponent):  # the C library pow, also for an integer exponent
     return base ** float(exponent)
 
-def _sum(rows, term, s=0.0):  # added row by row, in table order
-    for row in rows:
-        s += term(*row)
+def series(rows, xs, orders, s=0.0):
+    """Sum of n * x**e over the rows (exponents, n), each factor differentiated orders[k]
+    times (n * e * (e - 1) * x**(e - 2) ...); added row by row, in table order."""
+    for *exponents, n in rows:
+        term = n
+        for e, x, order in zip(exponents, xs, orders):
+            for k in range(order):
+                term = term * (e - k)
+            term = term * pw(x, e - order)
+        s += term
     return s
 
-# ---------------------------------------------------------------- basic equations
-# (each sum in the order and grouping of the published series)
 
-def gamma1(tau, pi):
-    return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * pw(tau - 1.222, j))
-def gamma1_pi(tau, pi):
-    return -_sum(REG1, lambda i, j, n: n * i * pw(7.1 - pi, i - 1) * pw(tau - 1.222, j))
-def gamma1_tau(tau, pi):
-    return _sum(REG1, lambda i, j, n: n * pw(7.1 - pi, i) * j * pw(tau - 1.222, j - 1))
-def gamma2(tau, pi):
-    return (_sum(REG2_IDEAL, lambda j, n: n * pw(tau, j), math.log(pi))
-            + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * pw(tau - 0.5, j)))
-def gamma2_pi(tau, pi):
-    return 1 / pi + _sum(REG2_RES, lambda i, j, n: n * i * pw(pi, i - 1) * pw(tau - 0.5, j))
-def gamma2_tau(tau, pi):
-    return (_sum(REG2_IDEAL, lambda j, n: n * j * pw(tau, j - 1))
-            + _sum(REG2_RES, lambda i, j, n: n * pw(pi, i) * j * pw(tau - 0.5, j - 1)))
-def phi3(tau, delta):
-    return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * pw(tau, j),
-                REG3[0][2] * math.log(delta))
-def phi3_delta(tau, delta):
-    return _sum(REG3[1:], lambda i, j, n: n * i * pw(delta, i - 1) * pw(tau, j),
-                REG3[0][2] / delta)
-def phi3_deltadelta(tau, delta):
-    return _sum(REG3[1:], lambda i, j, n: n * i * (i - 1) * pw(delta, i - 2) * pw(tau, j),
-                -REG3[0][2] / pw(delta, 2))
-def phi3_tau(tau, delta):
-    return _sum(REG3[1:], lambda i, j, n: n * pw(delta, i) * j * pw(tau, j - 1))
+# ---------------------------------------------------------------- basic equations
+# Each gamma or phi with its derivative orders (d_pi or d_delta, d_tau): 0 or 1, 2 in delta.
+
+def gamma1(tau, pi, d_pi=0, d_tau=0):
+    return (-1) ** d_pi * series(REG1, (7.1 - pi, tau - 1.222), (d_pi, d_tau))
+
+
+def gamma2(tau, pi, d_pi=0, d_tau=0):
+    ideal = 1 / pi if d_pi else series(REG2_IDEAL, (tau,), (d_tau,), 0.0 if d_tau else math.log(pi))
+    return ideal + series(REG2_RES, (pi, tau - 0.5), (d_pi, d_tau))
+
+
+def phi3(tau, delta, d_delta=0, d_tau=0):
+    n = REG3[0][2]  # the ln(delta) term
+    first = (0.0 if d_tau else n * math.log(delta) if d_delta == 0
+             else n / delta if d_delta == 1 else -n / pw(delta, 2))
+    return series(REG3[1:], (delta, tau), (d_delta, d_tau), first)
 
 # ---------------------------------------------------------------- lines
 
@@ -157,41 +154,41 @@ def tBound23(p):
 # ---------------------------------------------------------------- regions
 # Region 1 and 2 at (T K, p bar); region 3 at (T K, rho kg/m3).
 
-def _region12(t_star, p_star, g, g_pi, g_tau):
+def _region12(t_star, p_star, g):
     """Volume, entropy and enthalpy of region 1 or 2 from its reducing values (K, MPa)."""
     def volume(t, p):
         tau, pi = t_star / t, 0.1 * p / p_star
-        return R_SI * t * pi * g_pi(tau, pi) / (100000 * p)
+        return R_SI * t * pi * g(tau, pi, 1) / (100000 * p)
     def entropy(t, p):
         tau, pi = t_star / t, 0.1 * p / p_star
-        return R_KJ * (tau * g_tau(tau, pi) - g(tau, pi))
+        return R_KJ * (tau * g(tau, pi, 0, 1) - g(tau, pi))
     def enthalpy(t, p):
         tau, pi = t_star / t, 0.1 * p / p_star
-        return R_KJ * t * tau * g_tau(tau, pi)
+        return R_KJ * t * tau * g(tau, pi, 0, 1)
     return volume, entropy, enthalpy
 
-volume1, entropy1, enthalpy1 = _region12(1386, 16.53, gamma1, gamma1_pi, gamma1_tau)
-volume2, entropy2, enthalpy2 = _region12(540, 1, gamma2, gamma2_pi, gamma2_tau)
+volume1, entropy1, enthalpy1 = _region12(1386, 16.53, gamma1)
+volume2, entropy2, enthalpy2 = _region12(540, 1, gamma2)
 def pressure3(t, rho):
     """Region-3 pressure in bar (for the verification only)."""
     delta = rho / 322
-    return rho * R_SI * t * delta * phi3_delta(647.096 / t, delta) / 100000
+    return rho * R_SI * t * delta * phi3(647.096 / t, delta, 1) / 100000
 # Without a physical density they give the library's out-of-range value.
 def entropy3(t, rho):
     tau, delta = 647.096 / t, rho / 322
-    return -1.0 if rho <= 0 else R_KJ * (tau * phi3_tau(tau, delta) - phi3(tau, delta))
+    return -1.0 if rho <= 0 else R_KJ * (tau * phi3(tau, delta, 0, 1) - phi3(tau, delta))
 def enthalpy3(t, rho):
     tau, delta = 647.096 / t, rho / 322
-    return -1.0 if rho <= 0 else R_KJ * t * (tau * phi3_tau(tau, delta)
-                                             + delta * phi3_delta(tau, delta))
+    return -1.0 if rho <= 0 else R_KJ * t * (tau * phi3(tau, delta, 0, 1)
+                                             + delta * phi3(tau, delta, 1))
 
 def densReg3(t, p):
     rho = 100.0 if (t < 647.096 and p < pSatW(t)) else 600.0
     tau = 647.096 / t
     for _ in range(1000):
         delta = rho / 322
-        fd = phi3_delta(tau, delta)
-        fdd = phi3_deltadelta(tau, delta)
+        fd = phi3(tau, delta, 1)
+        fdd = phi3(tau, delta, 2)
         p_rho = fd * pw(rho, 2) * R_SI * t / 322
         slope = (R_SI * t / 322) * (2 * rho * fd + pw(rho, 2) * fdd / 322)
         rho_new = rho + (100000 * p - p_rho) / slope

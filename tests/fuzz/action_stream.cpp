@@ -5,13 +5,13 @@
 #include <cmath>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string_view>
 #include <vector>
 
 #include "runtime/controls.h"
 #include "runtime/number.h"
 #include "shell/case_file.h"
+#include "support/typed_case.h"
 
 namespace corvasine::fuzz {
 
@@ -46,19 +46,8 @@ std::string fuzzText(FuzzedDataProvider& input) {
 
 // Types "Text1=59 Combo1=1 Check1=1 ..." into the form.
 void typeEntries(runtime::Form& form, const std::string& line) {
-  std::istringstream words(line);
-  for (std::string word; words >> word;) {
-    const std::size_t eq = word.find('=');
-    runtime::Control* c = form.findControl(word.substr(0, eq));
-    if (c == nullptr) finding("a workable case names no control", word);
-    const std::string text = word.substr(eq + 1);
-    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-      box->setText(text);
-    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
-    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
-      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
-  }
+  const std::string missing = testing::typeCase(form, line);
+  if (!missing.empty()) finding("a workable case names no control", missing);
 }
 
 // A click gives the control the focus first; a list whose validation refuses

@@ -26,8 +26,6 @@ class FrmgasTest : public ::testing::Test {
  protected:
   FrmgasTest() { services.writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n"); }
 
-  std::string path(const std::string& name) const { return services.programFile(name); }
-
   frmgas& window() { return app.form<frmgas>(); }
   GasShared& gasState() { return gasShared(app); }
   // The fuel composition: these shares, every other component 0.

@@ -22,11 +22,11 @@ using runtime::WorkbookFormat;
 class GasCaseFile : public FrmgasTest {
  protected:
   void save(const std::string& name) {
-    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    services.fileDialogAnswers.push_back(name.empty() ? "" : services.programFile(name));
     window().clickMenuItem("m_save");
   }
   void open(const std::string& name) {
-    services.fileDialogAnswers.push_back(name.empty() ? "" : path(name));
+    services.fileDialogAnswers.push_back(name.empty() ? "" : services.programFile(name));
     window().clickMenuItem("m_open");
   }
   void expectOneError(const std::string& text) {
@@ -184,7 +184,7 @@ class GasReportWindow : public FrmgasTest {
     return f;
   }
   testing::FakeSpreadsheet& sheet() { return services.fakeSpreadsheet; }
-  std::string chosen() const { return path("case.xls"); }
+  std::string chosen() const { return services.programFile("case.xls"); }
   // Files of the program folder other than the units file.
   std::vector<std::string> leftFiles() const {
     std::vector<std::string> names;
@@ -217,7 +217,7 @@ TEST_F(GasReportWindow, ExportFillsTheTemplateThenSavesUnderTheChosenName) {
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(framing(), (std::vector<std::string>{"openTemplate", "useFirstSheet", "saveAs",
                                                  "closeWithoutSaving", "quit"}));
-  EXPECT_EQ(sheet().calls.front().text, path("gasturb.qvd"));
+  EXPECT_EQ(sheet().calls.front().text, services.programFile("gasturb.qvd"));
   const testing::SpreadsheetCall& save = sheet().calls[sheet().indexOf("saveAs")];
   EXPECT_EQ(save.format, WorkbookFormat::Excel97);
   EXPECT_EQ(services.readProgramFile("case.xls"), testing::FakeSpreadsheet::kSavedContent);
@@ -258,10 +258,12 @@ TEST_F(GasReportWindow, CellsCarryTheReferenceEvaluationAndTheTypedTexts) {
 TEST_F(GasReportWindow, ExportRefusesTheTemplateAsTheTarget) {
   frmgas& f = evaluated();
   services.writeProgramFile("gasturb.qvd", "template");
-  std::filesystem::create_directory(path("sub"));
-  std::filesystem::create_symlink(path("gasturb.qvd"), path("link.xls"));
+  std::filesystem::create_directory(services.programFile("sub"));
+  std::filesystem::create_symlink(services.programFile("gasturb.qvd"),
+                                  services.programFile("link.xls"));
   for (const std::string& target :
-       {path("gasturb.qvd"), path("sub/../gasturb.qvd"), path("link.xls")}) {
+       {services.programFile("gasturb.qvd"), services.programFile("sub/../gasturb.qvd"),
+        services.programFile("link.xls")}) {
     services.messages.clear();
     sheet().calls.clear();
     services.fileDialogAnswers = {target};

@@ -23,7 +23,7 @@ constexpr const char* kZerosLine = "0*0*0*0*0*0*0*0*0*0\r\n";
 
 class DefaultUnits : public FrmgasTest {
  protected:
-  DefaultUnits() { std::filesystem::remove(path("gtunits.qvd")); }
+  DefaultUnits() { std::filesystem::remove(services.programFile("gtunits.qvd")); }
 
   std::string fileBytes() const { return services.readProgramFile("gtunits.qvd"); }
   Units firstTen() {
@@ -44,8 +44,9 @@ TEST_F(DefaultUnits, MissingFileIsReplacedAndAnUnwritableFolderWarnsTwice) {
   EXPECT_EQ(shownMessages(services), std::vector<std::string>{kNotFound});
   EXPECT_EQ(fileBytes(), kZerosLine);
 
-  std::filesystem::remove(path("gtunits.qvd"));
-  std::filesystem::create_directory(path("gtunits.qvd"));  // cannot be written as a file
+  std::filesystem::remove(services.programFile("gtunits.qvd"));
+  std::filesystem::create_directory(
+      services.programFile("gtunits.qvd"));  // cannot be written as a file
   services.messages.clear();
   loadUnits(app);
   EXPECT_EQ(shownMessages(services), (std::vector<std::string>{kNotFound, kNotWritable}));
@@ -58,7 +59,7 @@ TEST_F(DefaultUnits, BuildPlacesTheFirstEntriesFileWhereNoneIs) {
   gasState().gtUnits.fill(0);
   app.form<frm_gtunits>().cmd_ok.click();
   const std::string dialogBytes = fileBytes();
-  std::filesystem::remove(path("gtunits.qvd"));
+  std::filesystem::remove(services.programFile("gtunits.qvd"));
   EXPECT_TRUE(placeDefaultUnitsFile(services.programFolder));
   EXPECT_EQ(fileBytes(), dialogBytes);
   services.writeProgramFile("gtunits.qvd", "1*2*0*0*0*0*0*0*0*0\r\n");
@@ -66,7 +67,7 @@ TEST_F(DefaultUnits, BuildPlacesTheFirstEntriesFileWhereNoneIs) {
   EXPECT_EQ(fileBytes(), "1*2*0*0*0*0*0*0*0*0\r\n");
 
   std::filesystem::copy_file(std::string(CORVASINE_PROGRAM_DIR) + "/gtunits.qvd",
-                             path("gtunits.qvd"),
+                             services.programFile("gtunits.qvd"),
                              std::filesystem::copy_options::overwrite_existing);
   window();
   EXPECT_TRUE(services.messages.empty());
@@ -106,7 +107,7 @@ TEST_F(DefaultUnits, OkStoresWritesAndCloses) {
 // file (here a folder holds its name) still gets the units file written in place.
 TEST_F(DefaultUnits, ReadOnlyFileWarnsAndARefusingFolderIsWrittenInPlace) {
   namespace fs = std::filesystem;
-  const std::string file = path("gtunits.qvd");
+  const std::string file = services.programFile("gtunits.qvd");
   services.writeProgramFile("gtunits.qvd", "0*0*0*0*0*0*0*0*0*0\r\n");
   auto& dialog = app.form<frm_gtunits>();
   dialog.cmbtemp.setListIndex(1);

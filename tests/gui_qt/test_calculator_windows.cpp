@@ -94,11 +94,9 @@ TEST_F(CalculatorWindows, TypedSteamCasesEvaluateToTheReferenceFigures) {
   EXPECT_TRUE(services.messages.empty());
 }
 
-// Computed boxes show their text in the normal colour on the window's
-// background. One that is not negative looks like the saturation temperature
-// box beside it, enabled in an enabled frame and disabled in a disabled one;
-// a negative one is light red. The result box is read-only too, but can be
-// selected.
+// A computed box that is not negative looks like the saturation box beside
+// it (disabled in a disabled frame); a negative one is light red. The
+// result box is read-only too, but can be selected.
 TEST_F(CalculatorWindows, ComputedBoxesKeepOneLook) {
   steam_turbine::frmstm& steam = steamWindow();
   steam.Check1.setValue(1);

@@ -24,7 +24,7 @@ using runtime::MessageAnswer;
 class GasReportOnLibreOffice : public FrmgasTest {
  protected:
   GasReportOnLibreOffice() {
-    std::filesystem::copy_file(CORVASINE_REPORT_TEMPLATE, path("gasturb.qvd"));
+    std::filesystem::copy_file(CORVASINE_REPORT_TEMPLATE, services.programFile("gasturb.qvd"));
     templateBytes_ = services.readProgramFile("gasturb.qvd");
     services.realSpreadsheet = &libreOffice;
   }
@@ -72,7 +72,7 @@ TEST_F(GasReportOnLibreOffice, ExportWritesAnExcel97WorkbookHoldingEveryCell) {
 // The template itself is no target (the fixture checks its bytes).
 TEST_F(GasReportOnLibreOffice, ExportOverTheTemplateWritesNothing) {
   frmgas& f = evaluated();
-  services.fileDialogAnswers = {path("gasturb.qvd")};
+  services.fileDialogAnswers = {services.programFile("gasturb.qvd")};
   f.clickMenuItem("exporty");
   EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Error while exporting file."});
   EXPECT_TRUE(std::filesystem::is_empty(out.path()));

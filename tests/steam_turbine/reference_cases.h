@@ -1,10 +1,8 @@
 #pragma once
 
-// The figures that the independent reference script printed
-// (reference/steam_reference.txt): what was typed into the window, the
-// derived boxes and stream record after the typing and, for the complete
-// evaluations, the flow and exhaust-enthalpy boxes and what the window
-// showed after Evaluate.
+// The figures the independent reference script printed
+// (reference/steam_reference.txt): what was typed, the derived boxes and
+// stream record after it, and for evaluations what the window showed.
 
 #include <map>
 #include <string>

@@ -14,6 +14,8 @@
 
 namespace corvasine::steam_turbine {
 
+using corvasine::testing::typeInto;
+
 // Everything a user can see of the window, and its stream record.
 inline std::vector<std::string> snapshot(frmstm& f) {
   std::vector<std::string> seen;
@@ -52,10 +54,6 @@ class SteamWindowTest : public ::testing::Test {
     return *c;
   }
   static std::string text(frmstm& f, const std::string& box) { return control(f, box).text(); }
-
-  static void type(frmstm& f, const std::string& line) { corvasine::testing::typeInto(f, line); }
-
-  std::string path(const std::string& name) const { return services.programFile(name); }
 
   corvasine::testing::FakeServices services;
   runtime::Application app{services};

@@ -1,9 +1,6 @@
-// The steam window itself: its rows, lists, check boxes, stream fields, New
-// and the quit question, and the reference figures of
-// reference/steam_reference.py typed into it: every derived box after the
-// typing and, for the cases, the message, the exhaust flow and the result
-// text of Evaluate, character by character. The converter links are tested
-// with the converters.
+// The steam window: rows, lists, check boxes, stream fields, New, the quit
+// question, and reference/steam_reference.py's figures typed into it,
+// compared character by character. The converter links: with the converters.
 
 #include <gtest/gtest.h>
 
@@ -30,7 +27,7 @@ using FrmstmWindowTest = SteamWindowTest;
 TEST_F(FrmstmWindowTest, TypedRowsTakeInputWhileTheirStreamIsOn) {
   frmstm& f = window();
   for (const char* ticks : {"Check1=1 Check2=1", "Text8=600 Check1=0 Check2=2"}) {
-    type(f, ticks);
+    typeInto(f, ticks);
     const bool on = f.Check1.value() == 1;
     EXPECT_EQ(f.streamState().inductionOn, on ? kTrue : kFalse);
     EXPECT_EQ(f.streamState().extractionOn, on ? kTrue : kFalse);
@@ -74,10 +71,10 @@ TEST_F(FrmstmWindowTest, AUnitPickedAfterTypingReadsTheBoxesAgain) {
       SCOPED_TRACE(name + "=" + std::to_string(unit));
       const std::string pick = name + "=" + std::to_string(unit);
       frmstm& first = window();
-      type(first, streams + pick + " " + typed);
+      typeInto(first, streams + pick + " " + typed);
       const std::vector<std::string> expected = evaluated(first);
       frmstm& after = window();
-      type(after, streams + typed + " " + pick);
+      typeInto(after, streams + typed + " " + pick);
       EXPECT_EQ(evaluated(after), expected);
     }
     ++lists;
@@ -97,7 +94,7 @@ TEST_F(FrmstmWindowTest, AUnitPickMovesTheFocusIntoAnEnabledFrameOnly) {
                                                        {"Combo21=1", "Text22"},
                                                        {"Combo4=1", "Text3"}};
   for (const auto& [typed, focus] : picks) {
-    type(f, typed);
+    typeInto(f, typed);
     EXPECT_EQ(f.activeControl(), f.findControl(focus)) << typed;
   }
   for (const char* label : {"Label12", "Label13", "Label14", "Label22"})
@@ -110,9 +107,9 @@ TEST_F(FrmstmWindowTest, AUnitPickMovesTheFocusIntoAnEnabledFrameOnly) {
 // record's values.
 TEST_F(FrmstmWindowTest, NewEmptiesTheBoxesAndKeepsTheLists) {
   frmstm& f = window();
-  type(f,
-       "Combo2=1 Check1=1 Check2=1 Text1=250 Text2=600 Text3=100 Text8=200 Text9=100 Text10=5 "
-       "Text21=200 Text20=50 Text19=7 Text23=50 Text22=300 Combo1=1");
+  typeInto(f,
+           "Combo2=1 Check1=1 Check2=1 Text1=250 Text2=600 Text3=100 Text8=200 Text9=100 Text10=5 "
+           "Text21=200 Text20=50 Text19=7 Text23=50 Text22=300 Combo1=1");
   f.results.setText("kept");
   const double temperature = f.streamState().streamTemp[kInlet];
   f.m_new_Click();
@@ -135,7 +132,7 @@ TEST_F(FrmstmWindowTest, TheQuitQuestionAndTheHomePage) {
   f.Label58.click();
   EXPECT_EQ(services.pagesOpened, std::vector<std::string>{shell::kHomePage});
   f.clickMenuItem("m_about");
-  type(f, "Text1=500");
+  typeInto(f, "Text1=500");
   services.answers = {MessageAnswer::No};
   f.clickMenuItem("m_exit");
   ASSERT_NE(app.find<frmstm>(), nullptr);
@@ -152,7 +149,7 @@ TEST_F(FrmstmWindowTest, SwitchingTheTypeRelabelsTheExhaustTemperature) {
   frmstm& f = window();
   for (const auto& [typed, caption, unit] : {std::tuple("Combo1=1", "Vapor fraction:", "%"),
                                              std::tuple("Combo1=0", "Temperature:", "°F")}) {
-    type(f, typed);
+    typeInto(f, typed);
     EXPECT_EQ(control<Label>(f, "Label43").caption(), caption);
     EXPECT_EQ(control<Label>(f, "Label50").caption(), unit);
     EXPECT_EQ(f.findControl("Combo21")->visible(), std::string(unit) == "°F");
@@ -166,7 +163,7 @@ TEST_F(FrmstmWindowTest, SwitchingTheTypeRelabelsTheExhaustTemperature) {
 TEST_F(FrmstmWindowTest, FlowBalanceOfInductionAndExtractionAndTheSignMarking) {
   frmstm& f = window();
   const auto exhaust = [&](const std::string& typed) {
-    type(f, typed);
+    typeInto(f, typed);
     return text(f, "Text24");
   };
   const runtime::TextBox& text24 = control(f, "Text24");
@@ -195,7 +192,7 @@ TEST_F(FrmstmWindowTest, FlowBalanceOfInductionAndExtractionAndTheSignMarking) {
 // itself without extra streams, blanks and all.
 TEST_F(FrmstmWindowTest, ExhaustFlowBoxTakesTheInletTextUnchanged) {
   frmstm& f = window();
-  type(f, "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150");
+  typeInto(f, "Text1=900 Text2=900 Text3=250 Text22=500 Text23=150");
   f.inlet.flow.setText(" 250");
   EXPECT_EQ(f.exhaust.flow.text(), "250");
   f.cmdresult.click();
@@ -211,7 +208,7 @@ TEST_F(FrmstmWindowTest, EveryReferenceBlockTypedIntoTheWindow) {
     SCOPED_TRACE(block.name);
     frmstm& f = window();
     services.messages.clear();
-    type(f, block.typed);
+    typeInto(f, block.typed);
     for (const auto& [name, text] : block.shown)
       EXPECT_EQ(SteamWindowTest::text(f, name), text) << name;
     if (block.evaluated) {

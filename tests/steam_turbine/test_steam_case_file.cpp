@@ -28,8 +28,8 @@ TEST_F(SteamCaseFileTest, SavesTheFieldsAndUnitsOnOneLine) {
       {kBackPressureCase, "900^600^100^^^^^^^350^150^100^0^0^0"}, {"", "^^^^^^^^^^^^0^0^0"}};
   for (const auto& [typed, line] : cases) {
     frmstm& f = window();
-    type(f, typed);
-    services.fileDialogAnswers = {path("case.qvds")};
+    typeInto(f, typed);
+    services.fileDialogAnswers = {services.programFile("case.qvds")};
     f.clickMenuItem("m_save");
     EXPECT_EQ(services.readProgramFile("case.qvds"), line + kFirstUnits + "\r\n");
     close(f);
@@ -45,9 +45,9 @@ TEST_F(SteamCaseFileTest, SavesTheFieldsAndUnitsOnOneLine) {
 // lists as they are and is read in their units.
 TEST_F(SteamCaseFileTest, AFileWithoutUnitsOpensInTheListsShown) {
   frmstm& f = window();
-  type(f, "Combo2=1");
+  typeInto(f, "Combo2=1");
   services.writeProgramFile("old.qvds", "100^14.5^100^^^^^^^350^150^100^0^0^0\r\n");
-  services.fileDialogAnswers = {path("old.qvds")};
+  services.fileDialogAnswers = {services.programFile("old.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(f.streamState().streamTemp[kInlet], 212);
@@ -57,7 +57,7 @@ TEST_F(SteamCaseFileTest, AFileWithoutUnitsOpensInTheListsShown) {
 
 TEST_F(SteamCaseFileTest, CancelledDialogsEndQuietly) {
   frmstm& f = window();
-  type(f, kBackPressureCase);
+  typeInto(f, kBackPressureCase);
   const auto before = snapshot(f);
   services.fileDialogAnswers = {"", ""};
   f.clickMenuItem("m_save");
@@ -81,8 +81,8 @@ TEST_F(SteamCaseFileTest, TextsThatWouldNotReadBackAreRefusedBeforeTheDialog) {
 TEST_F(SteamCaseFileTest, AFailedWriteKeepsTheOldFile) {
   frmstm& f = window();
   services.writeProgramFile("old.qvds", "old\r\n");
-  type(f, kBackPressureCase);
-  services.fileDialogAnswers = {path("missing-folder/new.qvds")};
+  typeInto(f, kBackPressureCase);
+  services.fileDialogAnswers = {services.programFile("missing-folder/new.qvds")};
   f.clickMenuItem("m_save");
   ASSERT_EQ(services.messages.size(), 1u);
   EXPECT_EQ(services.messages[0].text, "Error exporting data.");
@@ -110,11 +110,11 @@ TEST_F(SteamCaseFileTest, ABadFileLeavesTheWindowAsItWas) {
   for (const auto& [what, content] : badFiles) {
     frmstm& f = window();
     f.Check1.setValue(1);
-    type(f, kBackPressureCase);
+    typeInto(f, kBackPressureCase);
     const auto before = snapshot(f);
     services.writeProgramFile("bad.qvds", content);
     services.messages.clear();
-    services.fileDialogAnswers = {path("bad.qvds")};
+    services.fileDialogAnswers = {services.programFile("bad.qvds")};
     f.clickMenuItem("m_open");
     ASSERT_EQ(services.messages.size(), 1u) << what;
     EXPECT_EQ(services.messages[0].text, "Error importing data.") << what;
@@ -126,7 +126,7 @@ TEST_F(SteamCaseFileTest, OddButReadableFiles) {
   frmstm& f = window();
   // Only the first line counts; -1 leaves no type, 2 dims a box.
   services.writeProgramFile("odd.qvds", "900^600^100^^^^^^^85^1.5^100^2^0^-1\r\nsecond line\r\n");
-  services.fileDialogAnswers = {path("odd.qvds")};
+  services.fileDialogAnswers = {services.programFile("odd.qvds")};
   f.clickMenuItem("m_open");
   EXPECT_TRUE(services.messages.empty());
   EXPECT_EQ(f.Combo1.listIndex(), -1);

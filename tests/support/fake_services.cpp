@@ -7,10 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
-#include "runtime/controls.h"
-#include "runtime/number.h"
+#include "support/typed_case.h"
 
 namespace corvasine::testing {
 
@@ -101,20 +99,7 @@ void FakeServices::writeProgramFile(const std::string& name, const std::string& 
 }
 
 void typeInto(runtime::Form& form, const std::string& line) {
-  std::istringstream words(line);
-  std::string word;
-  while (words >> word) {
-    const std::size_t eq = word.find('=');
-    runtime::Control* c = form.findControl(word.substr(0, eq));
-    ASSERT_NE(c, nullptr) << word;
-    const std::string text = word.substr(eq + 1);
-    if (auto* box = dynamic_cast<runtime::TextBox*>(c))
-      box->setText(text);
-    else if (auto* list = dynamic_cast<runtime::ComboBox*>(c))
-      list->setListIndex(static_cast<int>(runtime::ParseNumber(text)));
-    else if (auto* check = dynamic_cast<runtime::CheckBox*>(c))
-      check->setValue(static_cast<int>(runtime::ParseNumber(text)));
-  }
+  EXPECT_EQ(typeCase(form, line), "") << "names no control: " << line;
 }
 
 }  // namespace corvasine::testing

@@ -66,12 +66,8 @@ class ComboBoxAdapter : public ControlAdapter {
         combo_(static_cast<QComboBox*>(widget_)) {
     combo_->setEditable(false);
     for (const std::string& item : list.items()) combo_->addItem(toQ(item));
-    connect(combo_, &QComboBox::activated, this, [this, &list](int index) {
-      host_.runEvent(&list, "click", [this, &list, index] {
-        if (host_.mayClick(list)) list.setListIndex(index);
-      });
-      if (host_.attached()) host_.syncControl(list);
-    });
+    connect(combo_, &QComboBox::activated, this,
+            [this, &list](int index) { userClick([&list, index] { list.setListIndex(index); }); });
   }
   bool takesFocus() const override { return true; }
 
@@ -98,10 +94,7 @@ class CheckBoxAdapter : public ControlAdapter {
     // A check box that stands on a frame's edge hides the border behind it.
     box_->setAutoFillBackground(true);
     connect(box_, &QCheckBox::clicked, this, [this, &check] {
-      host_.runEvent(&check, "click", [this, &check] {
-        if (host_.mayClick(check)) check.setValue(check.value() == 1 ? 0 : 1);
-      });
-      if (host_.attached()) host_.syncControl(check);
+      userClick([&check] { check.setValue(check.value() == 1 ? 0 : 1); });
     });
   }
   bool takesFocus() const override { return true; }
@@ -128,12 +121,8 @@ class OptionButtonAdapter : public ControlAdapter {
         radio_(static_cast<QRadioButton*>(widget_)) {
     // The model keeps the options of a container exclusive.
     radio_->setAutoExclusive(false);
-    connect(radio_, &QRadioButton::clicked, this, [this, &option] {
-      host_.runEvent(&option, "click", [this, &option] {
-        if (host_.mayClick(option)) option.setValue(true);
-      });
-      if (host_.attached()) host_.syncControl(option);
-    });
+    connect(radio_, &QRadioButton::clicked, this,
+            [this, &option] { userClick([&option] { option.setValue(true); }); });
   }
   bool takesFocus() const override { return true; }
 

@@ -69,6 +69,16 @@ class ControlAdapter : public QObject {
   ControlAdapter(runtime::Control& control, QWidget* widget, ControlHost& host);
 
   virtual void syncOwn() {}
+  // The user's click on a list, check box or option: its click event changes
+  // the model when the window lets the control be clicked; then the widget
+  // shows the model again, whatever the event did.
+  template <class Change>
+  void userClick(Change change) {
+    host_.runEvent(&control_, "click", [this, change] {
+      if (host_.mayClick(control_)) change();
+    });
+    if (host_.attached()) host_.syncControl(control_);
+  }
   // The place of the widget, given the design's.
   virtual QRect placed(QRect design) const { return design; }
   // What the kind puts on the desktop's font and palette; true when it changed the palette.
